@@ -1,0 +1,7 @@
+#include "bindings/editorreference.h"
+
+namespace inkwright {
+
+void editorReferenceWriter(const std::string&) {}
+
+}  // namespace inkwright

@@ -1,0 +1,14 @@
+// inkwright CONFIG: one parameter in, exit code 0 out, whatever happened.
+#include <string>
+#include <vector>
+
+#include "driver/run.h"
+#include "text/platform.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> parameters = inkwright::commandLineParameters(argc, argv);
+  if (parameters.size() == 1) {
+    inkwright::runInkwright(parameters.front());
+  }
+  return 0;
+}

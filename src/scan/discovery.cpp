@@ -1,0 +1,7 @@
+#include "scan/discovery.h"
+
+namespace inkwright {
+
+void scanSourcePaths() {}
+
+}  // namespace inkwright

@@ -1,0 +1,11 @@
+#include "scan/ordering.h"
+
+namespace inkwright {
+
+void deriveEntryNames() {}
+
+void sortEntries() {}
+
+void collectGroups() {}
+
+}  // namespace inkwright

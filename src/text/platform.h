@@ -1,0 +1,67 @@
+// The only door to the operating system. platform-posix.cpp and platform-win32.cpp each define
+// all of it; CMake compiles exactly one. Paths come in with "\" as the separator, as the rest of
+// the program builds them; an implementation translates them, if its system needs that, at the
+// moment the call reaches the system.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace inkwright {
+
+// A file handle of the system; kNoHandle stands for none.
+using NativeHandle = std::intptr_t;
+inline constexpr NativeHandle kNoHandle = -1;
+
+// Opens an existing file for reading, shared with other readers; kNoHandle when it cannot be.
+NativeHandle openFileForReading(const std::string& path);
+
+// Creates the file or empties an existing one, open for writing and readable by others meanwhile;
+// kNoHandle when it cannot be created. Never creates a directory.
+NativeHandle createFileForWriting(const std::string& path);
+
+// Reads up to size bytes; the count read, 0 at the end of the file or on a read error.
+std::size_t readFromFile(NativeHandle file, char* buffer, std::size_t size);
+
+// Writes all size bytes, as far as the system lets it; write errors are not reported.
+void writeToFile(NativeHandle file, const char* data, std::size_t size);
+
+void closeNativeFile(NativeHandle file);
+
+struct DirectoryEntry {
+  std::string name;
+  bool isDirectory = false;
+};
+
+// note [listing order]
+// A run must give the same outputs for the same tree on every system, and the order of the files
+// decides the order of entries with equal names, of import sections and of directives. The order
+// is the one a Windows (NTFS) volume returns: "." and ".." first, then the names sorted by their
+// bytes with a-z raised to A-Z, compared unsigned, ties broken by the raw bytes. The Win32 layer
+// gets that order from the system; the POSIX layer sorts into it.
+//
+// Lists the directory (the "*.*" search of the path), "." and ".." included; nullopt when it cannot
+// be listed.
+std::optional<std::vector<DirectoryEntry>> listDirectory(const std::string& path);
+
+// What tells two paths that reach the same directory apart from two different directories.
+struct DirectoryIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  friend bool operator==(const DirectoryIdentity&, const DirectoryIdentity&) = default;
+};
+
+// The identity of the directory at path; nullopt when it cannot be had.
+std::optional<DirectoryIdentity> directoryIdentity(const std::string& path);
+
+// Tells the user something: a message box where the system has one, which returns when it is
+// dismissed; elsewhere one line "title: text" on standard error. The run goes on afterwards.
+void showMessage(const std::string& title, const std::string& text);
+
+// The parameters the program was started with, its own path not counted.
+std::vector<std::string> commandLineParameters(int argc, char** argv);
+
+}  // namespace inkwright

@@ -1,0 +1,150 @@
+#include "text/text.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace inkwright {
+
+namespace {
+
+std::size_t clampedCount(std::string_view s, int n) {
+  return n <= 0 ? 0 : std::min(static_cast<std::size_t>(n), s.size());
+}
+
+}  // namespace
+
+std::string leftPart(std::string_view s, int n) { return std::string(s.substr(0, clampedCount(s, n))); }
+
+std::string rightPart(std::string_view s, int n) {
+  const std::size_t count = clampedCount(s, n);
+  return std::string(s.substr(s.size() - count));
+}
+
+std::string midPart(std::string_view s, int start, int n) {
+  const std::size_t from = start < 1 ? 0 : static_cast<std::size_t>(start) - 1;
+  if (n <= 0 || from >= s.size()) {
+    return std::string();
+  }
+  return std::string(s.substr(from, static_cast<std::size_t>(n)));
+}
+
+std::string_view trimBlanksView(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) {
+    return std::string_view();
+  }
+  const std::size_t last = s.find_last_not_of(' ');
+  return s.substr(first, last - first + 1);
+}
+
+std::string trimBlanks(std::string_view s) { return std::string(trimBlanksView(s)); }
+
+int findText(std::string_view s, std::string_view t, int start) {
+  if (s.empty() || t.empty()) {
+    return 0;
+  }
+  const std::size_t from = start < 1 ? 0 : static_cast<std::size_t>(start) - 1;
+  if (from >= s.size()) {
+    return 0;
+  }
+  const std::size_t found = s.find(t, from);
+  return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
+}
+
+int countText(std::string_view s, std::string_view t) {
+  if (s.empty() || t.empty()) {
+    return 0;
+  }
+  int count = 0;
+  for (std::size_t found = s.find(t); found != std::string_view::npos;
+       found = s.find(t, found + t.size())) {
+    ++count;
+  }
+  return count;
+}
+
+std::string_view fieldView(std::string_view s, int i, char sep) {
+  std::size_t begin = 0;
+  for (int field = 1; field < i; ++field) {
+    const std::size_t next = s.find(sep, begin);
+    if (next == std::string_view::npos) {
+      return std::string_view();
+    }
+    begin = next + 1;
+  }
+  const std::size_t end = s.find(sep, begin);
+  return s.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
+}
+
+std::string fieldOf(std::string_view s, int i, std::string_view sep) {
+  if (sep.empty()) {
+    return i <= 1 ? std::string(s) : std::string();
+  }
+  return std::string(fieldView(s, i, sep.front()));
+}
+
+std::string textBetween(std::string_view s, std::string_view open, std::string_view close,
+                        int start) {
+  const int p = findText(s, open, start);
+  if (p == 0) {
+    return std::string();
+  }
+  const int afterOpen = p + textLength(open);
+  const int q = findText(s, close, afterOpen);
+  if (q == 0) {
+    return std::string();
+  }
+  return midPart(s, afterOpen, q - afterOpen);
+}
+
+std::string upperCase(std::string_view s) {
+  std::string result(s);
+  for (char& c : result) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if ((byte >= 97 && byte <= 122) || byte >= 224) {
+      c = static_cast<char>(byte - 32);
+    }
+  }
+  return result;
+}
+
+std::string lowerCase(std::string_view s) {
+  std::string result(s);
+  for (char& c : result) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if ((byte >= 65 && byte <= 90) || (byte >= 192 && byte <= 222)) {
+      c = static_cast<char>(byte + 32);
+    }
+  }
+  return result;
+}
+
+std::string replaceAll(std::string_view s, std::string_view t, std::string_view r) {
+  if (t.empty()) {
+    return std::string(s);
+  }
+  std::size_t found = s.find(t);
+  if (found == std::string_view::npos) {
+    return std::string(s);
+  }
+  std::string result;
+  result.reserve(s.size() + (r.size() > t.size() ? r.size() - t.size() : 0) * 4);
+  std::size_t done = 0;
+  while (found != std::string_view::npos) {
+    result.append(s, done, found - done);
+    result.append(r);
+    done = found + t.size();
+    found = s.find(t, done);
+  }
+  result.append(s, done);
+  return result;
+}
+
+std::string decimalText(std::int32_t n) { return std::to_string(n); }
+
+std::string byteText(int n) {
+  const char byte = static_cast<char>(n);
+  return byte == 0 ? std::string() : std::string(1, byte);
+}
+
+}  // namespace inkwright

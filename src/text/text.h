@@ -1,0 +1,80 @@
+// The byte-string vocabulary of every phase. A text is a std::string of any bytes; positions are
+// 1-based; no operation looks at a locale or an encoding.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace inkwright {
+
+inline int textLength(std::string_view s) { return static_cast<int>(s.size()); }
+
+// The first n bytes of s; empty for n <= 0, all of s when n reaches its length.
+std::string leftPart(std::string_view s, int n);
+
+// The last n bytes of s; empty for n <= 0, all of s when n reaches its length.
+std::string rightPart(std::string_view s, int n);
+
+// At most n bytes from position start (below 1 counts as 1); empty for n <= 0 or start past the end.
+std::string midPart(std::string_view s, int start, int n);
+
+// s without leading and trailing spaces (byte 32 only: tabs and line ends stay).
+std::string trimBlanks(std::string_view s);
+std::string_view trimBlanksView(std::string_view s);
+
+// Position of the first t in s at or after start (below 1 counts as 1); 0 when there is none, or
+// when s or t is empty.
+int findText(std::string_view s, std::string_view t, int start = 1);
+
+// Non-overlapping occurrences of t in s, counted from the left; 0 when s or t is empty.
+int countText(std::string_view s, std::string_view t);
+
+// Field i (from 1; below 1 counts as 1) of s split at the first byte of sep; empty past the last
+// field. k separators give k + 1 fields. An empty sep leaves s one field.
+std::string fieldOf(std::string_view s, int i, std::string_view sep);
+std::string_view fieldView(std::string_view s, int i, char sep);
+
+// The text between the first open at or after start and the first close after it; empty when
+// either is missing.
+std::string textBetween(std::string_view s, std::string_view open, std::string_view close,
+                        int start = 1);
+
+// Bytes 97-122 and 224-255 lowered by 32; every other byte unchanged.
+std::string upperCase(std::string_view s);
+
+// Bytes 65-90 and 192-222 raised by 32; every other byte unchanged.
+std::string lowerCase(std::string_view s);
+
+// s with every t (found left to right, without overlap) replaced by r; r is not searched again.
+// An empty t leaves s as it is.
+std::string replaceAll(std::string_view s, std::string_view t, std::string_view r);
+
+// n in decimal, "-" before a negative value.
+std::string decimalText(std::int32_t n);
+
+// The one-byte text of byte n; empty for 0.
+std::string byteText(int n);
+
+// Calls visit for every line of text split at LF: k line feeds give k + 1 lines, empty ones
+// included, so an empty text gives one empty line.
+template <class Visit>
+void forEachLine(std::string_view text, Visit&& visit) {
+  std::size_t begin = 0;
+  for (;;) {
+    const std::size_t end = text.find('\n', begin);
+    if (end == std::string_view::npos) {
+      visit(text.substr(begin));
+      return;
+    }
+    visit(text.substr(begin, end - begin));
+    begin = end + 1;
+  }
+}
+
+// True when s begins with prefix; an empty prefix begins every text.
+inline bool startsWith(std::string_view s, std::string_view prefix) {
+  return s.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace inkwright

@@ -1,0 +1,79 @@
+// Buffered files: the line reader every input goes through and the writer of every output.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "text/platform.h"
+
+namespace inkwright {
+
+// Both buffers are larger than a page so that reading a line byte by byte and writing many short
+// texts cost no system call per byte.
+inline constexpr std::size_t kFileBufferSize = 64 * 1024;
+
+// An open input file. Closed when it goes out of scope.
+class InputFile {
+ public:
+  explicit InputFile(NativeHandle handle);
+  InputFile(InputFile&& other) noexcept;
+  InputFile& operator=(InputFile&&) = delete;
+  ~InputFile();
+
+ private:
+  friend std::string readLine(InputFile& file);
+  friend bool atEnd(InputFile& file);
+  friend void closeFile(InputFile& file);
+  bool fill();
+
+  NativeHandle handle_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t position_ = 0;
+  std::size_t length_ = 0;
+};
+
+// An open output file. Written out and closed when it goes out of scope.
+class OutputFile {
+ public:
+  explicit OutputFile(NativeHandle handle);
+  OutputFile(OutputFile&& other) noexcept;
+  OutputFile& operator=(OutputFile&&) = delete;
+  ~OutputFile();
+
+ private:
+  friend void writeText(OutputFile& file, std::string_view s);
+  friend void closeFile(OutputFile& file);
+  void flush();
+
+  NativeHandle handle_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t length_ = 0;
+};
+
+// Opens an existing file for reading; nullopt when it cannot be opened.
+std::optional<InputFile> openInput(const std::string& path);
+
+// The next line: it ends at LF, CR LF, a lone CR or a byte 0, none of which belong to it, or at
+// the end of the file. The empty text at the end of the file.
+std::string readLine(InputFile& file);
+
+// True when no byte is left to read; reads nothing away.
+bool atEnd(InputFile& file);
+
+// Creates the file, or empties an existing one; nullopt when it cannot be created.
+std::optional<OutputFile> createOutput(const std::string& path);
+
+// Writes the bytes of s and nothing else.
+void writeText(OutputFile& file, std::string_view s);
+
+// Writes the bytes of s, then CR LF.
+void writeLine(OutputFile& file, std::string_view s);
+
+// Writes out what is buffered and closes the file; later calls do nothing.
+void closeFile(OutputFile& file);
+void closeFile(InputFile& file);
+
+}  // namespace inkwright

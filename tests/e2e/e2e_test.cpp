@@ -1,0 +1,106 @@
+// End-to-end cases: each folder below tests/e2e holds a small source tree, its configuration
+// "inkwright.cfg" and the exact files the run must write into out/ (expected/). The runner copies
+// the case into a fresh folder, runs the real program there, and compares every file byte for
+// byte, reporting missing and extra files. A case may also hold "expected-stderr.txt", the exact
+// messages the run must show.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Every regular file below root, by its path relative to root.
+std::map<std::string, std::string> filesBelow(const fs::path& root) {
+  std::map<std::string, std::string> files;
+  if (!fs::exists(root)) {
+    return files;
+  }
+  for (const fs::directory_entry& item : fs::recursive_directory_iterator(root)) {
+    if (item.is_regular_file()) {
+      files[fs::relative(item.path(), root).generic_string()] = readBytes(item.path());
+    }
+  }
+  return files;
+}
+
+fs::path prepareRun(const std::string& caseName) {
+  const fs::path source = fs::path(INKWRIGHT_E2E_DIR) / caseName;
+  const fs::path work = fs::temp_directory_path() / ("inkwright-e2e-" + caseName);
+  fs::remove_all(work);
+  fs::create_directories(work);
+  for (const fs::directory_entry& item : fs::directory_iterator(source)) {
+    const std::string name = item.path().filename().string();
+    if (name != "expected" && name != "expected-stderr.txt") {
+      fs::copy(item.path(), work / name, fs::copy_options::recursive);
+    }
+  }
+  fs::create_directories(work / "out");
+  return work;
+}
+
+class EndToEnd : public testing::TestWithParam<std::string> {};
+
+TEST_P(EndToEnd, WritesExactlyTheExpectedFiles) {
+  const std::string caseName = GetParam();
+  const fs::path expectedRoot = fs::path(INKWRIGHT_E2E_DIR) / caseName / "expected";
+  const fs::path work = prepareRun(caseName);
+  const std::string command = "cd '" + work.string() + "' && '" + INKWRIGHT_BINARY +
+                              "' inkwright.cfg 2> stderr.txt";
+  ASSERT_EQ(0, std::system(command.c_str()));
+
+  const std::map<std::string, std::string> expected = filesBelow(expectedRoot);
+  const std::map<std::string, std::string> actual = filesBelow(work / "out");
+  for (const auto& [name, bytes] : expected) {
+    const auto found = actual.find(name);
+    if (found == actual.end()) {
+      ADD_FAILURE() << "missing output file " << name;
+    } else {
+      EXPECT_EQ(bytes, found->second) << "in output file " << name;
+    }
+  }
+  for (const auto& [name, bytes] : actual) {
+    EXPECT_TRUE(expected.count(name)) << "extra output file " << name;
+  }
+  const fs::path expectedStderr = fs::path(INKWRIGHT_E2E_DIR) / caseName / "expected-stderr.txt";
+  EXPECT_EQ(fs::exists(expectedStderr) ? readBytes(expectedStderr) : std::string(),
+            readBytes(work / "stderr.txt"));
+  fs::remove_all(work);
+}
+
+std::vector<std::string> caseNames() {
+  std::vector<std::string> names;
+  for (const fs::directory_entry& item : fs::directory_iterator(INKWRIGHT_E2E_DIR)) {
+    if (item.is_directory()) {
+      names.push_back(item.path().filename().string());
+    }
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(caseNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                           std::string name = info.param;
+                           for (char& c : name) {
+                             if (!std::isalnum(static_cast<unsigned char>(c))) {
+                               c = '_';
+                             }
+                           }
+                           return name;
+                         });
+
+}  // namespace

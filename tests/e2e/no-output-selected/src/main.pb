@@ -1,0 +1,5 @@
+/****f* Core/Begin
+* NAME
+*   Begin - starts
+****
+#PBIMPORT:Begin()
