@@ -2,13 +2,130 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <vector>
+
 namespace inkwright {
 namespace {
 
 TEST(TextParts, ClampCountsAndPositions) {
   EXPECT_EQ("ab", leftPart("abc", 2));
   EXPECT_EQ("", leftPart("abc", 0));
+  EXPECT_EQ("", leftPart("abc", -3));
   EXPECT_EQ("abc", leftPart("abc", 9));
+  EXPECT_EQ("bc", rightPart("abc", 2));
+  EXPECT_EQ("", rightPart("abc", -1));
+  EXPECT_EQ("abc", rightPart("abc", 4));
+  EXPECT_EQ("bc", midPart("abcd", 2, 2));
+  EXPECT_EQ("ab", midPart("abcd", 0, 2));
+  EXPECT_EQ("ab", midPart("abcd", -5, 2));
+  EXPECT_EQ("cd", midPart("abcd", 3, 99));
+  EXPECT_EQ("", midPart("abcd", 5, 1));
+  EXPECT_EQ("", midPart("abcd", 1, 0));
+}
+
+TEST(TrimBlanks, RemovesSpacesOnly) {
+  EXPECT_EQ("a b", trimBlanks("  a b  "));
+  EXPECT_EQ("\ta\t", trimBlanks(" \ta\t "));
+  EXPECT_EQ("x\r\n", trimBlanks("x\r\n"));
+  EXPECT_EQ("", trimBlanks("    "));
+  EXPECT_EQ("", trimBlanks(""));
+}
+
+TEST(FindText, IsOneBasedAndFindsNothingEmpty) {
+  EXPECT_EQ(1, findText("abcabc", "abc", 0));
+  EXPECT_EQ(1, findText("abcabc", "abc", -7));
+  EXPECT_EQ(4, findText("abcabc", "abc", 2));
+  EXPECT_EQ(0, findText("abcabc", "abc", 5));
+  EXPECT_EQ(0, findText("abc", "abc", 4));
+  EXPECT_EQ(0, findText("abc", "", 1));
+  EXPECT_EQ(0, findText("", "a", 1));
+  EXPECT_EQ(0, findText("ab", "abc", 1));
+  EXPECT_EQ(0, findText("ABC", "abc", 1));
+}
+
+TEST(CountText, CountsWithoutOverlap) {
+  EXPECT_EQ(2, countText("aaaa", "aa"));
+  EXPECT_EQ(1, countText("aaa", "aa"));
+  EXPECT_EQ(0, countText("", "a"));
+  EXPECT_EQ(0, countText("abc", ""));
+  EXPECT_EQ(3, countText("a/b/c/", "/"));
+}
+
+TEST(FieldOf, SplitsAtTheFirstByteOfTheSeparator) {
+  struct Case {
+    const char* text;
+    int index;
+    const char* separator;
+    const char* field;
+  };
+  const std::vector<Case> cases = {
+      {"a,,b", 1, ",", "a"},   {"a,,b", 2, ",", ""},     {"a,,b", 3, ",", "b"},
+      {"a,,b", 4, ",", ""},    {"a,,b", 0, ",", "a"},    {"a,,b", -2, ",", "a"},
+      {"", 1, ",", ""},        {"", 3, ",", ""},         {",a", 1, ",", ""},
+      {"a,", 2, ",", ""},      {"a;b,c", 2, ",;", "c"},  {"/****f* Group/Name", 2, " ", "Group/Name"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.field, fieldOf(c.text, c.index, c.separator))
+        << "field " << c.index << " of '" << c.text << "'";
+  }
+}
+
+TEST(TextBetween, SearchesCloseOnlyAfterOpen) {
+  EXPECT_EQ("a", textBetween("f(a)", "(", ")"));
+  EXPECT_EQ("", textBetween("f(a", "(", ")"));
+  EXPECT_EQ("", textBetween("[key", "[", "]"));
+  EXPECT_EQ("b", textBetween(")a(b)", "(", ")"));
+  EXPECT_EQ("", textBetween("[]", "[", "]"));
+  EXPECT_EQ("y", textBetween("(x)(y)", "(", ")", 3));
+}
+
+TEST(CaseMapping, UsesTheExactByteRanges) {
+  std::string all;
+  for (int byte = 1; byte < 256; ++byte) {
+    all += static_cast<char>(byte);
+  }
+  const std::string upper = upperCase(all);
+  const std::string lower = lowerCase(all);
+  for (int byte = 1; byte < 256; ++byte) {
+    const int up = static_cast<unsigned char>(upper[byte - 1]);
+    const int down = static_cast<unsigned char>(lower[byte - 1]);
+    const bool raisesToUpper = (byte >= 97 && byte <= 122) || byte >= 224;
+    const bool lowersToLower = (byte >= 65 && byte <= 90) || (byte >= 192 && byte <= 222);
+    EXPECT_EQ(raisesToUpper ? byte - 32 : byte, up) << "upperCase of byte " << byte;
+    EXPECT_EQ(lowersToLower ? byte + 32 : byte, down) << "lowerCase of byte " << byte;
+  }
+}
+
+TEST(ReplaceAll, ReplacesLeftToRightWithoutRescanning) {
+  EXPECT_EQ("ba", replaceAll("aaa", "aa", "b"));
+  EXPECT_EQ("xaxxax", replaceAll("aa", "a", "xax"));
+  EXPECT_EQ("abc", replaceAll("abc", "z", "y"));
+  EXPECT_EQ("", replaceAll("aa", "a", ""));
+  EXPECT_EQ("a<br />b<br />", replaceAll("a\nb\n", "\n", "<br />"));
+}
+
+TEST(DecimalText, WritesEveryThirtyTwoBitValue) {
+  EXPECT_EQ("0", decimalText(0));
+  EXPECT_EQ("42", decimalText(42));
+  EXPECT_EQ("-7", decimalText(-7));
+  EXPECT_EQ("2147483647", decimalText(INT_MAX));
+  EXPECT_EQ("-2147483648", decimalText(INT_MIN));
+}
+
+TEST(ByteText, GivesOneByteOrNothing) {
+  EXPECT_EQ("A", byteText(65));
+  EXPECT_EQ("\xff", byteText(255));
+  EXPECT_EQ("", byteText(0));
+}
+
+TEST(ForEachLine, GivesOneMoreLineThanLineFeeds) {
+  std::vector<std::string> lines;
+  forEachLine("a\n\nb\n", [&](std::string_view line) { lines.emplace_back(line); });
+  EXPECT_EQ((std::vector<std::string>{"a", "", "b", ""}), lines);
+  lines.clear();
+  forEachLine("", [&](std::string_view line) { lines.emplace_back(line); });
+  EXPECT_EQ(std::vector<std::string>{""}, lines);
 }
 
 }  // namespace

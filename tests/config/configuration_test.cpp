@@ -1,0 +1,159 @@
+#include "config/configuration.h"
+
+#include <gtest/gtest.h>
+
+#include "config/settings.h"
+#include "model/document.h"
+#include "tempdir.h"
+
+namespace inkwright {
+namespace {
+
+class ConfigurationTest : public testing::Test {
+ protected:
+  void SetUp() override { clearDocument(); }
+
+  void read(const std::string& bytes) { readConfiguration(dir_.write("docs.cfg", bytes)); }
+
+  TempDir dir_;
+};
+
+TEST_F(ConfigurationTest, ReadsTheWorkedExample) {
+  read(
+      "# configuration of the docs run\n"
+      "[output path]\n"
+      "\n"
+      "  docs\\html\n"
+      "[source path]\n"
+      "..\\src\n"
+      "\t..\\include\n"
+      "\n"
+      "[template:page]\n"
+      "\t\ttext of the page\n"
+      "[Output Format]\n");
+  ASSERT_EQ(5u, configList.size());
+  EXPECT_EQ("DUMMY", configList[0].key);
+  EXPECT_EQ("docs\\html", configValue("output path"));
+  EXPECT_EQ("..\\src\n..\\include\n", configValue("source path"));
+  EXPECT_EQ("text of the page", configValue("template:page"));
+  EXPECT_EQ("", configValue("output format"));
+  EXPECT_EQ("text of the page", templateText("page"));
+  EXPECT_EQ((std::vector<std::string>{"..\\src", "..\\include", ""}), sourcePaths);
+}
+
+TEST_F(ConfigurationTest, ClassifiesLinesByTheirVeryFirstByte) {
+  read(
+      "stray value\r\n"
+      "[a]\r\n"
+      " # kept, with its hash\r"
+      "#comment\r"
+      " [not a key]\n"
+      "[b\n"
+      "x\n"
+      "[c] trailing words\n"
+      "y\tz");
+  ASSERT_EQ(4u, configList.size());
+  EXPECT_EQ("stray value", configValue("DUMMY"));
+  EXPECT_EQ("# kept, with its hash\n[not a key]", configValue("a"));
+  EXPECT_EQ("", configList[2].key);
+  EXPECT_EQ("x", configList[2].value);
+  EXPECT_EQ("y z", configValue("c"));
+}
+
+TEST_F(ConfigurationTest, DuplicateKeysAreKeptAndTheFirstAnswers) {
+  read("[output path]\nfirst\n[output path]\nsecond\n[template:x]\none\n[template:x]\ntwo\n");
+  ASSERT_EQ(5u, configList.size());
+  EXPECT_EQ("second", configList[2].value);
+  EXPECT_EQ("first", configValue("output path"));
+  ASSERT_EQ(4u, templateList.size());
+  EXPECT_EQ("one", templateList[0].text);
+  EXPECT_EQ("one", templateList[1].text);
+  EXPECT_EQ("", configValue("Output Path"));
+  EXPECT_EQ("", configValue("output path "));
+}
+
+TEST_F(ConfigurationTest, EmptyLineBeforeTheNextKeyLeavesATrailingLineFeed) {
+  read("[output path]\nout\n\n[x]\n");
+  EXPECT_EQ("out\n", configValue("output path"));
+}
+
+TEST_F(ConfigurationTest, TemplatesStandBeforeTheBuiltInOnes) {
+  read("[template:page]\n[template]\n[template:masterindex]\n<b>@@INDEX@@</b>\n");
+  ASSERT_EQ(5u, templateList.size());
+  EXPECT_EQ("", templateText("page"));
+  EXPECT_EQ("", templateList[1].name);
+  EXPECT_EQ("", templateList[1].text);
+  EXPECT_EQ("<b>@@INDEX@@</b>", templateText("masterindex"));
+  EXPECT_EQ("page", templateList[3].name);
+  EXPECT_EQ(kBuiltinPageTemplate, templateList[3].text);
+  EXPECT_EQ(kBuiltinTagTemplate, templateText("tag"));
+}
+
+TEST_F(ConfigurationTest, BuiltInTemplatesStandWithoutConfiguration) {
+  read("");
+  EXPECT_EQ(127u, templateText("page").size());
+  EXPECT_EQ(52u, templateText("tag").size());
+  EXPECT_EQ("", templateText("masterindex"));
+}
+
+TEST_F(ConfigurationTest, MissingFileIsAnEmptyConfiguration) {
+  readConfiguration((dir_.path() / "missing.cfg").string());
+  ASSERT_EQ(1u, configList.size());
+  EXPECT_EQ("DUMMY", configList[0].key);
+  EXPECT_EQ("/****", defaultMarkers.blockStart);
+  EXPECT_EQ(2u, templateList.size());
+}
+
+TEST_F(ConfigurationTest, MarkerSetsAreRegisteredOncePerPattern) {
+  read(
+      "[block start]\n;**\n"
+      "[block start:*.pbi]\n;{\n"
+      "[line start:*.pbi]\n;\n"
+      "[line start:*.c:ignored]\n//\n"
+      "[line start]\n"
+      "[block end:*.pbi]\n");
+  ASSERT_EQ(2u, markerSetList.size());
+  EXPECT_EQ("*.pbi", markerSetList[0].pattern);
+  EXPECT_EQ(";{", markerSetList[0].blockStart);
+  EXPECT_EQ("", markerSetList[0].blockEnd);
+  EXPECT_EQ(";", markerSetList[0].lineStart);
+  EXPECT_EQ("*.c", markerSetList[1].pattern);
+  EXPECT_EQ("", markerSetList[1].blockStart);
+  EXPECT_EQ("", markerSetList[1].lineStart);
+  EXPECT_EQ(";**", defaultMarkers.blockStart);
+  EXPECT_EQ("****", defaultMarkers.blockEnd);
+  EXPECT_EQ("*", defaultMarkers.lineStart);
+}
+
+TEST_F(ConfigurationTest, ReplacersTakeTheirValues) {
+  read("[replacer:FOOT]\n<hr>\n(c) us\n[replacer:NONE]\n");
+  ASSERT_EQ(2u, replacerList.size());
+  EXPECT_EQ("FOOT", replacerList[0].name);
+  EXPECT_EQ("<hr>\n(c) us", replacerList[0].text);
+  EXPECT_EQ("", replacerList[1].text);
+}
+
+TEST_F(ConfigurationTest, TagRulesKeepFirstMentionAndLastKind) {
+  read(
+      "[items]\nNAME\nname\n\n[ignore items]\nSYNOPSIS\nINTERNAL\n"
+      "[tab items]\nSYNOPSIS\nINPUTS\n[source items]\nSOURCE\n");
+  const std::vector<std::string> names = {"NAME", "name", "", "SYNOPSIS", "INTERNAL", "SOURCE",
+                                          "INPUTS"};
+  ASSERT_EQ(names.size(), tagRuleList.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    EXPECT_EQ(names[i], tagRuleList[i].name);
+  }
+  EXPECT_EQ(tabItem, tagRuleList[3].kind);
+  EXPECT_EQ(0, tagRuleList[3].ignored);
+  EXPECT_EQ(1, tagRuleList[4].ignored);
+  EXPECT_EQ(sourceItem, tagRuleList[5].kind);
+}
+
+TEST_F(ConfigurationTest, PatternListsKeepEmptyLines) {
+  read("[accept files]\n*.pb\n*.pbi\n\n[ignore files]\nCVS\n.git\n");
+  EXPECT_EQ((std::vector<std::string>{"*.pb", "*.pbi", ""}), acceptPatterns);
+  EXPECT_EQ((std::vector<std::string>{"CVS", ".git"}), ignorePatterns);
+}
+
+}  // namespace
+}  // namespace inkwright

@@ -1,0 +1,128 @@
+#include "text/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace inkwright {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TextFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    directory_ = fs::temp_directory_path() /
+                 ("inkwright-textfile-" + std::string(testing::UnitTest::GetInstance()
+                                                          ->current_test_info()
+                                                          ->name()));
+    fs::remove_all(directory_);
+    fs::create_directories(directory_);
+  }
+  void TearDown() override { fs::remove_all(directory_); }
+
+  std::string pathOf(const std::string& name) const { return (directory_ / name).string(); }
+
+  std::string write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(pathOf(name), std::ios::binary) << bytes;
+    return pathOf(name);
+  }
+
+  std::string read(const std::string& name) const {
+    std::ifstream in(pathOf(name), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+  // The lines a reading loop of this program sees: read, handle, then test atEnd.
+  std::vector<std::string> linesOf(const std::string& bytes) const {
+    std::optional<InputFile> file = openInput(write("input", bytes));
+    EXPECT_TRUE(file.has_value());
+    std::vector<std::string> lines;
+    do {
+      lines.push_back(readLine(*file));
+    } while (!atEnd(*file));
+    return lines;
+  }
+
+  fs::path directory_;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(TextFileTest, EveryLineEndGivesTheSameLines) {
+  EXPECT_EQ((Lines{"a", "b", "c"}), linesOf("a\nb\nc"));
+  EXPECT_EQ((Lines{"a", "b", "c"}), linesOf("a\r\nb\r\nc\r\n"));
+  EXPECT_EQ((Lines{"a", "b", "c"}), linesOf("a\rb\rc\r"));
+  EXPECT_EQ((Lines{"a", "", "b"}), linesOf("a\n\r\nb"));
+  EXPECT_EQ((Lines{"a", "", "b"}), linesOf("a\r\rb"));
+  EXPECT_EQ((Lines{"a", "b"}), linesOf(std::string("a\0b", 3)));
+  EXPECT_EQ((Lines{"a", "\xff\x80"}), linesOf("a\n\xff\x80\n"));
+}
+
+TEST_F(TextFileTest, EmptyFileIsOneEmptyLineAndTrailingEndAddsNone) {
+  EXPECT_EQ(Lines{""}, linesOf(""));
+  EXPECT_EQ(Lines{""}, linesOf("\n"));
+  EXPECT_EQ((Lines{"", ""}), linesOf("\n\n"));
+  EXPECT_EQ(Lines{"x"}, linesOf("x"));
+}
+
+TEST_F(TextFileTest, CrLfSplitAcrossBuffersIsOneLineEnd) {
+  const std::string first(kFileBufferSize - 1, 'a');
+  EXPECT_EQ((Lines{first, "b"}), linesOf(first + "\r\nb"));
+  const std::string full(kFileBufferSize, 'c');
+  EXPECT_EQ((Lines{full, "d"}), linesOf(full + "\r\nd"));
+  EXPECT_EQ(Lines{first}, linesOf(first + "\r"));
+}
+
+TEST_F(TextFileTest, LinesMayBeLongerThanTheBuffer) {
+  const std::string longLine(3 * kFileBufferSize + 17, 'x');
+  EXPECT_EQ((Lines{longLine, "y"}), linesOf(longLine + "\ny"));
+}
+
+TEST_F(TextFileTest, MissingFileAndDirectoryCannotBeOpened) {
+  EXPECT_FALSE(openInput(pathOf("missing")).has_value());
+  EXPECT_FALSE(openInput(directory_.string()).has_value());
+}
+
+TEST_F(TextFileTest, WritesTextAndCrLfLines) {
+  {
+    std::optional<OutputFile> file = createOutput(pathOf("out"));
+    ASSERT_TRUE(file.has_value());
+    writeText(*file, "");
+    writeLine(*file, "");
+    writeText(*file, "a");
+    writeLine(*file, "b");
+    writeText(*file, std::string(2 * kFileBufferSize, 'z'));
+    closeFile(*file);
+  }
+  EXPECT_EQ("\r\nab\r\n" + std::string(2 * kFileBufferSize, 'z'), read("out"));
+}
+
+TEST_F(TextFileTest, CreateOutputTruncatesAndNeverMakesDirectories) {
+  write("old", "previous content");
+  {
+    std::optional<OutputFile> file = createOutput(pathOf("old"));
+    ASSERT_TRUE(file.has_value());
+    writeText(*file, "new");
+  }
+  EXPECT_EQ("new", read("old"));
+  EXPECT_FALSE(createOutput(pathOf("nowhere\\file.txt")).has_value());
+  EXPECT_FALSE(fs::exists(directory_ / "nowhere"));
+}
+
+TEST_F(TextFileTest, BackslashesReachTheDiskAsSeparators) {
+  fs::create_directories(directory_ / "sub");
+  write("sub/file.txt", "inside");
+  const std::string path = directory_.string() + "\\sub\\file.txt";
+  std::optional<InputFile> file = openInput(path);
+  ASSERT_TRUE(file.has_value());
+  EXPECT_EQ("inside", readLine(*file));
+}
+
+}  // namespace
+}  // namespace inkwright
