@@ -34,15 +34,15 @@ unsigned char raisedByte(char c) {
 
 // See note [listing order].
 bool comesBefore(const DirectoryEntry& a, const DirectoryEntry& b) {
-  const bool raisedLess = std::lexicographical_compare(
-      a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
-      [](char x, char y) { return raisedByte(x) < raisedByte(y); });
+  const bool raisedLess =
+      std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
+                                   [](char x, char y) { return raisedByte(x) < raisedByte(y); });
   if (raisedLess) {
     return true;
   }
-  const bool raisedGreater = std::lexicographical_compare(
-      b.name.begin(), b.name.end(), a.name.begin(), a.name.end(),
-      [](char x, char y) { return raisedByte(x) < raisedByte(y); });
+  const bool raisedGreater =
+      std::lexicographical_compare(b.name.begin(), b.name.end(), a.name.begin(), a.name.end(),
+                                   [](char x, char y) { return raisedByte(x) < raisedByte(y); });
   if (raisedGreater) {
     return false;
   }
@@ -117,8 +117,8 @@ std::optional<std::vector<DirectoryEntry>> listDirectory(const std::string& path
     }
     struct stat info;
     // A broken link, or anything stat cannot follow, counts as a file.
-    const bool isDirectory = ::fstatat(directoryFd, item->d_name, &info, 0) == 0 &&
-                             S_ISDIR(info.st_mode);
+    const bool isDirectory =
+        ::fstatat(directoryFd, item->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
     entries.push_back(DirectoryEntry{name, isDirectory});
   }
   ::closedir(listing);

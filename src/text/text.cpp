@@ -13,7 +13,9 @@ std::size_t clampedCount(std::string_view s, int n) {
 
 }  // namespace
 
-std::string leftPart(std::string_view s, int n) { return std::string(s.substr(0, clampedCount(s, n))); }
+std::string leftPart(std::string_view s, int n) {
+  return std::string(s.substr(0, clampedCount(s, n)));
+}
 
 std::string rightPart(std::string_view s, int n) {
   const std::size_t count = clampedCount(s, n);

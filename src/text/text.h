@@ -16,7 +16,8 @@ std::string leftPart(std::string_view s, int n);
 // The last n bytes of s; empty for n <= 0, all of s when n reaches its length.
 std::string rightPart(std::string_view s, int n);
 
-// At most n bytes from position start (below 1 counts as 1); empty for n <= 0 or start past the end.
+// At most n bytes from position start (below 1 counts as 1); empty for n <= 0 or start past the
+// end.
 std::string midPart(std::string_view s, int start, int n);
 
 // s without leading and trailing spaces (byte 32 only: tabs and line ends stay).

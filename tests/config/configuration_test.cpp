@@ -137,8 +137,8 @@ TEST_F(ConfigurationTest, TagRulesKeepFirstMentionAndLastKind) {
   read(
       "[items]\nNAME\nname\n\n[ignore items]\nSYNOPSIS\nINTERNAL\n"
       "[tab items]\nSYNOPSIS\nINPUTS\n[source items]\nSOURCE\n");
-  const std::vector<std::string> names = {"NAME", "name", "", "SYNOPSIS", "INTERNAL", "SOURCE",
-                                          "INPUTS"};
+  const std::vector<std::string> names = {"NAME",     "name",   "",      "SYNOPSIS",
+                                          "INTERNAL", "SOURCE", "INPUTS"};
   ASSERT_EQ(names.size(), tagRuleList.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
     EXPECT_EQ(names[i], tagRuleList[i].name);

@@ -58,8 +58,8 @@ TEST_P(EndToEnd, WritesExactlyTheExpectedFiles) {
   const std::string caseName = GetParam();
   const fs::path expectedRoot = fs::path(INKWRIGHT_E2E_DIR) / caseName / "expected";
   const fs::path work = prepareRun(caseName);
-  const std::string command = "cd '" + work.string() + "' && '" + INKWRIGHT_BINARY +
-                              "' inkwright.cfg 2> stderr.txt";
+  const std::string command =
+      "cd '" + work.string() + "' && '" + INKWRIGHT_BINARY + "' inkwright.cfg 2> stderr.txt";
   ASSERT_EQ(0, std::system(command.c_str()));
 
   const std::map<std::string, std::string> expected = filesBelow(expectedRoot);

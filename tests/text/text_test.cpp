@@ -60,10 +60,10 @@ TEST(FieldOf, SplitsAtTheFirstByteOfTheSeparator) {
     const char* field;
   };
   const std::vector<Case> cases = {
-      {"a,,b", 1, ",", "a"},   {"a,,b", 2, ",", ""},     {"a,,b", 3, ",", "b"},
-      {"a,,b", 4, ",", ""},    {"a,,b", 0, ",", "a"},    {"a,,b", -2, ",", "a"},
-      {"", 1, ",", ""},        {"", 3, ",", ""},         {",a", 1, ",", ""},
-      {"a,", 2, ",", ""},      {"a;b,c", 2, ",;", "c"},  {"/****f* Group/Name", 2, " ", "Group/Name"},
+      {"a,,b", 1, ",", "a"}, {"a,,b", 2, ",", ""},    {"a,,b", 3, ",", "b"},
+      {"a,,b", 4, ",", ""},  {"a,,b", 0, ",", "a"},   {"a,,b", -2, ",", "a"},
+      {"", 1, ",", ""},      {"", 3, ",", ""},        {",a", 1, ",", ""},
+      {"a,", 2, ",", ""},    {"a;b,c", 2, ",;", "c"}, {"/****f* Group/Name", 2, " ", "Group/Name"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.field, fieldOf(c.text, c.index, c.separator))

@@ -16,9 +16,8 @@ class TextFileTest : public testing::Test {
  protected:
   void SetUp() override {
     directory_ = fs::temp_directory_path() /
-                 ("inkwright-textfile-" + std::string(testing::UnitTest::GetInstance()
-                                                          ->current_test_info()
-                                                          ->name()));
+                 ("inkwright-textfile-" +
+                  std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(directory_);
     fs::create_directories(directory_);
   }
