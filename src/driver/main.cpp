@@ -10,5 +10,5 @@ int main(int argc, char** argv) {
   if (parameters.size() == 1) {
     inkwright::runInkwright(parameters.front());
   }
-  return 0;
+  inkwright::exitProcess();
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "text/platform.h"
 
@@ -145,5 +146,7 @@ void showMessage(const std::string& title, const std::string& text) {
 std::vector<std::string> commandLineParameters(int argc, char** argv) {
   return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
 }
+
+void exitProcess() { std::exit(0); }
 
 }  // namespace inkwright

@@ -64,4 +64,7 @@ void showMessage(const std::string& title, const std::string& text);
 // The parameters the program was started with, its own path not counted.
 std::vector<std::string> commandLineParameters(int argc, char** argv);
 
+// Ends the process with exit code 0.
+[[noreturn]] void exitProcess();
+
 }  // namespace inkwright

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Runs the Windows build over the same end-to-end cases as the Linux tests, under Wine, and
+# compares every output file byte for byte with the same expected files: both builds must write
+# identical outputs for the same tree. Then the command-line and failure cases that only the
+# Windows command line and message box can show.
+#   tests/e2e/run-under-wine.sh path/to/inkwright.exe
+set -uo pipefail
+
+exe=$(realpath "$1")
+cases=$(dirname "$(realpath "$0")")
+work=$(mktemp -d "${TMPDIR:-/tmp}/inkwright-wine.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+export WINEDEBUG=-all WINEPREFIX="${WINEPREFIX:-$work/prefix}" DISPLAY=
+passed=0
+failed=0
+
+pass() { passed=$((passed + 1)); echo "ok: $1"; }
+fail() { failed=$((failed + 1)); echo "FAILED: $1"; }
+
+# Copies a case without its expected files into a fresh folder with an empty out/.
+prepare() {
+  local from=$1 to=$2
+  mkdir -p "$to"
+  (cd "$from" && find . -mindepth 1 -maxdepth 1 ! -name expected ! -name expected-stderr.txt \
+    -exec cp -r {} "$to/" \;)
+  mkdir -p "$to/out"
+}
+
+# Runs the program in a folder, with a time limit so that a message box that waited for a click
+# would fail the case instead of hanging the run.
+run() {
+  local folder=$1
+  shift
+  (cd "$folder" && timeout 120 wine "$exe" "$@" > /dev/null 2>&1)
+}
+
+wineboot -i > /dev/null 2>&1
+
+for case in "$cases"/*/; do
+  name=$(basename "$case")
+  folder="$work/$name"
+  prepare "$case" "$folder"
+  if ! run "$folder" inkwright.cfg; then
+    fail "$name: the run did not end with exit code 0 in time"
+    continue
+  fi
+  mkdir -p "$case/expected"
+  if diff -r "$case/expected" "$folder/out" > "$work/$name.diff"; then
+    pass "$name"
+  else
+    fail "$name"
+    head -n 20 "$work/$name.diff"
+  fi
+  rmdir "$case/expected" 2> /dev/null
+done
+
+# The bundled example's configuration and sources, with an empty out/.
+example=$(realpath "$cases/../../examples/lumenbind")
+prepareExample() {
+  mkdir -p "$1/out"
+  cp -r "$example/inkwright.cfg" "$example/src" "$1/"
+}
+
+# A configuration path that holds a space, passed quoted, is one parameter.
+spaced="$work/with space"
+prepareExample "$spaced"
+mv "$spaced/inkwright.cfg" "$spaced/my docs.cfg"
+if run "$spaced" "my docs.cfg" && [ -s "$spaced/out/toc.html" ]; then
+  pass "quoted configuration path with a space"
+else
+  fail "quoted configuration path with a space"
+fi
+
+# Two parameters: nothing happens.
+two="$work/two parameters"
+prepareExample "$two"
+if run "$two" inkwright.cfg extra && [ -z "$(ls -A "$two/out")" ]; then
+  pass "two parameters write nothing"
+else
+  fail "two parameters write nothing"
+fi
+
+# A missing output directory: no file is written, the message boxes do not hold the run up, and
+# the exit code is still 0.
+missing="$work/missing output"
+prepareExample "$missing"
+rmdir "$missing/out"
+before=$(cd "$missing" && find . | sort)
+if run "$missing" inkwright.cfg && [ "$before" = "$(cd "$missing" && find . | sort)" ]; then
+  pass "missing output directory writes nothing and ends"
+else
+  fail "missing output directory writes nothing and ends"
+fi
+
+echo "wine: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
