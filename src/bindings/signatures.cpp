@@ -1,7 +1,92 @@
 #include "bindings/signatures.h"
 
+#include <string>
+#include <unordered_set>
+
+#include "model/document.h"
+#include "text/text.h"
+
 namespace inkwright {
 
-int markDocumentedImports() { return 0; }
+namespace {
+
+// The type letter is the whole second "."-field of a parameter, compared case-sensitively: "L",
+// "long" and a missing letter all fall through to "any".
+std::string_view typeWordOf(std::string_view parameter) {
+  const std::string_view letter = fieldView(parameter, 2, '.');
+  if (letter == "b") {
+    return "Byte";
+  }
+  if (letter == "l") {
+    return "Long";
+  }
+  if (letter == "s") {
+    return "String";
+  }
+  if (letter == "f") {
+    return "Float";
+  }
+  if (letter == "d") {
+    return "Double";
+  }
+  if (letter == "q") {
+    return "Quad";
+  }
+  return "any";
+}
+
+}  // namespace
+
+std::string_view procedureNameOf(std::string_view declaration) {
+  return declaration.substr(0, declaration.find('('));
+}
+
+// Only whether some entry matches decides the flag, so a set of the upper-cased names gives the
+// same result as a walk to the first matching entry, without a walk per directive. The key is not
+// trimmed: "Start (x.l)" looks for "START " and finds no entry named Start.
+int markDocumentedImports() {
+  std::unordered_set<std::string> documentedNames;
+  documentedNames.reserve(entryList.size());
+  for (const DocEntry& entry : entryList) {
+    documentedNames.insert(upperCase(entry.entryName));
+  }
+  int undocumented = 0;
+  for (ImportDirective& directive : importList) {
+    const bool found = documentedNames.contains(upperCase(procedureNameOf(directive.declaration)));
+    directive.documented = found ? 1 : 0;
+    undocumented += found ? 0 : 1;
+  }
+  return undocumented;
+}
+
+// A declaration is split naively: a "," inside a default value starts a new parameter and a ")"
+// inside one ends the list. An empty list still yields one empty parameter, typed "any".
+void writeLibraryFunctionLines(OutputFile& file, std::string_view declaration,
+                               std::string_view description) {
+  const std::string parameterText = textBetween(declaration, "(", ")");
+  std::string types(trimBlanksView(procedureNameOf(declaration)));
+  types += ',';
+  std::string parameters = "(";
+  std::size_t begin = 0;
+  for (;;) {
+    const std::size_t end = parameterText.find(',', begin);
+    const std::string_view field = std::string_view(parameterText).substr(begin, end - begin);
+    const std::string_view parameter = trimBlanksView(fieldView(field, 1, '='));
+    parameters += parameter;
+    types += typeWordOf(parameter);
+    if (end == std::string::npos) {
+      break;
+    }
+    parameters += ',';
+    types += ',';
+    begin = end + 1;
+  }
+  writeText(file, types);
+  writeText(file, " ");
+  writeText(file, parameters);
+  writeText(file, ") - ");
+  writeLine(file, description);
+  writeLine(file, "Long");
+}
 
 }  // namespace inkwright

@@ -1,10 +1,23 @@
 // Procedure signatures: how an import directive's declaration is read and tied to the entries.
 #pragma once
 
+#include <string_view>
+
+#include "text/textfile.h"
+
 namespace inkwright {
+
+// The part of the declaration before its first "(", or all of it when it has none; not trimmed.
+// The result points into `declaration`.
+std::string_view procedureNameOf(std::string_view declaration);
 
 // Sets `documented` on every import directive (1 when an entry's upper-cased name equals the
 // upper-cased procedure name) and returns the number left undocumented.
 int markDocumentedImports();
+
+// Writes the two descriptor lines of the declared procedure: its name and parameter types, its
+// parameter names and the description; then "Long".
+void writeLibraryFunctionLines(OutputFile& file, std::string_view declaration,
+                               std::string_view description);
 
 }  // namespace inkwright

@@ -1,0 +1,68 @@
+#include "bindings/signatures.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "bindings/bindingtest.h"
+#include "model/document.h"
+#include "text/textfile.h"
+
+namespace inkwright {
+namespace {
+
+TEST(MarkDocumentedImports, MatchesTheUpperCasedNameBeforeTheParenthesis) {
+  clearDocument();
+  const struct {
+    const char* declaration;
+    int documented;
+  } cases[] = {{"Begin(x.l)", 1},  {"BEGIN()", 1},  {"begin", 1},     {"Start(a.s)", 1},
+               {"Start (x.l)", 0}, {" Begin()", 0}, {"Missing()", 0}, {"Begin.l(x.l)", 0}};
+  for (const auto& c : cases) {
+    importList.push_back(ImportDirective{"a.pb", c.declaration, 1});
+  }
+  EXPECT_EQ(8, markDocumentedImports());
+  EXPECT_EQ(0, importList[0].documented);
+  addEntry("Begin", "a.pb", {});
+  addEntry("Start", "a.pb", {});
+  addEntry("Start", "b.pb", {});
+  EXPECT_EQ(4, markDocumentedImports());
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(cases[i].documented, importList[i].documented) << cases[i].declaration;
+  }
+}
+
+using WriteLibraryFunctionLines = BindingOutputTest;
+
+TEST_F(WriteLibraryFunctionLines, WritesTypesNamesDescriptionAndLong) {
+  const struct {
+    const char* declaration;
+    const char* description;
+    const char* lines;
+  } cases[] = {
+      {"SetCaption(caption.s, flags.l = 0)", "sets the caption",
+       "SetCaption,String,Long (caption.s,flags.l) - sets the caption\r\nLong\r\n"},
+      {"Count.l(list.l)", "counts", "Count.l,Long (list.l) - counts\r\nLong\r\n"},
+      {"Stop()", "", "Stop,any () - \r\nLong\r\n"},
+      {"Stop", " x", "Stop,any () -  x\r\nLong\r\n"},
+      {"Open(name.s", "", "Open,any () - \r\nLong\r\n"},
+      {" Move (x.b, y.f,z.d , w.q)", "",
+       "Move,Byte,Float,Double,Quad (x.b,y.f,z.d,w.q) - \r\nLong\r\n"},
+      {"T(a, b.L, c.long, d.l.q, e.)", "",
+       "T,any,any,any,Long,any (a,b.L,c.long,d.l.q,e.) - \r\nLong\r\n"},
+      {"Say(t.s = \"a,b\", n.l)", "", "Say,String,any,Long (t.s,b\",n.l) - \r\nLong\r\n"},
+      {"Pad(s.s = \")\", n.l)", "", "Pad,String (s.s) - \r\nLong\r\n"},
+  };
+  for (const auto& c : cases) {
+    {
+      std::optional<OutputFile> file = createOutput(outputDirectory() + "lines.desc");
+      ASSERT_TRUE(file);
+      writeLibraryFunctionLines(*file, c.declaration, c.description);
+    }
+    EXPECT_EQ(c.lines, readOutput("lines.desc")) << c.declaration;
+  }
+}
+
+}  // namespace
+}  // namespace inkwright
