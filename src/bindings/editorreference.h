@@ -1,10 +1,13 @@
+// The editor reference file: one line per documented procedure, then the bare declarations of the
+// imported procedures that have no entry.
 #pragma once
 
 #include <string>
 
 namespace inkwright {
 
-// Writes the editor reference file into the output directory.
+// Writes the editor reference file into the output directory, named by "japbefile" or
+// " _inkWright_japbefile_out.txt"; writes nothing when the file cannot be created.
 void editorReferenceWriter(const std::string& outputDirectory);
 
 }  // namespace inkwright

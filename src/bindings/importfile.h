@@ -1,10 +1,13 @@
+// The import file: the declarations of the wrapper's procedures and the inline code of their
+// entries, grouped by the source file they came from.
 #pragma once
 
 #include <string>
 
 namespace inkwright {
 
-// Writes the import file into the output directory.
+// Writes the import file into the output directory, named by "importfile" or
+// " _inkWright_importfile_out.pbi"; writes nothing when the file cannot be created.
 void importFileWriter(const std::string& outputDirectory);
 
 }  // namespace inkwright

@@ -1,10 +1,13 @@
+// The user-library descriptor: a fixed header, then the parameter types, parameter names and
+// description of every imported procedure.
 #pragma once
 
 #include <string>
 
 namespace inkwright {
 
-// Writes the user-library descriptor into the output directory.
+// Writes the user-library descriptor into the output directory, named by "userlibfile" or
+// " _inkWright_userlib_out.desc"; writes nothing when the file cannot be created.
 void userLibraryWriter(const std::string& outputDirectory);
 
 }  // namespace inkwright

@@ -1,0 +1,14 @@
+// Where the binding writers put their files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace inkwright {
+
+// The output directory (given a "/" when it ends in no separator) followed by the first line of
+// the configuration value of `key`, trimmed of blanks; `defaultName` when that line is empty.
+std::string bindingFilePath(const std::string& outputDirectory, const std::string& key,
+                            std::string_view defaultName);
+
+}  // namespace inkwright
