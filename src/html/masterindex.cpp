@@ -1,7 +1,86 @@
 #include "html/masterindex.h"
 
+#include <unordered_map>
+#include <vector>
+
+#include "config/settings.h"
+#include "html/htmloutput.h"
+#include "model/document.h"
+#include "text/platform.h"
+#include "text/text.h"
+
 namespace inkwright {
 
-void masterIndexWriter(const std::string&) {}
+namespace {
+
+// The entries of each group, in list order, so that the groups are listed without walking every
+// entry once per group. Entries without a header path are never listed.
+using GroupIndex = std::unordered_map<std::string, std::vector<const DocEntry*>>;
+
+GroupIndex indexGroups() {
+  GroupIndex groups;
+  for (const DocEntry& entry : entryList) {
+    if (!entry.headerPath.empty()) {
+      groups[entry.groupName].push_back(&entry);
+    }
+  }
+  return groups;
+}
+
+// The text after the first "-" of the last NAME tag, up to a second "-".
+std::string_view descriptionOf(const DocEntry& entry) {
+  std::string_view description;
+  for (const TagPair& tag : entry.tags) {
+    if (tag.tagName == "NAME") {
+      description = trimBlanksView(fieldView(tag.tagValue, 2, '-'));
+    }
+  }
+  return description;
+}
+
+void appendEntryItem(std::string& html, const DocEntry& entry) {
+  html += "<li><a href=\"";
+  html += entry.entryName;
+  html += ".html\">";
+  html += entry.entryName;
+  html += "</a>&nbsp;&nbsp;-&nbsp;&nbsp;<i>";
+  html += descriptionOf(entry);
+  html += "</i></li>";
+}
+
+std::string indexHtml() {
+  const GroupIndex groups = indexGroups();
+  std::string html = "<ul>";
+  for (const std::string& group : groupList) {
+    if (group.empty()) {
+      continue;
+    }
+    html += "<li><a href=\"" + group + ".html\">" + group + "</a></li><ul>";
+    const auto members = groups.find(group);
+    if (members != groups.end()) {
+      for (const DocEntry* const entry : members->second) {
+        appendEntryItem(html, *entry);
+      }
+    }
+    html += "</ul>";
+  }
+  html += "</ul>";
+  return html;
+}
+
+}  // namespace
+
+void masterIndexWriter(const std::string& path) {
+  std::string page = templateText("masterindex");
+  if (page.empty()) {
+    page = templateText("page");
+  }
+  page = replaceAll(page, "@@NAME@@", "Index");
+  page = replaceAll(page, "@@INDEX@@", indexHtml());
+  page = replaceAll(page, "@@PROJECTNAME@@", configValue("document title"));
+  if (!writeHtmlFile(path, applyReplacers(std::move(page)))) {
+    showMessage("oops", "could not write " + path);
+  }
+}
 
 }  // namespace inkwright

@@ -1,10 +1,12 @@
+// The master index page: the groups and, under each, its entries with their descriptions.
 #pragma once
 
 #include <string>
 
 namespace inkwright {
 
-// Writes the master index page to path.
+// Writes the master index page to path, from the "masterindex" template (the "page" template when
+// that is empty). When the file cannot be created, shows "oops" / "could not write " + path.
 void masterIndexWriter(const std::string& path);
 
 }  // namespace inkwright

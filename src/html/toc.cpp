@@ -1,7 +1,56 @@
 #include "html/toc.h"
 
+#include <array>
+#include <vector>
+
+#include "config/settings.h"
+#include "html/htmloutput.h"
+#include "model/document.h"
+#include "text/platform.h"
+#include "text/text.h"
+
 namespace inkwright {
 
-void tocWriter(const std::string&) {}
+namespace {
+
+constexpr int kLetterCount = 26;
+
+// The entries under each letter A to Z, in list order. A name is listed under the letter that
+// its first byte upper-cases to; other first bytes, and empty names, are listed nowhere.
+std::array<std::vector<const DocEntry*>, kLetterCount> entriesByLetter() {
+  std::array<std::vector<const DocEntry*>, kLetterCount> letters;
+  for (const DocEntry& entry : entryList) {
+    const std::string initial = upperCase(leftPart(entry.entryName, 1));
+    if (!initial.empty() && initial[0] >= 'A' && initial[0] <= 'Z') {
+      letters[initial[0] - 'A'].push_back(&entry);
+    }
+  }
+  return letters;
+}
+
+std::string tocHtml() {
+  const auto letters = entriesByLetter();
+  std::string html = "<ul>";
+  for (int i = 0; i < kLetterCount; ++i) {
+    const std::string letter = byteText('A' + i);
+    html += "<li><a name=\"" + letter + "\"><b>" + letter + "</b></a></li><ul>";
+    for (const DocEntry* const entry : letters[i]) {
+      html += "<li><a href=\"" + entry->entryName + ".html\">" + entry->entryName + "</a></li>";
+    }
+    html += "</ul>";
+  }
+  html += "</ul>";
+  return html;
+}
+
+}  // namespace
+
+void tocWriter(const std::string& path) {
+  std::string page = replaceAll(templateText("page"), "@@NAME@@", "TOC");
+  page = replaceAll(page, "@@TAGS@@", tocHtml());
+  if (!writeHtmlFile(path, applyReplacers(std::move(page)))) {
+    showMessage("oops", "could not write " + path);
+  }
+}
 
 }  // namespace inkwright

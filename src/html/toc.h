@@ -1,10 +1,12 @@
+// The table of contents page: every entry under the letter its name begins with.
 #pragma once
 
 #include <string>
 
 namespace inkwright {
 
-// Writes the table of contents page to path.
+// Writes the table of contents page to path, from the "page" template. When the file cannot be
+// created, shows "oops" / "could not write " + path.
 void tocWriter(const std::string& path);
 
 }  // namespace inkwright

@@ -1,0 +1,26 @@
+#include "html/htmloutput.h"
+
+#include "model/document.h"
+#include "text/text.h"
+#include "text/textfile.h"
+
+namespace inkwright {
+
+std::string applyReplacers(std::string text) {
+  for (const NamedText& replacer : replacerList) {
+    text = replaceAll(text, "@@" + replacer.name + "@@", replacer.text);
+  }
+  return text;
+}
+
+bool writeHtmlFile(const std::string& path, std::string_view text) {
+  std::optional<OutputFile> file = createOutput(path);
+  if (!file) {
+    return false;
+  }
+  writeText(*file, text);
+  closeFile(*file);
+  return true;
+}
+
+}  // namespace inkwright
