@@ -8,7 +8,9 @@ namespace inkwright {
 // The base name of the two project files.
 inline constexpr const char* kHelpBaseName = "LB";
 
-// Writes baseName + ".hhc" and baseName + ".hhp" into the output directory.
+// Writes baseName + ".hhc" (the groups and their entries) and then baseName + ".hhp" (options and
+// the page list) into the output directory ("/" is added when it ends in no separator), lines
+// ended by CR LF. A file that cannot be created is skipped silently.
 void helpProjectWriter(const std::string& outputDirectory, const std::string& baseName);
 
 }  // namespace inkwright
