@@ -1,7 +1,103 @@
 #include "scan/discovery.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "model/document.h"
+#include "scan/wildcard.h"
+#include "text/platform.h"
+
 namespace inkwright {
 
-void scanSourcePaths() {}
+namespace {
+
+// One directory of the walk's current path, with its listing and the next entry to look at.
+struct OpenDirectory {
+  std::string path;
+  std::optional<DirectoryIdentity> identity;
+  std::vector<DirectoryEntry> entries;
+  std::size_t next = 0;
+};
+
+// See note [kept pattern]: the first match ends the walk of the list, so that the pattern an
+// empty one repeats afterwards is the same on every run.
+bool anyPatternMatches(const std::vector<std::string>& patterns, const std::string& name) {
+  for (const std::string& pattern : patterns) {
+    if (wildcardMatch(name, pattern)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool isOnPath(const std::vector<OpenDirectory>& walkPath,
+              const std::optional<DirectoryIdentity>& identity) {
+  return identity && std::any_of(walkPath.begin(), walkPath.end(), [&](const OpenDirectory& open) {
+           return open.identity == identity;
+         });
+}
+
+// A link back to a directory that is being walked would make the walk endless, so such a
+// directory is not entered again; a directory whose identity cannot be had is entered.
+void enterDirectory(const std::string& path, std::vector<OpenDirectory>& walkPath) {
+  std::optional<DirectoryIdentity> identity = directoryIdentity(path);
+  if (isOnPath(walkPath, identity)) {
+    return;
+  }
+  std::optional<std::vector<DirectoryEntry>> entries = listDirectory(path);
+  if (!entries) {
+    return;
+  }
+  walkPath.push_back(OpenDirectory{path, identity, std::move(*entries), 0});
+}
+
+}  // namespace
+
+bool isIgnored(const std::string& name) { return anyPatternMatches(ignorePatterns, name); }
+
+bool isAccepted(const std::string& name) { return anyPatternMatches(acceptPatterns, name); }
+
+// The walk keeps its path of open directories on the heap rather than on the call stack, so the
+// depth of a tree is bounded only by the length of a path the system accepts.
+void scanDirectory(const std::string& directory) {
+  const std::string root = !directory.empty() && directory.back() == '\\'
+                               ? directory.substr(0, directory.size() - 1)
+                               : directory;
+  // An empty path would list the current directory while naming its files "\" + name, at the
+  // root of the drive: files that were never listed.
+  if (root.empty()) {
+    return;
+  }
+  std::vector<OpenDirectory> walkPath;
+  enterDirectory(root, walkPath);
+  while (!walkPath.empty()) {
+    OpenDirectory& current = walkPath.back();
+    if (current.next == current.entries.size()) {
+      walkPath.pop_back();
+      continue;
+    }
+    const DirectoryEntry& entry = current.entries[current.next++];
+    if (isIgnored(entry.name)) {
+      continue;
+    }
+    std::string path = current.path + "\\" + entry.name;
+    if (entry.isDirectory) {
+      if (entry.name != "." && entry.name != "..") {
+        enterDirectory(path, walkPath);
+      }
+    } else if (isAccepted(entry.name)) {
+      fileList.push_back(std::move(path));
+    }
+  }
+}
+
+void scanSourcePaths() {
+  for (const std::string& directory : sourcePaths) {
+    scanDirectory(directory);
+  }
+}
 
 }  // namespace inkwright

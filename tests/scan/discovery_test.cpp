@@ -1,0 +1,71 @@
+#include "scan/discovery.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/document.h"
+#include "scan/scratchdir.h"
+#include "scan/wildcard.h"
+
+namespace inkwright {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SourceWalk : public testing::Test {
+ protected:
+  void SetUp() override {
+    clearDocument();
+    resetWildcardMatcher();
+  }
+
+  ScratchDir scratch;
+  const std::string root = scratch.root.string();
+};
+
+// Listing order puts "." and ".." first, then the names compared with a-z raised to A-Z. The
+// link back to the root is not followed; the one to a sibling folder is.
+TEST_F(SourceWalk, WalksDepthFirstPruningIgnoredNamesAndLinksToAncestors) {
+  std::string deep = "lib/d";
+  for (int level = 1; level < 200; ++level) {
+    deep += "/d";
+  }
+  for (const std::string file : {"z.pb", "a.pb", "B.txt", "CVS/in.pb", "lib/c.pb", "lib/CVS"}) {
+    scratch.write(file, "");
+  }
+  scratch.write(deep + "/x.pb", "");
+  fs::create_directory_symlink(scratch.root, scratch.root / "lib" / "loop");
+  fs::create_directory_symlink(scratch.root / "lib" / "d", scratch.root / "lib" / "alias");
+  acceptPatterns = {"*.pb"};
+  ignorePatterns = {"CVS"};
+  sourcePaths = {root, root + "\\missing", root + "\\lib\\"};
+  scanSourcePaths();
+  std::string chain = deep.substr(5);
+  std::replace(chain.begin(), chain.end(), '/', '\\');
+  const std::string lib = root + "\\lib\\";
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          root + "\\a.pb", lib + "alias" + chain + "\\x.pb", lib + "c.pb",
+          lib + "d" + chain + "\\x.pb", root + "\\z.pb", lib + "alias" + chain + "\\x.pb",
+          lib + "c.pb", lib + "d" + chain + "\\x.pb", lib + "loop\\a.pb", lib + "loop\\z.pb"}),
+      fileList);
+}
+
+// An empty path would list the current directory but name its files at the root of the drive.
+TEST_F(SourceWalk, EmptyPathAddsNothing) {
+  acceptPatterns = {"*"};
+  scanDirectory("");
+  scanDirectory("\\");
+  EXPECT_TRUE(fileList.empty());
+}
+
+TEST_F(SourceWalk, PatternListsStopAtTheirFirstMatch) {
+  acceptPatterns = {"*.pb", "*.pbi", ""};
+  EXPECT_TRUE(isAccepted("a.pb"));
+  EXPECT_FALSE(wildcardMatch("a.pbi", ""));
+  EXPECT_FALSE(isAccepted("a.txt"));
+}
+
+}  // namespace
+}  // namespace inkwright
