@@ -1,0 +1,16 @@
+#include "scan/imports.h"
+
+#include "model/document.h"
+#include "text/text.h"
+
+namespace inkwright {
+
+void readImportDirective(std::string_view line, const std::string& path) {
+  if (!startsWith(line, "#PBIMPORT:")) {
+    return;
+  }
+  // Blanks after the colon stay: the declaration is recorded exactly as written.
+  importList.push_back(ImportDirective{path, std::string(fieldView(line, 2, ':')), 0});
+}
+
+}  // namespace inkwright
