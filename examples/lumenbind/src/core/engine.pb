@@ -20,15 +20,15 @@
 *   ok = lbBegin(width.l, height.l, flags.l)
 * FUNCTION
 *   Starts the engine with a window of the given size. Nothing else works
-*   before lbBegin has returned a non-zero value.
+*   before lbBegin has returned a non-zero value. The flags:
+*   [TAB]
+*   #LB_FULLSCREEN - fill the screen
+*   #LB_VSYNC - wait for the vertical retrace
+*   [/TAB]
 * INPUTS
 *   width  - the width of the window in pixels
 *   height - the height of the window in pixels
-*   flags  - any of:
-*            [TAB]
-*            #LB_FULLSCREEN - fill the screen
-*            #LB_VSYNC - wait for the vertical retrace
-*            [/TAB]
+*   flags  - a combination of the flags above, or 0
 * RESULT
 *   Non-zero when the engine runs.
 * NOTES
@@ -40,7 +40,7 @@
 *     Wend
 *     lbStop()
 *   EndIf
-* SEE ALSO
+* SEEALSO
 *   lbStop, lbRun
 ****
 
@@ -52,7 +52,7 @@
 * FUNCTION
 *   Closes the window and releases every object of the scene, the sound
 *   system and the physics world. Safe to call twice.
-* SEE ALSO
+* SEEALSO
 *   lbBegin
 ****
 

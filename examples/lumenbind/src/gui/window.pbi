@@ -1,7 +1,7 @@
 ; LumenBind - gui elements drawn by the engine.
 
-#PBIMPORT:lbAddButton.l(x.l, y.l, w.l, h.l, text.s)
-#PBIMPORT:lbAddWindow.l(x.l, y.l, w.l, h.l, title.s, modal.b = 0)
+#PBIMPORT:lbAddButton(x.l, y.l, w.l, h.l, text.s)
+#PBIMPORT:lbAddWindow(x.l, y.l, w.l, h.l, title.s, modal.b = 0)
 #PBIMPORT:lbGuiEvent.l()
 
 /****h* Gui

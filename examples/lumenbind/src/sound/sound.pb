@@ -1,6 +1,6 @@
 ; LumenBind - sound playback.
 
-#PBIMPORT:lbPlaySound.l(file.s, loop.b = #False)
+#PBIMPORT:lbPlaySound(file.s, loop.b = #False)
 #PBIMPORT:lbStopSounds()
 #PBIMPORT: lbSoundVolume(volume.f)
 

@@ -1,6 +1,6 @@
 ; LumenBind - video drivers and the screen.
 
-#PBIMPORT:lbVideoDriver.l(driver.l)
+#PBIMPORT:lbVideoDriver(driver.l)
 #PBIMPORT:lbSetCaption(caption.s, flags.l = 0)
 #PBIMPORT:lbScreenShot(file.s, quality.f = 0.9)
 
