@@ -1,8 +1,10 @@
 #include "html/autolinks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cstring>
+#include <deque>
 #include <limits>
 
 namespace inkwright {
@@ -32,8 +34,47 @@ namespace {
 
 constexpr std::size_t kNoLink = std::numeric_limits<std::size_t>::max();
 
+// Up to this many children are searched one by one.
+constexpr std::uint32_t kSearchedChildren = 6;
+
 std::string_view nameOf(const AutoLink& link) {
   return std::string_view(link.searchText).substr(1);
+}
+
+// Whether text holds the length bytes of label at position at. Labels are a few bytes, too short
+// for a call to memcmp.
+bool startsAt(std::string_view text, std::size_t at, const char* label, std::size_t length) {
+  if (text.size() - at < length) {
+    return false;
+  }
+  for (std::size_t i = 0; i < length; ++i) {
+    if (text[at + i] != label[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Eight bytes at once: the high bit of every byte that is a blank is set in the result (and, after
+// a blank, possibly that of a byte that is none, so every hit must be checked).
+std::uint64_t blankBits(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  const std::uint64_t blanksZeroed = word ^ 0x2020202020202020ULL;
+  return (blanksZeroed - 0x0101010101010101ULL) & ~blanksZeroed & 0x8080808080808080ULL;
+}
+
+// The offset of the first byte that a hit of blankBits stands for, and the hits without it.
+std::size_t takeFirstHit(std::uint64_t& hits) {
+  if constexpr (std::endian::native == std::endian::little) {
+    const std::size_t offset = static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+    hits &= hits - 1;
+    return offset;
+  } else {
+    const int bit = 63 - std::countl_zero(hits);
+    hits &= ~(std::uint64_t{1} << bit);
+    return static_cast<std::size_t>(63 - bit) / 8;
+  }
 }
 
 }  // namespace
@@ -48,20 +89,22 @@ AutoLinker::AutoLinker(std::vector<AutoLink> links) : links_(std::move(links)) {
     assert(!link.replacement.empty() && link.replacement.front() == ' ');
   }
   buildTrie();
+  splitReplacements();
 }
 
-// The names are sorted, so the names below a node form a range of the list, and within it the
-// names that end at the node and those that go on with one byte each stand together. Every node
+// The names are sorted, so the names below a node form a range of the list; within it, the names
+// that end at the node and the names that go on with one byte each stand together, and the bytes
+// that all names of such a group share are those the first and the last of them share. Every node
 // gets its children as one block of consecutive nodes.
 void AutoLinker::buildTrie() {
   struct Pending {
     std::uint32_t node;
     std::uint32_t begin;
     std::uint32_t end;
-    std::uint32_t depth;
+    std::size_t depth;
   };
   nodes_.emplace_back();
-  nodeByte_.push_back(0);
+  firstByte_.push_back(0);
   std::vector<Pending> pending{{0, 0, static_cast<std::uint32_t>(links_.size()), 0}};
   while (!pending.empty()) {
     const Pending at = pending.back();
@@ -77,104 +120,211 @@ void AutoLinker::buildTrie() {
         nodes_[at.node].linkEnd = ++i;
         continue;
       }
-      const unsigned char byte = static_cast<unsigned char>(name[at.depth]);
       std::uint32_t groupEnd = i + 1;
       while (groupEnd < at.end && nameOf(links_[groupEnd]).size() > at.depth &&
-             static_cast<unsigned char>(nameOf(links_[groupEnd])[at.depth]) == byte) {
+             nameOf(links_[groupEnd])[at.depth] == name[at.depth]) {
         ++groupEnd;
       }
+      const std::string_view last = nameOf(links_[groupEnd - 1]);
+      const std::size_t shared =
+          std::mismatch(name.begin() + at.depth, name.end(), last.begin() + at.depth, last.end())
+              .first -
+          name.begin();
       const auto child = static_cast<std::uint32_t>(nodes_.size());
-      nodes_.emplace_back();
-      nodeByte_.push_back(byte);
+      nodes_.push_back(Node{static_cast<std::uint32_t>(labels_.size()),
+                            static_cast<std::uint32_t>(shared - at.depth), 0, 0, 0, 0, 0});
+      labels_ += name.substr(at.depth, shared - at.depth);
+      const auto byte = static_cast<unsigned char>(name[at.depth]);
+      firstByte_.push_back(byte);
       ++nodes_[at.node].childCount;
       if (at.node == 0) {
         rootChild_[byte] = child;
       }
-      pending.push_back(Pending{child, i, groupEnd, at.depth + 1});
+      pending.push_back(Pending{child, i, groupEnd, shared});
       i = groupEnd;
     }
   }
+  // A node with many children finds the right one through a table rather than a search.
+  for (Node& node : nodes_) {
+    if (node.childCount > kSearchedChildren) {
+      auto& table = childTables_.emplace_back();
+      table.fill(0);
+      for (std::uint32_t child = node.firstChild; child < node.firstChild + node.childCount;
+           ++child) {
+        table[firstByte_[child]] = child;
+      }
+      node.childTable = static_cast<std::uint32_t>(childTables_.size());
+    }
+  }
+}
+
+void AutoLinker::splitReplacements() {
+  segmentStart_.reserve(links_.size() + 1);
+  for (const AutoLink& link : links_) {
+    segmentStart_.push_back(static_cast<std::uint32_t>(segments_.size()));
+    const std::string_view replacement = link.replacement;
+    std::size_t blank = 0;
+    while (blank != std::string_view::npos) {
+      const std::size_t next = replacement.find(' ', blank + 1);
+      segments_.push_back(replacement.substr(blank + 1, next - blank - 1));
+      blank = next;
+    }
+  }
+  segmentStart_.push_back(static_cast<std::uint32_t>(segments_.size()));
+  isInert_.reserve(links_.size());
+  for (std::size_t link = 0; link < links_.size(); ++link) {
+    isInert_.push_back(isInert(segmentStart_[link], segmentStart_[link + 1]));
+  }
+}
+
+// Whether no name can begin at a blank of the replacement whose segments are those from first to
+// end, whatever follows it: then the replacement stands in the page as it is. Of the link markup
+// " <a href=...", that holds unless some name begins with "<" or "h".
+bool AutoLinker::isInert(std::uint32_t first, std::uint32_t end) const {
+  for (std::uint32_t segment = first; segment < end; ++segment) {
+    const std::string_view piece = segments_[segment];
+    const bool isLast = segment + 1 == end;
+    if (piece.empty() ? isLast : rootChild_[static_cast<unsigned char>(piece[0])] != 0) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // The first link at or after firstLink whose name begins the run; kNoLink when there is none.
 std::size_t AutoLinker::firstMatch(std::string_view run, std::size_t firstLink) const {
   std::size_t best = kNoLink;
   std::uint32_t node = 0;
-  for (const char c : run) {
-    const auto byte = static_cast<unsigned char>(c);
+  std::size_t at = 0;
+  while (at < run.size()) {
+    const auto byte = static_cast<unsigned char>(run[at]);
+    std::uint32_t child = 0;
     if (node == 0) {
-      node = rootChild_[byte];
+      child = rootChild_[byte];
+    } else if (nodes_[node].childTable != 0) {
+      child = childTables_[nodes_[node].childTable - 1][byte];
     } else {
-      const Node& parent = nodes_[node];
-      const void* const found = std::memchr(&nodeByte_[parent.firstChild], byte, parent.childCount);
-      node = found == nullptr ? 0
-                              : static_cast<std::uint32_t>(
-                                    static_cast<const unsigned char*>(found) - nodeByte_.data());
+      const std::uint32_t end = nodes_[node].firstChild + nodes_[node].childCount;
+      for (std::uint32_t candidate = nodes_[node].firstChild; candidate < end; ++candidate) {
+        if (firstByte_[candidate] == byte) {
+          child = candidate;
+          break;
+        }
+      }
     }
-    if (node == 0) {
+    if (child == 0 ||
+        !startsAt(run, at, labels_.data() + nodes_[child].labelBegin, nodes_[child].labelLength)) {
       break;
     }
-    const Node& reached = nodes_[node];
-    const std::size_t candidate = std::max<std::size_t>(reached.linkBegin, firstLink);
-    if (candidate < reached.linkEnd && candidate < best) {
+    node = child;
+    at += nodes_[node].labelLength;
+    const std::size_t candidate = std::max<std::size_t>(nodes_[node].linkBegin, firstLink);
+    if (candidate < nodes_[node].linkEnd && candidate < best) {
       best = candidate;
     }
   }
   return best;
 }
 
+// The stack of runs still to be linked, and the texts made for runs that span two texts.
+struct AutoLinker::Expansion {
+  std::vector<PendingRun> stack;
+  std::deque<std::string> madeRuns;
+};
+
 // Pushes the runs that the blanks of the link's replacement start, the last one followed by rest,
 // so that they come off the stack in text order.
-void AutoLinker::pushSegments(std::size_t link, std::string_view rest,
-                              std::vector<PendingRun>& stack) const {
-  const std::string_view replacement = links_[link].replacement;
-  std::size_t blank = replacement.rfind(' ');
-  std::string last(replacement.substr(blank + 1));
-  last += rest;
-  stack.push_back(PendingRun{std::move(last), link + 1});
-  while (blank > 0) {
-    const std::size_t previous = replacement.rfind(' ', blank - 1);
-    stack.push_back(
-        PendingRun{std::string(replacement.substr(previous + 1, blank - previous - 1)), link + 1});
-    blank = previous;
+void AutoLinker::pushSegments(std::size_t link, std::string_view rest, Expansion& expansion) const {
+  std::uint32_t segment = segmentStart_[link + 1] - 1;
+  expansion.stack.push_back(PendingRun{segments_[segment], rest, link + 1});
+  while (segment > segmentStart_[link]) {
+    --segment;
+    expansion.stack.push_back(PendingRun{segments_[segment], {}, link + 1});
   }
 }
 
 // Appends what a blank becomes once `link` matched there and rest followed its name in the run.
 void AutoLinker::expandLink(std::size_t link, std::string_view rest, std::string& result,
-                            std::vector<PendingRun>& stack) const {
-  pushSegments(link, rest, stack);
-  while (!stack.empty()) {
-    const PendingRun pending = std::move(stack.back());
-    stack.pop_back();
-    const std::size_t next = firstMatch(pending.run, pending.firstLink);
-    if (next == kNoLink) {
+                            Expansion& expansion) const {
+  pushSegments(link, rest, expansion);
+  while (!expansion.stack.empty()) {
+    const PendingRun run = expansion.stack.back();
+    expansion.stack.pop_back();
+    const std::string_view start = run.head.empty() ? run.tail : run.head;
+    if (start.empty() || rootChild_[static_cast<unsigned char>(start[0])] == 0) {
       result += ' ';
-      result += pending.run;
+      result += run.head;
+      result += run.tail;
       continue;
     }
-    pushSegments(next, std::string_view(pending.run).substr(nameOf(links_[next]).size()), stack);
+    // Only a name that begins like the run may cut into it; the run becomes one text for it.
+    std::string_view whole = run.head;
+    if (!run.tail.empty()) {
+      std::string& joined = expansion.madeRuns.emplace_back(run.head);
+      joined += run.tail;
+      whole = joined;
+    }
+    const std::size_t next = firstMatch(whole, run.firstLink);
+    if (next == kNoLink) {
+      result += ' ';
+      result += whole;
+    } else if (isInert_[next]) {
+      result += links_[next].replacement;
+      result += whole.substr(nameOf(links_[next]).size());
+    } else {
+      pushSegments(next, whole.substr(nameOf(links_[next]).size()), expansion);
+    }
   }
+  expansion.madeRuns.clear();
+}
+
+// The first blank at or after from that is followed by a byte that begins some name;
+// page.size() when there is none. Most blanks of a page are not.
+std::size_t AutoLinker::nextCandidate(std::string_view page, std::size_t from) const {
+  const auto isCandidate = [&](std::size_t at) {
+    return page[at] == ' ' && rootChild_[static_cast<unsigned char>(page[at + 1])] != 0;
+  };
+  std::size_t at = from;
+  // Every byte of a block of eight must have a byte after it.
+  for (; at + 8 < page.size(); at += 8) {
+    for (std::uint64_t hits = blankBits(page.data() + at); hits != 0;) {
+      const std::size_t blank = at + takeFirstHit(hits);
+      if (isCandidate(blank)) {
+        return blank;
+      }
+    }
+  }
+  for (; at + 1 < page.size(); ++at) {
+    if (isCandidate(at)) {
+      return at;
+    }
+  }
+  return page.size();
 }
 
 std::string AutoLinker::applyTo(std::string_view page) const {
   std::string result;
   result.reserve(page.size() + page.size() / 4);
-  std::vector<PendingRun> stack;
+  Expansion expansion;
   std::size_t copied = 0;
-  std::size_t blank = page.find(' ');
-  while (blank != std::string_view::npos) {
+  for (std::size_t blank = nextCandidate(page, 0); blank < page.size();) {
     const std::size_t link = firstMatch(page.substr(blank + 1), 0);
     if (link == kNoLink) {
-      blank = page.find(' ', blank + 1);
+      blank = nextCandidate(page, blank + 1);
       continue;
     }
     const std::size_t restBegin = blank + 1 + nameOf(links_[link]).size();
     const std::size_t runEnd = std::min(page.find(' ', restBegin), page.size());
     result.append(page.substr(copied, blank - copied));
-    expandLink(link, page.substr(restBegin, runEnd - restBegin), result, stack);
+    const std::string_view rest = page.substr(restBegin, runEnd - restBegin);
+    if (isInert_[link]) {
+      result += links_[link].replacement;
+      result += rest;
+    } else {
+      expandLink(link, rest, result, expansion);
+    }
     copied = runEnd;
-    blank = runEnd < page.size() ? runEnd : std::string_view::npos;
+    blank = nextCandidate(page, runEnd);
   }
   result.append(page.substr(copied));
   return result;

@@ -2,6 +2,7 @@
 // link to that entry's page.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -32,27 +33,45 @@ class AutoLinker {
   std::string applyTo(std::string_view page) const;
 
  private:
+  // A node of the trie over the names: the bytes on the way to it from its parent (in labels_),
+  // its children (one block of consecutive nodes, told apart by their first byte, and for many
+  // children a table by that byte, numbered from 1) and the range of links whose name ends here.
   struct Node {
+    std::uint32_t labelBegin = 0;
+    std::uint32_t labelLength = 0;
     std::uint32_t firstChild = 0;
     std::uint32_t childCount = 0;
+    std::uint32_t childTable = 0;
     std::uint32_t linkBegin = 0;
     std::uint32_t linkEnd = 0;
   };
+  // A blank's run of bytes still to be linked: head, then tail. Both view texts that outlive it.
   struct PendingRun {
-    std::string run;
+    std::string_view head;
+    std::string_view tail;
     std::size_t firstLink;
   };
+  struct Expansion;
 
   void buildTrie();
+  void splitReplacements();
+  bool isInert(std::uint32_t first, std::uint32_t end) const;
   std::size_t firstMatch(std::string_view run, std::size_t firstLink) const;
-  void pushSegments(std::size_t link, std::string_view rest, std::vector<PendingRun>& stack) const;
+  std::size_t nextCandidate(std::string_view page, std::size_t from) const;
+  void pushSegments(std::size_t link, std::string_view rest, Expansion& expansion) const;
   void expandLink(std::size_t link, std::string_view rest, std::string& result,
-                  std::vector<PendingRun>& stack) const;
+                  Expansion& expansion) const;
 
   std::vector<AutoLink> links_;
   std::vector<Node> nodes_;
-  std::vector<unsigned char> nodeByte_;
+  std::string labels_;
+  std::vector<unsigned char> firstByte_;
+  std::vector<std::array<std::uint32_t, 256>> childTables_;
   std::uint32_t rootChild_[256] = {};
+  // The pieces between the blanks of each replacement: those of link k start at segmentStart_[k].
+  std::vector<std::string_view> segments_;
+  std::vector<std::uint32_t> segmentStart_;
+  std::vector<bool> isInert_;
 };
 
 }  // namespace inkwright
