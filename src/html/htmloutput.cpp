@@ -6,9 +6,15 @@
 
 namespace inkwright {
 
+void replaceEvery(std::string& text, std::string_view t, std::string_view r) {
+  if (text.find(t) != std::string::npos) {
+    text = replaceAll(text, t, r);
+  }
+}
+
 std::string applyReplacers(std::string text) {
   for (const NamedText& replacer : replacerList) {
-    text = replaceAll(text, "@@" + replacer.name + "@@", replacer.text);
+    replaceEvery(text, "@@" + replacer.name + "@@", replacer.text);
   }
   return text;
 }

@@ -6,6 +6,10 @@
 
 namespace inkwright {
 
+// Replaces every t in text by r as replaceAll does, and leaves a text that holds no t untouched
+// rather than copying it.
+void replaceEvery(std::string& text, std::string_view t, std::string_view r);
+
 // text with "@@" + name + "@@" replaced by the replacer's text, for every replacer of
 // replacerList in list order, each over the text the earlier ones produced.
 std::string applyReplacers(std::string text);

@@ -1,5 +1,7 @@
 #include "html/tagformat.h"
 
+#include <algorithm>
+
 #include "model/document.h"
 #include "model/listindex.h"
 #include "text/text.h"
@@ -84,6 +86,11 @@ bool isTagShown(const std::string& tagName) {
 }
 
 std::string expandTabTables(std::string_view text) {
+  // Without a table every line is kept but the empty ones at the start, which is the text
+  // without its leading line feeds. Most values are like that.
+  if (!contains(text, "[TAB]")) {
+    return std::string(text.substr(std::min(text.find_first_not_of('\n'), text.size())));
+  }
   std::string result;
   result.reserve(text.size());
   bool inTable = false;
