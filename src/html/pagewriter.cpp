@@ -1,7 +1,133 @@
 #include "html/pagewriter.h"
 
+#include <cstddef>
+#include <unordered_map>
+#include <vector>
+
+#include "config/settings.h"
+#include "html/autolinks.h"
+#include "html/htmloutput.h"
+#include "html/tagformat.h"
+#include "model/document.h"
+#include "scan/ordering.h"
+#include "text/text.h"
+
 namespace inkwright {
 
-void pageWriter(const std::string&) {}
+namespace {
+
+std::string withSeparator(const std::string& directory) {
+  if (!directory.empty() && (directory.back() == '/' || directory.back() == '\\')) {
+    return directory;
+  }
+  return directory + "/";
+}
+
+void nameEntry(DocEntry& entry) {
+  const int slashes = countText(entry.headerPath, "/");
+  entry.entryName = fieldOf(entry.headerPath, slashes + 1, "/");
+  entry.sectionName = fieldOf(entry.headerPath, slashes, "/");
+}
+
+// Header entries get no link. Neither does an entry without a name: its search text would be a
+// lone blank, and every blank of every page would gain a link.
+std::vector<AutoLink> autoLinkList() {
+  std::vector<AutoLink> links;
+  links.reserve(entryList.size());
+  for (const DocEntry& entry : entryList) {
+    if (entry.headerType != "h" && !entry.entryName.empty()) {
+      links.push_back(autoLinkFor(entry.entryName));
+    }
+  }
+  // Descending, so that a name is linked before every name that is a prefix of it.
+  sortList(links, &AutoLink::searchText, SortDirection::descending, CaseMode::exact);
+  return links;
+}
+
+// The positions in entryList of the entries of each section, in list order, so that a header
+// entry finds its contents without walking every entry.
+using SectionIndex = std::unordered_map<std::string, std::vector<std::size_t>>;
+
+SectionIndex indexSections() {
+  SectionIndex sections;
+  for (std::size_t i = 0; i < entryList.size(); ++i) {
+    sections[entryList[i].sectionName].push_back(i);
+  }
+  return sections;
+}
+
+std::string contentsList(const DocEntry& header, const SectionIndex& sections) {
+  std::string list = "Contents=<br /><ul>";
+  const auto members = sections.find(header.entryName);
+  if (members != sections.end()) {
+    for (const std::size_t i : members->second) {
+      const std::string& name = entryList[i].entryName;
+      list += "<li><a href=\"" + name + ".html\">" + name + "</a></li>";
+    }
+  }
+  list += "</ul>";
+  return list;
+}
+
+std::string tagBlock(const TagPair& tag, const std::string& tagTemplate) {
+  std::string block = configValue("template:#" + tag.tagName);
+  if (block.empty()) {
+    block = tagTemplate;
+  }
+  replaceEvery(block, "@@TAG@@", tag.tagName);
+  replaceEvery(block, "@@VALUE@@", formatTagValue(tag.tagName, tag.tagValue));
+  replaceEvery(block, "@@TAG-LOWER@@", lowerCase(tag.tagName));
+  return block;
+}
+
+std::string tagsHtml(const DocEntry& entry, const std::string& tagTemplate) {
+  std::string html;
+  for (const TagPair& tag : entry.tags) {
+    if (!tag.tagName.empty() && isTagShown(tag.tagName)) {
+      html += tagBlock(tag, tagTemplate);
+    }
+  }
+  return html;
+}
+
+// The file name drops a leading "#", though every link keeps it.
+std::string pageFileName(const std::string& entryName) {
+  return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
+}
+
+// A name holding a separator would put its page outside the output directory, or into a
+// directory of the output that nobody asked for; both systems split paths at "\" as well as "/".
+bool isPlainFileName(const std::string& fileName) {
+  return fileName.find_first_of("/\\") == std::string::npos;
+}
+
+}  // namespace
+
+void pageWriter(const std::string& outputDirectory) {
+  const std::string directory = withSeparator(outputDirectory);
+  for (DocEntry& entry : entryList) {
+    nameEntry(entry);
+  }
+  const AutoLinker linker(autoLinkList());
+  const SectionIndex sections = indexSections();
+  const std::string pageTemplate = templateText("page");
+  const std::string tagTemplate = templateText("tag");
+
+  for (const DocEntry& entry : entryList) {
+    std::string tags = tagsHtml(entry, tagTemplate);
+    if (entry.headerType == "h") {
+      tags += contentsList(entry, sections);
+    }
+    std::string page = pageTemplate;
+    replaceEvery(page, "@@NAME@@", entry.entryName);
+    replaceEvery(page, "@@TAGS@@", tags);
+    replaceEvery(page, "@@SECTION@@", entry.sectionName);
+    page = applyReplacers(linker.applyTo(page));
+    const std::string fileName = pageFileName(entry.entryName);
+    if (isPlainFileName(fileName)) {
+      writeHtmlFile(directory + fileName + ".html", page);
+    }
+  }
+}
 
 }  // namespace inkwright

@@ -1,0 +1,137 @@
+#include "html/pagewriter.h"
+
+#include <gtest/gtest.h>
+
+#include "config/settings.h"
+#include "html/outputfolder.h"
+#include "model/document.h"
+
+namespace inkwright {
+namespace {
+
+DocEntry entry(const std::string& headerPath, const std::string& headerType,
+               std::vector<TagPair> tags = {}) {
+  DocEntry result;
+  result.headerPath = headerPath;
+  result.headerType = headerType;
+  result.tags = std::move(tags);
+  return result;
+}
+
+class PageWriter : public testing::Test {
+ protected:
+  void SetUp() override {
+    clearDocument();
+    deriveSettings();
+    addTagRule("NAME", plainItem, 0);
+    addTagRule("SECRET", plainItem, 1);
+  }
+
+  void useTemplates(const std::string& page, const std::string& tag) {
+    templateList = {NamedText{"page", page}, NamedText{"tag", tag}};
+  }
+
+  OutputFolder out;
+};
+
+TEST_F(PageWriter, WritesWorkedExamplePages) {
+  entryList = {entry("Core/Begin", "f", {{"NAME", "\nBegin - starts the engine; call Stop later"}}),
+               entry("Core", "h", {{"NAME", "\nCore - basic calls"}}),
+               entry("Core/Stop", "f", {{"NAME", "\nStop - stops the engine"}})};
+  pageWriter(out.path());
+
+  EXPECT_EQ(
+      "<html><head><title>Core</title></head><body bgcolor=#FFFFDF link=#009999 vlink=#006666 "
+      "alink=#006666><div width=600><h2>NAME</h2><br />Core - basic calls</div>Contents=<br /><ul>"
+      "<li><a href=\"Begin.html\">Begin</a></li><li><a href=\"Core.html\">Core</a></li><li><a "
+      "href=\"Stop.html\">Stop</a></li></ul></body></html>",
+      out.read("Core.html"));
+  EXPECT_EQ(
+      "<html><head><title>Begin</title></head><body bgcolor=#FFFFDF link=#009999 vlink=#006666 "
+      "alink=#006666><div width=600><h2>NAME</h2><br />Begin - starts the engine; call <a "
+      "href=\"Stop.html\">Stop</a> later</div></body></html>",
+      out.read("Begin.html"));
+  EXPECT_EQ((std::set<std::string>{"Begin.html", "Core.html", "Stop.html"}), out.files());
+  EXPECT_EQ("Begin", entryList[0].entryName);
+  EXPECT_EQ("Core", entryList[0].sectionName);
+  EXPECT_EQ("Core", entryList[1].sectionName);
+}
+
+TEST_F(PageWriter, FillsPlaceholdersInOrder) {
+  useTemplates("@@NAME@@|@@TAGS@@|@@SECTION@@|@@R@@", kBuiltinTagTemplate);
+  configList = {ConfigPair{"template:#NAME", "[@@TAG@@:@@VALUE@@:@@TAG-LOWER@@]"}};
+  replacerList = {NamedText{"R", "x Stop"}};
+  entryList = {
+      entry("A/G/Stop", "f",
+            {{"NAME", "\n@@TAG@@ @@TAG-LOWER@@ @@NAME@@ @@SECTION@@ @@R@@"}, {"OTHER", "\nv"}})};
+  pageWriter(out.path());
+  // The replacer's text is not linked; the tag without its own template takes the "tag" one.
+  EXPECT_EQ(
+      "Stop|[NAME:@@TAG@@ name @@NAME@@ G x Stop:name]<div width=600><h2>OTHER</h2><br />v</div>"
+      "|G|x Stop",
+      out.read("Stop.html"));
+}
+
+TEST_F(PageWriter, RendersTagSlotsInOrderSkippingEmptyAndIgnored) {
+  useTemplates("@@TAGS@@|@@TAGS@@", "<@@VALUE@@>");
+  entryList = {
+      entry("P", "f", {{"NAME", "\na"}, {"", ""}, {"SECRET", "\nhidden"}, {"NAME", "\nb"}})};
+  pageWriter(out.path());
+  EXPECT_EQ("<a><b>|<a><b>", out.read("P.html"));
+}
+
+TEST_F(PageWriter, ListsContentsOfHeaderEntriesBySection) {
+  useTemplates("@@TAGS@@", "");
+  entryList = {entry("Core", "h"), entry("Core/Begin", "f"), entry("X/Core/Deep", "f"),
+               entry("Empty", "h"), entry("Empty/Lower", "H")};
+  pageWriter(out.path());
+  EXPECT_EQ(
+      "Contents=<br /><ul><li><a href=\"Core.html\">Core</a></li><li><a href=\"Begin.html\">Begin"
+      "</a></li><li><a href=\"Deep.html\">Deep</a></li></ul>",
+      out.read("Core.html"));
+  EXPECT_EQ(
+      "Contents=<br /><ul><li><a href=\"Empty.html\">Empty</a></li><li><a href=\"Lower.html\">"
+      "Lower</a></li></ul>",
+      out.read("Empty.html"));
+  // Only "h" marks a header entry.
+  EXPECT_TRUE(out.files().count("Lower.html"));
+  EXPECT_EQ("", out.read("Lower.html"));
+}
+
+TEST_F(PageWriter, NamesPagesAndLinksByEntryName) {
+  useTemplates("[@@NAME@@]@@TAGS@@", "@@VALUE@@");
+  entryList = {entry("#Flags", "f", {{"NAME", "\nuse #Flags"}}),
+               entry("Lib", "H", {{"NAME", "\nsee Lib and Bad\\Name"}}),
+               entry("Lib/Bad\\Name", "f", {{"NAME", "\nnot written"}}),
+               entry("", "f", {{"NAME", "\nnameless entry"}})};
+  // The page "Bad\Name" would land in this folder, were it written.
+  std::filesystem::create_directory(out.path() + "Bad");
+  pageWriter(out.path());
+  EXPECT_TRUE(std::filesystem::is_empty(out.path() + "Bad"));
+  EXPECT_EQ("[#Flags]use <a href=\"#Flags.html\">#Flags</a>", out.read("Flags.html"));
+  EXPECT_EQ("[Lib]see <a href=\"Lib.html\">Lib</a> and <a href=\"Bad\\Name.html\">Bad\\Name</a>",
+            out.read("Lib.html"));
+  // An entry without a name links nothing, but its page is written for the help project's list.
+  EXPECT_EQ("[]nameless entry", out.read(".html"));
+  EXPECT_EQ((std::set<std::string>{".html", "Bad", "Flags.html", "Lib.html"}), out.files());
+}
+
+TEST_F(PageWriter, LaterEntryOfOneNameWinsTheFile) {
+  useTemplates("@@TAGS@@", "@@VALUE@@");
+  entryList = {entry("A/Same", "f", {{"NAME", "\nfirst"}}),
+               entry("B/Same", "f", {{"NAME", "\nsecond"}})};
+  pageWriter(out.path());
+  EXPECT_EQ("second", out.read("Same.html"));
+}
+
+TEST_F(PageWriter, AddsSeparatorToOutputDirectory) {
+  useTemplates("@@NAME@@", "");
+  entryList = {entry("Begin", "f")};
+  std::string directory = out.path();
+  directory.pop_back();
+  pageWriter(directory);
+  EXPECT_EQ("Begin", out.read("Begin.html"));
+}
+
+}  // namespace
+}  // namespace inkwright
