@@ -52,11 +52,15 @@ class AutoLinker {
     std::size_t firstLink;
   };
   struct Expansion;
+  struct Match {
+    std::size_t link;
+    std::size_t nameLength;
+  };
 
   void buildTrie();
   void splitReplacements();
   bool isInert(std::uint32_t first, std::uint32_t end) const;
-  std::size_t firstMatch(std::string_view run, std::size_t firstLink) const;
+  Match firstMatch(std::string_view run, std::size_t firstLink) const;
   std::size_t nextCandidate(std::string_view page, std::size_t from) const;
   void pushSegments(std::size_t link, std::string_view rest, Expansion& expansion) const;
   void expandLink(std::size_t link, std::string_view rest, std::string& result,

@@ -1,5 +1,7 @@
 #include "html/htmloutput.h"
 
+#include <cstring>
+
 #include "model/document.h"
 #include "text/text.h"
 #include "text/textfile.h"
@@ -7,9 +9,29 @@
 namespace inkwright {
 
 void replaceEvery(std::string& text, std::string_view t, std::string_view r) {
-  if (text.find(t) != std::string::npos) {
-    text = replaceAll(text, t, r);
+  std::size_t found = text.find(t);
+  if (found == std::string::npos) {
+    return;
   }
+  if (r.size() > t.size()) {
+    text = replaceAll(text, t, r);
+    return;
+  }
+  // A replacement no longer than what it replaces fits where the text already is: the kept bytes
+  // move towards the front, behind the replacements written so far.
+  // Every write lands before the next occurrence, so the search still sees the original bytes.
+  char* const bytes = text.data();
+  std::size_t written = found;
+  while (found != std::string::npos) {
+    std::memmove(bytes + written, r.data(), r.size());
+    written += r.size();
+    const std::size_t kept = found + t.size();
+    found = text.find(t, kept);
+    const std::size_t keptEnd = found == std::string::npos ? text.size() : found;
+    std::memmove(bytes + written, bytes + kept, keptEnd - kept);
+    written += keptEnd - kept;
+  }
+  text.resize(written);
 }
 
 std::string applyReplacers(std::string text) {

@@ -69,22 +69,46 @@ std::string contentsList(const DocEntry& header, const SectionIndex& sections) {
   return list;
 }
 
-std::string tagBlock(const TagPair& tag, const std::string& tagTemplate) {
-  std::string block = configValue("template:#" + tag.tagName);
-  if (block.empty()) {
-    block = tagTemplate;
+// The template of each tag name: its own "template:#" + name, or the "tag" template. The
+// configuration does not change while the pages are written, so each name is looked up once.
+class TagTemplates {
+ public:
+  explicit TagTemplates(std::string tagTemplate) : tagTemplate_(std::move(tagTemplate)) {}
+
+  const std::string& forTag(const std::string& tagName) {
+    auto found = byName_.find(tagName);
+    if (found == byName_.end()) {
+      std::string text = configValue("template:#" + tagName);
+      found = byName_.emplace(tagName, text.empty() ? tagTemplate_ : std::move(text)).first;
+    }
+    return found->second;
   }
+
+  std::size_t fallbackSize() const { return tagTemplate_.size(); }
+
+ private:
+  std::string tagTemplate_;
+  std::unordered_map<std::string, std::string> byName_;
+};
+
+std::string tagBlock(const TagPair& tag, TagTemplates& templates) {
+  std::string block = templates.forTag(tag.tagName);
   replaceEvery(block, "@@TAG@@", tag.tagName);
   replaceEvery(block, "@@VALUE@@", formatTagValue(tag.tagName, tag.tagValue));
   replaceEvery(block, "@@TAG-LOWER@@", lowerCase(tag.tagName));
   return block;
 }
 
-std::string tagsHtml(const DocEntry& entry, const std::string& tagTemplate) {
+std::string tagsHtml(const DocEntry& entry, TagTemplates& templates) {
+  std::size_t expected = 0;
+  for (const TagPair& tag : entry.tags) {
+    expected += tag.tagValue.size() + templates.fallbackSize();
+  }
   std::string html;
+  html.reserve(expected + expected / 4);
   for (const TagPair& tag : entry.tags) {
     if (!tag.tagName.empty() && isTagShown(tag.tagName)) {
-      html += tagBlock(tag, tagTemplate);
+      html += tagBlock(tag, templates);
     }
   }
   return html;
@@ -111,10 +135,10 @@ void pageWriter(const std::string& outputDirectory) {
   const AutoLinker linker(autoLinkList());
   const SectionIndex sections = indexSections();
   const std::string pageTemplate = templateText("page");
-  const std::string tagTemplate = templateText("tag");
+  TagTemplates tagTemplates(templateText("tag"));
 
   for (const DocEntry& entry : entryList) {
-    std::string tags = tagsHtml(entry, tagTemplate);
+    std::string tags = tagsHtml(entry, tagTemplates);
     if (entry.headerType == "h") {
       tags += contentsList(entry, sections);
     }
