@@ -5,7 +5,7 @@
 namespace inkwright {
 
 InputFile::InputFile(NativeHandle handle)
-    : handle_(handle), buffer_(std::make_unique<char[]>(kFileBufferSize)) {}
+    : handle_(handle), buffer_(std::make_unique_for_overwrite<char[]>(kFileBufferSize)) {}
 
 InputFile::InputFile(InputFile&& other) noexcept
     : handle_(other.handle_),
@@ -32,7 +32,7 @@ bool InputFile::fill() {
 }
 
 OutputFile::OutputFile(NativeHandle handle)
-    : handle_(handle), buffer_(std::make_unique<char[]>(kFileBufferSize)) {}
+    : handle_(handle), buffer_(std::make_unique_for_overwrite<char[]>(kFileBufferSize)) {}
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
     : handle_(other.handle_), buffer_(std::move(other.buffer_)), length_(other.length_) {
