@@ -4,7 +4,6 @@
 #include <bit>
 #include <cassert>
 #include <cstring>
-#include <deque>
 #include <limits>
 
 namespace inkwright {
@@ -87,6 +86,9 @@ AutoLinker::AutoLinker(std::vector<AutoLink> links) : links_(std::move(links)) {
   for ([[maybe_unused]] const AutoLink& link : links_) {
     assert(link.searchText.size() >= 2 && link.searchText.find(' ', 1) == std::string::npos);
     assert(!link.replacement.empty() && link.replacement.front() == ' ');
+  }
+  for (const AutoLink& link : links_) {
+    maxNameLength_ = std::max(maxNameLength_, nameOf(link).size());
   }
   buildTrie();
   splitReplacements();
@@ -227,56 +229,94 @@ AutoLinker::Match AutoLinker::firstMatch(std::string_view run, std::size_t first
   return best;
 }
 
-// The stack of runs still to be linked, and the texts made for runs that span two texts.
+// The runs still to be linked, on a stack in text order, and the pieces of their bytes.
 struct AutoLinker::Expansion {
+  struct Piece {
+    std::string_view bytes;
+    std::int32_t next;
+  };
+
   std::vector<PendingRun> stack;
-  std::deque<std::string> madeRuns;
+  std::vector<Piece> pieces;
+  std::string front;
+
+  // The chain of bytes, then the chain next. Pieces are never empty.
+  std::int32_t prepend(std::string_view bytes, std::int32_t next) {
+    if (bytes.empty()) {
+      return next;
+    }
+    pieces.push_back(Piece{bytes, next});
+    return static_cast<std::int32_t>(pieces.size() - 1);
+  }
+
+  // The chain without its first count bytes (which it holds).
+  std::int32_t dropFront(std::int32_t chain, std::size_t count) {
+    while (count > 0) {
+      const Piece piece = pieces[chain];
+      if (count < piece.bytes.size()) {
+        return prepend(piece.bytes.substr(count), piece.next);
+      }
+      count -= piece.bytes.size();
+      chain = piece.next;
+    }
+    return chain;
+  }
+
+  // The first bytes of the chain, at most limit of them.
+  std::string_view frontOf(std::int32_t chain, std::size_t limit) {
+    front.clear();
+    for (; chain >= 0 && front.size() < limit; chain = pieces[chain].next) {
+      front += pieces[chain].bytes.substr(0, limit - front.size());
+    }
+    return front;
+  }
+
+  void appendTo(std::string& result, std::int32_t chain) const {
+    for (; chain >= 0; chain = pieces[chain].next) {
+      result += pieces[chain].bytes;
+    }
+  }
 };
 
-// Pushes the runs that the blanks of the link's replacement start, the last one followed by rest,
-// so that they come off the stack in text order.
-void AutoLinker::pushSegments(std::size_t link, std::string_view rest, Expansion& expansion) const {
+// Pushes the runs that the blanks of the link's replacement start, the last one followed by the
+// chain rest, so that they come off the stack in text order.
+void AutoLinker::pushSegments(std::size_t link, std::int32_t rest, Expansion& expansion) const {
   std::uint32_t segment = segmentStart_[link + 1] - 1;
-  expansion.stack.push_back(PendingRun{segments_[segment], rest, link + 1});
+  expansion.stack.push_back(PendingRun{expansion.prepend(segments_[segment], rest), link + 1});
   while (segment > segmentStart_[link]) {
     --segment;
-    expansion.stack.push_back(PendingRun{segments_[segment], {}, link + 1});
+    expansion.stack.push_back(PendingRun{expansion.prepend(segments_[segment], -1), link + 1});
   }
 }
 
 // Appends what a blank becomes once `link` matched there and rest followed its name in the run.
+// A run that a later name cuts into again keeps its bytes as a chain of pieces, so a name
+// repeated many times costs as much as the text it makes, never more.
 void AutoLinker::expandLink(std::size_t link, std::string_view rest, std::string& result,
                             Expansion& expansion) const {
-  pushSegments(link, rest, expansion);
+  pushSegments(link, expansion.prepend(rest, -1), expansion);
   while (!expansion.stack.empty()) {
     const PendingRun run = expansion.stack.back();
     expansion.stack.pop_back();
-    const std::string_view start = run.head.empty() ? run.tail : run.head;
-    if (start.empty() || rootChild_[static_cast<unsigned char>(start[0])] == 0) {
+    Match match{kNoLink, 0};
+    if (run.chain >= 0 &&
+        rootChild_[static_cast<unsigned char>(expansion.pieces[run.chain].bytes[0])] != 0) {
+      match = firstMatch(expansion.frontOf(run.chain, maxNameLength_), run.firstLink);
+    }
+    if (match.link == kNoLink) {
       result += ' ';
-      result += run.head;
-      result += run.tail;
+      expansion.appendTo(result, run.chain);
       continue;
     }
-    // Only a name that begins like the run may cut into it; the run becomes one text for it.
-    std::string_view whole = run.head;
-    if (!run.tail.empty()) {
-      std::string& joined = expansion.madeRuns.emplace_back(run.head);
-      joined += run.tail;
-      whole = joined;
-    }
-    const Match next = firstMatch(whole, run.firstLink);
-    if (next.link == kNoLink) {
-      result += ' ';
-      result += whole;
-    } else if (isInert_[next.link]) {
-      result += links_[next.link].replacement;
-      result += whole.substr(next.nameLength);
+    const std::int32_t after = expansion.dropFront(run.chain, match.nameLength);
+    if (isInert_[match.link]) {
+      result += links_[match.link].replacement;
+      expansion.appendTo(result, after);
     } else {
-      pushSegments(next.link, whole.substr(next.nameLength), expansion);
+      pushSegments(match.link, after, expansion);
     }
   }
-  expansion.madeRuns.clear();
+  expansion.pieces.clear();
 }
 
 // The first blank at or after from that is followed by a byte that begins some name;

@@ -45,10 +45,10 @@ class AutoLinker {
     std::uint32_t linkBegin = 0;
     std::uint32_t linkEnd = 0;
   };
-  // A blank's run of bytes still to be linked: head, then tail. Both view texts that outlive it.
+  // A blank's run of bytes still to be linked, as a chain of pieces (-1 for none), and the first
+  // link that may still apply there.
   struct PendingRun {
-    std::string_view head;
-    std::string_view tail;
+    std::int32_t chain;
     std::size_t firstLink;
   };
   struct Expansion;
@@ -62,11 +62,12 @@ class AutoLinker {
   bool isInert(std::uint32_t first, std::uint32_t end) const;
   Match firstMatch(std::string_view run, std::size_t firstLink) const;
   std::size_t nextCandidate(std::string_view page, std::size_t from) const;
-  void pushSegments(std::size_t link, std::string_view rest, Expansion& expansion) const;
+  void pushSegments(std::size_t link, std::int32_t rest, Expansion& expansion) const;
   void expandLink(std::size_t link, std::string_view rest, std::string& result,
                   Expansion& expansion) const;
 
   std::vector<AutoLink> links_;
+  std::size_t maxNameLength_ = 0;
   std::vector<Node> nodes_;
   std::string labels_;
   std::vector<unsigned char> firstByte_;

@@ -64,6 +64,22 @@ TEST(AutoLinks, DeepChainOfDuplicateNamesNeedsNoRecursion) {
   EXPECT_EQ(expected, AutoLinker(sortedLinks(names)).applyTo(" X end"));
 }
 
+// Each link to "h" cuts into the anchor the previous one left, so every run is the previous one
+// minus its first byte plus a new anchor: the text grows linearly, and so must the work.
+TEST(AutoLinks, ManyLinksCuttingIntoEachOtherCostTheirTextOnly) {
+  const int count = 20000;
+  const std::vector<std::string> names(count, "h");
+  std::string expected;
+  for (int i = 0; i < count; ++i) {
+    expected += " <a";
+  }
+  expected += " href=\"h.html\">h</a>";
+  for (int i = 1; i < count; ++i) {
+    expected += "ref=\"h.html\">h</a>";
+  }
+  EXPECT_EQ(expected, AutoLinker(sortedLinks(names)).applyTo(" h"));
+}
+
 TEST(AutoLinks, NoLinksLeavePageAsItIs) {
   EXPECT_EQ(" a  b ", AutoLinker({}).applyTo(" a  b "));
   EXPECT_EQ("", AutoLinker(sortedLinks({"a"})).applyTo(""));
