@@ -8,54 +8,31 @@
 namespace inkwright {
 namespace {
 
-DocEntry entry(const std::string& headerPath, const std::string& entryName,
-               const std::string& groupName) {
-  DocEntry result;
-  result.headerPath = headerPath;
-  result.entryName = entryName;
-  result.groupName = groupName;
-  return result;
+DocEntry entry(const std::string& headerPath, const std::string& name, const std::string& group) {
+  return DocEntry{headerPath, name, group, "", "", "f", {}};
 }
 
 constexpr const char* kContentsHead =
-    "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\r\n"
-    "<HTML>\r\n"
-    "<HEAD>\r\n"
-    "<meta name=\"GENERATOR\" content=\"pagesmith\">\r\n"
-    "<!-- Sitemap 1.0 -->\r\n"
-    "</HEAD><BODY>\r\n"
-    "<UL>\r\n"
-    "<LI> <OBJECT type=\"Text/sitemap\">\r\n"
-    "<param name=\"name\" Value=\"index\">\r\n"
-    "<param name=\"Local\" Value=\"masterindex.html\">\r\n"
-    "</OBJECT>\r\n"
-    "</UL>\r\n"
-    "<OBJECT type=\"text/site properties\">\r\n"
-    "<param name=\"ImageType\" value=\"Folder\">\r\n"
-    "</OBJECT>\r\n"
-    "<UL>\r\n";
+    "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\r\n<HTML>\r\n<HEAD>\r\n"
+    "<meta name=\"GENERATOR\" content=\"pagesmith\">\r\n<!-- Sitemap 1.0 -->\r\n"
+    "</HEAD><BODY>\r\n<UL>\r\n<LI> <OBJECT type=\"Text/sitemap\">\r\n"
+    "<param name=\"name\" Value=\"index\">\r\n<param name=\"Local\" Value=\"masterindex.html\">\r\n"
+    "</OBJECT>\r\n</UL>\r\n<OBJECT type=\"text/site properties\">\r\n"
+    "<param name=\"ImageType\" value=\"Folder\">\r\n</OBJECT>\r\n<UL>\r\n";
 
 class HelpProject : public testing::Test {
  protected:
   void SetUp() override { clearDocument(); }
 
-  // The project file's options up to its title line, for output folder + "LB".
-  std::string optionsUpToTitle() const {
+  // The project file up to its file list, for the output folder + "LB" and the title.
+  std::string options(const std::string& title) const {
     const std::string prefix = out.path() + "LB";
-    return "[OPTIONS]\r\n"
-           "Compatibility=1.1 Or later\r\n"
-           "Compiled file=" +
-           prefix +
-           ".chm\r\n"
-           "Contents file=" +
-           prefix +
-           ".hhc\r\n"
-           "Default topic=masterindex.html\r\n"
-           "Display compile progress=No\r\n"
-           "Title=";
+    return "[OPTIONS]\r\nCompatibility=1.1 Or later\r\nCompiled file=" + prefix +
+           ".chm\r\nContents file=" + prefix +
+           ".hhc\r\nDefault topic=masterindex.html\r\nDisplay compile progress=No\r\nTitle=" +
+           title + "\r\n;Index file=" + prefix +
+           ".hhk\r\nLanguage=0x407 Deutsch (Deutschland)\r\n\r\n[FILES]\r\n";
   }
-
-  std::string indexFileLine() const { return ";Index file=" + out.path() + "LB.hhk\r\n"; }
 
   OutputFolder out;
 };
@@ -64,83 +41,30 @@ TEST_F(HelpProject, WithoutGroupsListsEveryPageButNoGroup) {
   entryList = {entry("", "", ""), entry("Alone", "Alone", ""), entry("A/B/Deep", "Deep", "")};
   helpProjectWriter(out.path(), "LB");
   EXPECT_EQ(std::string(kContentsHead) + "</UL>\r\n</BODY></HTML>\r\n", out.read("LB.hhc"));
-  EXPECT_EQ(optionsUpToTitle() + "\r\n" + indexFileLine() +
-                "Language=0x407 Deutsch (Deutschland)\r\n"
-                "\r\n"
-                "[FILES]\r\n"
-                "Alone.html\r\n"
-                "Deep.html\r\n"
-                "[INFOTYPES]\r\n",
-            out.read("LB.hhp"));
+  EXPECT_EQ(options("") + "Alone.html\r\nDeep.html\r\n[INFOTYPES]\r\n", out.read("LB.hhp"));
 }
 
+// A group without a name is left out with its entries; the title keeps its blank and its bare
+// line feed; additional files are trimmed, an empty line kept.
 TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
-  entryList = {entry("Core", "Core", ""), entry("Core/#Begin", "#Begin", "Core"),
-               entry("/Hidden", "Hidden", ""), entry("Core/Stop", "Stop", "Core"),
-               entry("Gui/Stop", "Stop", "Gui")};
-  groupList = {"", "Core", "Gui"};
+  entryList = {entry("Core/#Begin", "#Begin", "Core"), entry("/Hidden", "Hidden", "")};
+  groupList = {"", "Core"};
   configList = {{"document title", " My Lib\nsecond line"},
                 {"additional files", "pics/logo.png\n\n   style.css  "}};
-  helpProjectWriter(out.path(), "LB");
-  EXPECT_EQ(std::string(kContentsHead) +
-                "<LI> <OBJECT type=\"text/sitemap\">\r\n"
-                "<param name=\"name\" value=\"Core\">\r\n"
-                "<param name=\"Local\" value=\"Core.html\">\r\n"
-                "<param name=\"ImageNumber\" value=\"1\">\r\n"
-                "</OBJECT>\r\n"
-                "<UL>\r\n"
-                "<LI> <OBJECT type=\"text/sitemap\">\r\n"
-                "<param name=\"name\" value=\"#Begin\">\r\n"
-                "<param name=\"Local\" value=\"#Begin.html\">\r\n"
-                "</OBJECT>\r\n"
-                "<LI> <OBJECT type=\"text/sitemap\">\r\n"
-                "<param name=\"name\" value=\"Stop\">\r\n"
-                "<param name=\"Local\" value=\"Stop.html\">\r\n"
-                "</OBJECT>\r\n"
-                "</UL>\r\n"
-                "<LI> <OBJECT type=\"text/sitemap\">\r\n"
-                "<param name=\"name\" value=\"Gui\">\r\n"
-                "<param name=\"Local\" value=\"Gui.html\">\r\n"
-                "<param name=\"ImageNumber\" value=\"1\">\r\n"
-                "</OBJECT>\r\n"
-                "<UL>\r\n"
-                "<LI> <OBJECT type=\"text/sitemap\">\r\n"
-                "<param name=\"name\" value=\"Stop\">\r\n"
-                "<param name=\"Local\" value=\"Stop.html\">\r\n"
-                "</OBJECT>\r\n"
-                "</UL>\r\n"
-                "</UL>\r\n"
-                "</BODY></HTML>\r\n",
-            out.read("LB.hhc"));
-  // The title keeps its blank and its bare line feed.
-  EXPECT_EQ(optionsUpToTitle() + " My Lib\nsecond line\r\n" + indexFileLine() +
-                "Language=0x407 Deutsch (Deutschland)\r\n"
-                "\r\n"
-                "[FILES]\r\n"
-                "Core.html\r\n"
-                "#Begin.html\r\n"
-                "Hidden.html\r\n"
-                "Stop.html\r\n"
-                "Stop.html\r\n"
-                "pics/logo.png\r\n"
-                "\r\n"
-                "style.css\r\n"
-                "[INFOTYPES]\r\n",
-            out.read("LB.hhp"));
-}
-
-TEST_F(HelpProject, AdditionalFilesOfBlanksOnlyAddNothing) {
-  configList = {{"additional files", "   "}};
-  helpProjectWriter(out.path(), "LB");
-  EXPECT_NE(std::string::npos, out.read("LB.hhp").find("[FILES]\r\n[INFOTYPES]\r\n"));
-}
-
-TEST_F(HelpProject, AddsSeparatorToOutputDirectory) {
   std::string directory = out.path();
   directory.pop_back();
   helpProjectWriter(directory, "LB");
-  EXPECT_EQ(optionsUpToTitle(), out.read("LB.hhp").substr(0, optionsUpToTitle().size()));
-  EXPECT_EQ((std::set<std::string>{"LB.hhc", "LB.hhp"}), out.files());
+  EXPECT_EQ(std::string(kContentsHead) +
+                "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
+                "<param name=\"Local\" value=\"Core.html\">\r\n"
+                "<param name=\"ImageNumber\" value=\"1\">\r\n</OBJECT>\r\n<UL>\r\n"
+                "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"#Begin\">\r\n"
+                "<param name=\"Local\" value=\"#Begin.html\">\r\n</OBJECT>\r\n</UL>\r\n"
+                "</UL>\r\n</BODY></HTML>\r\n",
+            out.read("LB.hhc"));
+  EXPECT_EQ(options(" My Lib\nsecond line") +
+                "#Begin.html\r\nHidden.html\r\npics/logo.png\r\n\r\nstyle.css\r\n[INFOTYPES]\r\n",
+            out.read("LB.hhp"));
 }
 
 }  // namespace

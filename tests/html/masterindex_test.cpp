@@ -4,19 +4,20 @@
 
 #include "config/settings.h"
 #include "html/outputfolder.h"
+#include "html/toc.h"
 #include "model/document.h"
 
 namespace inkwright {
 namespace {
 
-DocEntry entry(const std::string& headerPath, const std::string& entryName,
-               const std::string& groupName, std::vector<TagPair> tags = {}) {
-  DocEntry result;
-  result.headerPath = headerPath;
-  result.entryName = entryName;
-  result.groupName = groupName;
-  result.tags = std::move(tags);
-  return result;
+DocEntry entry(const std::string& headerPath, const std::string& name, const std::string& group,
+               std::vector<TagPair> tags = {}) {
+  return DocEntry{headerPath, name, group, "", "", "f", std::move(tags)};
+}
+
+std::string item(const std::string& name, const std::string& description) {
+  return "<li><a href=\"" + name + ".html\">" + name + "</a>&nbsp;&nbsp;-&nbsp;&nbsp;<i>" +
+         description + "</i></li>";
 }
 
 class MasterIndex : public testing::Test {
@@ -24,9 +25,6 @@ class MasterIndex : public testing::Test {
   void SetUp() override {
     clearDocument();
     deriveSettings();
-  }
-
-  void useIndexTemplate() {
     templateList.insert(templateList.begin(), {"masterindex", "@@INDEX@@"});
   }
 
@@ -34,7 +32,6 @@ class MasterIndex : public testing::Test {
 };
 
 TEST_F(MasterIndex, ListsGroupsWithEntriesAndDescriptions) {
-  useIndexTemplate();
   entryList = {entry("Core", "Core", ""),
                entry("Core/Begin", "Begin", "Core", {{"NAME", "\nBegin - starts the engine"}}),
                entry("Core/Stop", "Stop", "Core")};
@@ -48,40 +45,34 @@ TEST_F(MasterIndex, ListsGroupsWithEntriesAndDescriptions) {
 }
 
 TEST_F(MasterIndex, DescriptionIsSecondDashFieldOfLastNameTag) {
-  useIndexTemplate();
   entryList = {entry("G/A", "A", "G", {{"NAME", "\nA -- starts"}}),
                entry("G/B", "B", "G", {{"NAME", "\nB - first"}, {"NAME", "\nB - last - x"}}),
                entry("G/#C", "#C", "G", {{"NAME", "\nC -  spans\n  lines "}}),
                entry("", "", "G", {{"NAME", "\nnever - listed"}})};
   groupList = {"", "G", "Empty"};
   masterIndexWriter(out.path() + "masterindex.html");
-  EXPECT_EQ(
-      "<ul><li><a href=\"G.html\">G</a></li><ul>"
-      "<li><a href=\"A.html\">A</a>&nbsp;&nbsp;-&nbsp;&nbsp;<i></i></li>"
-      "<li><a href=\"B.html\">B</a>&nbsp;&nbsp;-&nbsp;&nbsp;<i>last</i></li>"
-      "<li><a href=\"#C.html\">#C</a>&nbsp;&nbsp;-&nbsp;&nbsp;<i>spans\n  lines</i></li></ul>"
-      "<li><a href=\"Empty.html\">Empty</a></li><ul></ul></ul>",
-      out.read("masterindex.html"));
+  EXPECT_EQ("<ul><li><a href=\"G.html\">G</a></li><ul>" + item("A", "") + item("B", "last") +
+                item("#C", "spans\n  lines") +
+                "</ul><li><a href=\"Empty.html\">Empty</a></li><ul></ul></ul>",
+            out.read("masterindex.html"));
 }
 
 TEST_F(MasterIndex, FallsBackToPageTemplateAndFillsTitle) {
   templateList = {{"masterindex", ""},
-                  {"page",
-                   "@@NAME@@ @@PROJECTNAME@@ @@INDEX@@ @@TAGS@@ "
-                   "@@SECTION@@ @@TAG@@ @@R@@ Begin"}};
+                  {"page", "@@NAME@@ @@PROJECTNAME@@ @@INDEX@@ @@TAGS@@ @@R@@"}};
   configList = {{"document title", "My Lib"}};
   replacerList = {{"R", "r"}};
-  entryList = {entry("Begin", "Begin", "")};
   masterIndexWriter(out.path() + "masterindex.html");
-  EXPECT_EQ("Index My Lib <ul></ul> @@TAGS@@ @@SECTION@@ @@TAG@@ r Begin",
-            out.read("masterindex.html"));
+  EXPECT_EQ("Index My Lib <ul></ul> @@TAGS@@ r", out.read("masterindex.html"));
 }
 
-TEST_F(MasterIndex, ReportsFileItCannotWrite) {
-  const std::string path = out.path() + "missing/masterindex.html";
-  testing::internal::CaptureStderr();
-  masterIndexWriter(path);
-  EXPECT_EQ("oops: could not write " + path + "\n", testing::internal::GetCapturedStderr());
+TEST_F(MasterIndex, IndexPagesReportFilesTheyCannotWrite) {
+  for (void (*const writer)(const std::string&) : {masterIndexWriter, tocWriter}) {
+    const std::string path = out.path() + "missing/index.html";
+    testing::internal::CaptureStderr();
+    writer(path);
+    EXPECT_EQ("oops: could not write " + path + "\n", testing::internal::GetCapturedStderr());
+  }
 }
 
 }  // namespace

@@ -11,11 +11,7 @@ namespace {
 
 DocEntry entry(const std::string& headerPath, const std::string& headerType,
                std::vector<TagPair> tags = {}) {
-  DocEntry result;
-  result.headerPath = headerPath;
-  result.headerType = headerType;
-  result.tags = std::move(tags);
-  return result;
+  return DocEntry{headerPath, "", "", "", "", headerType, std::move(tags)};
 }
 
 class PageWriter : public testing::Test {
@@ -39,7 +35,6 @@ TEST_F(PageWriter, WritesWorkedExamplePages) {
                entry("Core", "h", {{"NAME", "\nCore - basic calls"}}),
                entry("Core/Stop", "f", {{"NAME", "\nStop - stops the engine"}})};
   pageWriter(out.path());
-
   EXPECT_EQ(
       "<html><head><title>Core</title></head><body bgcolor=#FFFFDF link=#009999 vlink=#006666 "
       "alink=#006666><div width=600><h2>NAME</h2><br />Core - basic calls</div>Contents=<br /><ul>"
@@ -52,48 +47,37 @@ TEST_F(PageWriter, WritesWorkedExamplePages) {
       "href=\"Stop.html\">Stop</a> later</div></body></html>",
       out.read("Begin.html"));
   EXPECT_EQ((std::set<std::string>{"Begin.html", "Core.html", "Stop.html"}), out.files());
-  EXPECT_EQ("Begin", entryList[0].entryName);
   EXPECT_EQ("Core", entryList[0].sectionName);
-  EXPECT_EQ("Core", entryList[1].sectionName);
 }
 
+// "@@TAG@@" in a value stays, "@@TAG-LOWER@@" in a value is filled; "@@NAME@@" in the tags stays,
+// "@@SECTION@@" and replacers are filled; a replacer's text is not linked. Empty and ignored tag
+// slots leave no trace, and a tag without a template of its own takes the "tag" template.
 TEST_F(PageWriter, FillsPlaceholdersInOrder) {
-  useTemplates("@@NAME@@|@@TAGS@@|@@SECTION@@|@@R@@", kBuiltinTagTemplate);
+  useTemplates("@@NAME@@|@@TAGS@@|@@SECTION@@|@@R@@", "<@@TAG@@:@@VALUE@@>");
   configList = {ConfigPair{"template:#NAME", "[@@TAG@@:@@VALUE@@:@@TAG-LOWER@@]"}};
   replacerList = {NamedText{"R", "x Stop"}};
-  entryList = {
-      entry("A/G/Stop", "f",
-            {{"NAME", "\n@@TAG@@ @@TAG-LOWER@@ @@NAME@@ @@SECTION@@ @@R@@"}, {"OTHER", "\nv"}})};
+  entryList = {entry("A/G/Stop", "f",
+                     {{"NAME", "\n@@TAG@@ @@TAG-LOWER@@ @@NAME@@ @@SECTION@@ @@R@@"},
+                      {"", ""},
+                      {"SECRET", "\nhidden"},
+                      {"OTHER", "\nv"}})};
   pageWriter(out.path());
-  // The replacer's text is not linked; the tag without its own template takes the "tag" one.
-  EXPECT_EQ(
-      "Stop|[NAME:@@TAG@@ name @@NAME@@ G x Stop:name]<div width=600><h2>OTHER</h2><br />v</div>"
-      "|G|x Stop",
-      out.read("Stop.html"));
-}
-
-TEST_F(PageWriter, RendersTagSlotsInOrderSkippingEmptyAndIgnored) {
-  useTemplates("@@TAGS@@|@@TAGS@@", "<@@VALUE@@>");
-  entryList = {
-      entry("P", "f", {{"NAME", "\na"}, {"", ""}, {"SECRET", "\nhidden"}, {"NAME", "\nb"}})};
-  pageWriter(out.path());
-  EXPECT_EQ("<a><b>|<a><b>", out.read("P.html"));
+  EXPECT_EQ("Stop|[NAME:@@TAG@@ name @@NAME@@ G x Stop:name]<OTHER:v>|G|x Stop",
+            out.read("Stop.html"));
 }
 
 TEST_F(PageWriter, ListsContentsOfHeaderEntriesBySection) {
   useTemplates("@@TAGS@@", "");
   entryList = {entry("Core", "h"), entry("Core/Begin", "f"), entry("X/Core/Deep", "f"),
-               entry("Empty", "h"), entry("Empty/Lower", "H")};
+               entry("Empty", "h"), entry("Lower", "H")};
   pageWriter(out.path());
   EXPECT_EQ(
       "Contents=<br /><ul><li><a href=\"Core.html\">Core</a></li><li><a href=\"Begin.html\">Begin"
       "</a></li><li><a href=\"Deep.html\">Deep</a></li></ul>",
       out.read("Core.html"));
-  EXPECT_EQ(
-      "Contents=<br /><ul><li><a href=\"Empty.html\">Empty</a></li><li><a href=\"Lower.html\">"
-      "Lower</a></li></ul>",
-      out.read("Empty.html"));
-  // Only "h" marks a header entry.
+  EXPECT_EQ("Contents=<br /><ul><li><a href=\"Empty.html\">Empty</a></li></ul>",
+            out.read("Empty.html"));
   EXPECT_TRUE(out.files().count("Lower.html"));
   EXPECT_EQ("", out.read("Lower.html"));
 }
@@ -103,34 +87,23 @@ TEST_F(PageWriter, NamesPagesAndLinksByEntryName) {
   entryList = {entry("#Flags", "f", {{"NAME", "\nuse #Flags"}}),
                entry("Lib", "H", {{"NAME", "\nsee Lib and Bad\\Name"}}),
                entry("Lib/Bad\\Name", "f", {{"NAME", "\nnot written"}}),
-               entry("", "f", {{"NAME", "\nnameless entry"}})};
+               entry("", "f", {{"NAME", "\nnameless entry"}}),
+               entry("A/Same", "f", {{"NAME", "\nfirst"}}),
+               entry("B/Same", "f", {{"NAME", "\nsecond"}})};
   // The page "Bad\Name" would land in this folder, were it written.
   std::filesystem::create_directory(out.path() + "Bad");
-  pageWriter(out.path());
+  std::string directory = out.path();
+  directory.pop_back();
+  pageWriter(directory);
   EXPECT_TRUE(std::filesystem::is_empty(out.path() + "Bad"));
   EXPECT_EQ("[#Flags]use <a href=\"#Flags.html\">#Flags</a>", out.read("Flags.html"));
   EXPECT_EQ("[Lib]see <a href=\"Lib.html\">Lib</a> and <a href=\"Bad\\Name.html\">Bad\\Name</a>",
             out.read("Lib.html"));
-  // An entry without a name links nothing, but its page is written for the help project's list.
+  // A nameless entry links nothing, but its page is written for the help project's list.
   EXPECT_EQ("[]nameless entry", out.read(".html"));
-  EXPECT_EQ((std::set<std::string>{".html", "Bad", "Flags.html", "Lib.html"}), out.files());
-}
-
-TEST_F(PageWriter, LaterEntryOfOneNameWinsTheFile) {
-  useTemplates("@@TAGS@@", "@@VALUE@@");
-  entryList = {entry("A/Same", "f", {{"NAME", "\nfirst"}}),
-               entry("B/Same", "f", {{"NAME", "\nsecond"}})};
-  pageWriter(out.path());
-  EXPECT_EQ("second", out.read("Same.html"));
-}
-
-TEST_F(PageWriter, AddsSeparatorToOutputDirectory) {
-  useTemplates("@@NAME@@", "");
-  entryList = {entry("Begin", "f")};
-  std::string directory = out.path();
-  directory.pop_back();
-  pageWriter(directory);
-  EXPECT_EQ("Begin", out.read("Begin.html"));
+  EXPECT_EQ("[Same]second", out.read("Same.html"));
+  EXPECT_EQ((std::set<std::string>{".html", "Bad", "Flags.html", "Lib.html", "Same.html"}),
+            out.files());
 }
 
 }  // namespace
