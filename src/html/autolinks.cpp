@@ -78,29 +78,29 @@ AutoLink autoLinkFor(const std::string& entryName) {
   return AutoLink{" " + entryName, " <a href=\"" + entryName + ".html\">" + entryName + "</a>"};
 }
 
-AutoLinker::AutoLinker(std::vector<AutoLink> links) : links_(std::move(links)) {
+AutoLinker::AutoLinker(const std::vector<AutoLink>& links) {
   assert(std::is_sorted(
-             links_.begin(), links_.end(),
+             links.begin(), links.end(),
              [](const AutoLink& a, const AutoLink& b) { return a.searchText < b.searchText; }) ||
-         std::is_sorted(links_.begin(), links_.end(), [](const AutoLink& a, const AutoLink& b) {
+         std::is_sorted(links.begin(), links.end(), [](const AutoLink& a, const AutoLink& b) {
            return a.searchText > b.searchText;
          }));
-  for ([[maybe_unused]] const AutoLink& link : links_) {
+  for ([[maybe_unused]] const AutoLink& link : links) {
     assert(link.searchText.size() >= 2 && link.searchText.find(' ', 1) == std::string::npos);
     assert(!link.replacement.empty() && link.replacement.front() == ' ');
   }
-  for (const AutoLink& link : links_) {
+  for (const AutoLink& link : links) {
     maxNameLength_ = std::max(maxNameLength_, nameOf(link).size());
   }
-  buildTrie();
-  splitReplacements();
+  buildTrie(links);
+  splitReplacements(links);
 }
 
 // The names are sorted, so the names below a node form a range of the list; within it, the names
 // that end at the node and the names that go on with one byte each stand together, and the bytes
 // that all names of such a group share are those the first and the last of them share. Every node
 // gets its children as one block of consecutive nodes.
-void AutoLinker::buildTrie() {
+void AutoLinker::buildTrie(const std::vector<AutoLink>& links) {
   struct Pending {
     std::uint32_t node;
     std::uint32_t begin;
@@ -109,14 +109,14 @@ void AutoLinker::buildTrie() {
   };
   nodes_.emplace_back();
   firstByte_.push_back(0);
-  std::vector<Pending> pending{{0, 0, static_cast<std::uint32_t>(links_.size()), 0}};
+  std::vector<Pending> pending{{0, 0, static_cast<std::uint32_t>(links.size()), 0}};
   while (!pending.empty()) {
     const Pending at = pending.back();
     pending.pop_back();
     nodes_[at.node].firstChild = static_cast<std::uint32_t>(nodes_.size());
     std::uint32_t i = at.begin;
     while (i < at.end) {
-      const std::string_view name = nameOf(links_[i]);
+      const std::string_view name = nameOf(links[i]);
       if (name.size() == at.depth) {
         if (nodes_[at.node].linkEnd == 0) {
           nodes_[at.node].linkBegin = i;
@@ -125,11 +125,11 @@ void AutoLinker::buildTrie() {
         continue;
       }
       std::uint32_t groupEnd = i + 1;
-      while (groupEnd < at.end && nameOf(links_[groupEnd]).size() > at.depth &&
-             nameOf(links_[groupEnd])[at.depth] == name[at.depth]) {
+      while (groupEnd < at.end && nameOf(links[groupEnd]).size() > at.depth &&
+             nameOf(links[groupEnd])[at.depth] == name[at.depth]) {
         ++groupEnd;
       }
-      const std::string_view last = nameOf(links_[groupEnd - 1]);
+      const std::string_view last = nameOf(links[groupEnd - 1]);
       const std::size_t shared =
           std::mismatch(name.begin() + at.depth, name.end(), last.begin() + at.depth, last.end())
               .first -
@@ -162,11 +162,19 @@ void AutoLinker::buildTrie() {
   }
 }
 
-void AutoLinker::splitReplacements() {
-  segmentStart_.reserve(links_.size() + 1);
-  for (const AutoLink& link : links_) {
+// The replacements stand one after the other in one text, in the order of the links, so that
+// copying one into a page does not first fetch it from wherever the list's text happens to be.
+void AutoLinker::splitReplacements(const std::vector<AutoLink>& links) {
+  replacementStart_.reserve(links.size() + 1);
+  for (const AutoLink& link : links) {
+    replacementStart_.push_back(static_cast<std::uint32_t>(replacements_.size()));
+    replacements_ += link.replacement;
+  }
+  replacementStart_.push_back(static_cast<std::uint32_t>(replacements_.size()));
+  segmentStart_.reserve(links.size() + 1);
+  for (std::size_t link = 0; link < links.size(); ++link) {
     segmentStart_.push_back(static_cast<std::uint32_t>(segments_.size()));
-    const std::string_view replacement = link.replacement;
+    const std::string_view replacement = replacementOf(link);
     std::size_t blank = 0;
     while (blank != std::string_view::npos) {
       const std::size_t next = replacement.find(' ', blank + 1);
@@ -175,10 +183,15 @@ void AutoLinker::splitReplacements() {
     }
   }
   segmentStart_.push_back(static_cast<std::uint32_t>(segments_.size()));
-  isInert_.reserve(links_.size());
-  for (std::size_t link = 0; link < links_.size(); ++link) {
+  isInert_.reserve(links.size());
+  for (std::size_t link = 0; link < links.size(); ++link) {
     isInert_.push_back(isInert(segmentStart_[link], segmentStart_[link + 1]));
   }
+}
+
+std::string_view AutoLinker::replacementOf(std::size_t link) const {
+  return std::string_view(replacements_)
+      .substr(replacementStart_[link], replacementStart_[link + 1] - replacementStart_[link]);
 }
 
 // Whether no name can begin at a blank of the replacement whose segments are those from first to
@@ -312,7 +325,7 @@ void AutoLinker::expandLink(std::size_t link, std::string_view rest, std::string
     }
     const std::int32_t after = expansion.dropFront(run.chain, match.nameLength);
     if (isInert_[match.link]) {
-      result += links_[match.link].replacement;
+      result += replacementOf(match.link);
       expansion.appendTo(result, after);
     } else {
       pushSegments(match.link, after, expansion);
@@ -362,7 +375,7 @@ std::string AutoLinker::applyTo(std::string_view page) const {
     result.append(page.substr(copied, blank - copied));
     const std::string_view rest = page.substr(restBegin, runEnd - restBegin);
     if (isInert_[match.link]) {
-      result += links_[match.link].replacement;
+      result += replacementOf(match.link);
       result += rest;
     } else {
       expandLink(match.link, rest, result, expansion);

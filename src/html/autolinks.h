@@ -26,7 +26,7 @@ class AutoLinker {
   // Takes the links in the order they apply, which must be sorted by searchText (either direction,
   // so that equal and prefix-sharing texts stand together). Every searchText is a blank followed
   // by at least one byte that is no blank; every replacement begins with a blank.
-  explicit AutoLinker(std::vector<AutoLink> links);
+  explicit AutoLinker(const std::vector<AutoLink>& links);
 
   // Exactly the text that replaceAll(text, searchText, replacement) gives when it is applied for
   // every link in order, each over the text the earlier ones produced.
@@ -57,8 +57,9 @@ class AutoLinker {
     std::size_t nameLength;
   };
 
-  void buildTrie();
-  void splitReplacements();
+  void buildTrie(const std::vector<AutoLink>& links);
+  void splitReplacements(const std::vector<AutoLink>& links);
+  std::string_view replacementOf(std::size_t link) const;
   bool isInert(std::uint32_t first, std::uint32_t end) const;
   Match firstMatch(std::string_view run, std::size_t firstLink) const;
   std::size_t nextCandidate(std::string_view page, std::size_t from) const;
@@ -66,14 +67,16 @@ class AutoLinker {
   void expandLink(std::size_t link, std::string_view rest, std::string& result,
                   Expansion& expansion) const;
 
-  std::vector<AutoLink> links_;
   std::size_t maxNameLength_ = 0;
   std::vector<Node> nodes_;
   std::string labels_;
   std::vector<unsigned char> firstByte_;
   std::vector<std::array<std::uint32_t, 256>> childTables_;
   std::uint32_t rootChild_[256] = {};
-  // The pieces between the blanks of each replacement: those of link k start at segmentStart_[k].
+  // The replacements, those of link k from replacementStart_[k] on, and the pieces between their
+  // blanks, those of link k from segmentStart_[k] on.
+  std::string replacements_;
+  std::vector<std::uint32_t> replacementStart_;
   std::vector<std::string_view> segments_;
   std::vector<std::uint32_t> segmentStart_;
   std::vector<bool> isInert_;

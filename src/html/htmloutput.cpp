@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "model/document.h"
-#include "text/text.h"
 #include "text/textfile.h"
 
 namespace inkwright {
@@ -14,12 +13,24 @@ void replaceEvery(std::string& text, std::string_view t, std::string_view r) {
     return;
   }
   if (r.size() > t.size()) {
-    text = replaceAll(text, t, r);
+    // Built anew from the first occurrence on, which is already known: a page is long, and each
+    // search of it counts.
+    std::string result;
+    result.reserve(text.size() + 4 * (r.size() - t.size()));
+    std::size_t kept = 0;
+    while (found != std::string::npos) {
+      result.append(text, kept, found - kept);
+      result += r;
+      kept = found + t.size();
+      found = text.find(t, kept);
+    }
+    result.append(text, kept);
+    text = std::move(result);
     return;
   }
   // A replacement no longer than what it replaces fits where the text already is: the kept bytes
-  // move towards the front, behind the replacements written so far.
-  // Every write lands before the next occurrence, so the search still sees the original bytes.
+  // move towards the front, behind the replacements written so far. Every write lands before the
+  // next occurrence, so the search still sees the original bytes.
   char* const bytes = text.data();
   std::size_t written = found;
   while (found != std::string::npos) {
