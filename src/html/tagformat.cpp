@@ -31,14 +31,6 @@ void appendTableRow(std::string& result, std::string_view line) {
   result += "</td></tr>\n";
 }
 
-std::size_t dashCount(std::string_view line) {
-  std::size_t count = 0;
-  for (const char c : line) {
-    count += c == '-' ? 1 : 0;
-  }
-  return count;
-}
-
 // The pending item of an item table: a row is written only when the next item line arrives or the
 // lines end, and the last row carries no valign attributes.
 struct PendingItem {
@@ -59,7 +51,7 @@ std::string itemTable(std::string_view text) {
   std::string result = "<table border=0>";
   PendingItem item;
   forEachLine(text, [&](std::string_view line) {
-    const std::size_t dashes = dashCount(line);
+    const auto dashes = std::count(line.begin(), line.end(), '-');
     if (dashes == 1) {
       if (!item.term.empty()) {
         appendItemRow(result, item, false);
