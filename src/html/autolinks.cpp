@@ -148,14 +148,15 @@ void AutoLinker::buildTrie(const std::vector<AutoLink>& links) {
       i = groupEnd;
     }
   }
-  // A node with many children finds the right one through a table rather than a search.
+  // A node with many children finds the right one through a table by byte rather than a search.
+  // The table holds the child's place in its block, plus one, so that a table takes a quarter of
+  // the room and more of them stay in the cache; a blank begins no name, so the places fit a byte.
   for (Node& node : nodes_) {
     if (node.childCount > kSearchedChildren) {
       auto& table = childTables_.emplace_back();
       table.fill(0);
-      for (std::uint32_t child = node.firstChild; child < node.firstChild + node.childCount;
-           ++child) {
-        table[firstByte_[child]] = child;
+      for (std::uint32_t place = 0; place < node.childCount; ++place) {
+        table[firstByte_[node.firstChild + place]] = static_cast<std::uint8_t>(place + 1);
       }
       node.childTable = static_cast<std::uint32_t>(childTables_.size());
     }
@@ -220,7 +221,8 @@ AutoLinker::Match AutoLinker::firstMatch(std::string_view run, std::size_t first
     if (node == 0) {
       child = rootChild_[byte];
     } else if (nodes_[node].childTable != 0) {
-      child = childTables_[nodes_[node].childTable - 1][byte];
+      const std::uint8_t place = childTables_[nodes_[node].childTable - 1][byte];
+      child = place == 0 ? 0 : nodes_[node].firstChild + place - 1;
     } else {
       const std::uint32_t end = nodes_[node].firstChild + nodes_[node].childCount;
       for (std::uint32_t candidate = nodes_[node].firstChild; candidate < end; ++candidate) {

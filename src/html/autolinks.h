@@ -71,7 +71,7 @@ class AutoLinker {
   std::vector<Node> nodes_;
   std::string labels_;
   std::vector<unsigned char> firstByte_;
-  std::vector<std::array<std::uint32_t, 256>> childTables_;
+  std::vector<std::array<std::uint8_t, 256>> childTables_;
   std::uint32_t rootChild_[256] = {};
   // The replacements, those of link k from replacementStart_[k] on, and the pieces between their
   // blanks, those of link k from segmentStart_[k] on.
