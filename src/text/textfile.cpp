@@ -99,7 +99,7 @@ std::optional<OutputFile> createOutput(const std::string& path) {
 }
 
 void writeText(OutputFile& file, std::string_view s) {
-  if (file.handle_ == kNoHandle) {
+  if (file.handle_ == kNoHandle || s.empty()) {
     return;
   }
   if (file.length_ + s.size() > kFileBufferSize) {

@@ -93,6 +93,7 @@ TEST_F(TextFileTest, WritesTextAndCrLfLines) {
     std::optional<OutputFile> file = createOutput(pathOf("out"));
     ASSERT_TRUE(file.has_value());
     writeText(*file, "");
+    writeText(*file, std::string_view());  // a null view: nothing to copy from
     writeLine(*file, "");
     writeText(*file, "a");
     writeLine(*file, "b");
