@@ -1,10 +1,12 @@
-// A fresh folder per test, removed afterwards, for tests that need real files.
+// A fresh folder per test, removed afterwards, for tests that need real files. Its name is
+// random too, since several build folders may run the same tests at once.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -15,7 +17,8 @@ class TempDir {
   TempDir() {
     const testing::TestInfo* const test = testing::UnitTest::GetInstance()->current_test_info();
     path_ = std::filesystem::temp_directory_path() /
-            ("inkwright-" + std::string(test->test_suite_name()) + "-" + test->name());
+            ("inkwright-" + std::string(test->test_suite_name()) + "-" + test->name() + "-" +
+             std::to_string(std::random_device{}()));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
