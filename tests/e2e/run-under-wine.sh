@@ -3,10 +3,12 @@
 # compares every output file byte for byte with the same expected files: both builds must write
 # identical outputs for the same tree. Then the command-line and failure cases that only the
 # Windows command line and message box can show.
-#   tests/e2e/run-under-wine.sh path/to/inkwright.exe
+#   tests/e2e/run-under-wine.sh path/to/inkwright.exe [path/to/linux/inkwright]
+# With the Linux program given too, both also run over the bundled example and must agree.
 set -uo pipefail
 
 exe=$(realpath "$1")
+linux=${2:+$(realpath "$2")}
 cases=$(dirname "$(realpath "$0")")
 work=$(mktemp -d "${TMPDIR:-/tmp}/inkwright-wine.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -90,6 +92,21 @@ if run "$missing" inkwright.cfg && [ "$before" = "$(cd "$missing" && find . | so
   pass "missing output directory writes nothing and ends"
 else
   fail "missing output directory writes nothing and ends"
+fi
+
+# The bundled example, written by both programs.
+if [ -n "$linux" ]; then
+  prepareExample "$work/example-windows"
+  prepareExample "$work/example-linux"
+  cp "$example/out/lumen.css" "$work/example-windows/out/"
+  cp "$example/out/lumen.css" "$work/example-linux/out/"
+  run "$work/example-windows" inkwright.cfg
+  (cd "$work/example-linux" && "$linux" inkwright.cfg)
+  if diff -r "$work/example-linux/out" "$work/example-windows/out"; then
+    pass "the bundled example: Windows and Linux write the same bytes"
+  else
+    fail "the bundled example: Windows and Linux write the same bytes"
+  fi
 fi
 
 echo "wine: $passed passed, $failed failed"
