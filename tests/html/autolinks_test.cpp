@@ -93,8 +93,16 @@ TEST(AutoLinks, SameTextAsLinkingOneByOne) {
     std::vector<AutoLink> links = sortedLinks(names);
     if (round % 2 == 1) {
       for (AutoLink& link : links) {
-        link.replacement =
-            " " + word(3) + (pick(2) == 0 ? " " + word(4) : "") + (pick(2) == 0 ? " " : "");
+        std::string replacement(1, ' ');
+        replacement += word(3);
+        if (pick(2) == 0) {
+          replacement += ' ';
+          replacement += word(4);
+        }
+        if (pick(2) == 0) {
+          replacement += ' ';
+        }
+        link.replacement = std::move(replacement);
       }
     }
     ASSERT_EQ(linkOneByOne(page, links), AutoLinker(links).applyTo(page))
