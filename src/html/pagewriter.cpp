@@ -10,6 +10,7 @@
 #include "html/tagformat.h"
 #include "model/document.h"
 #include "scan/ordering.h"
+#include "text/filequeue.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -137,6 +138,9 @@ void pageWriter(const std::string& outputDirectory) {
   const std::string pageTemplate = templateText("page");
   TagTemplates tagTemplates(templateText("tag"));
 
+  // Every page is written before the run goes on, so an index file of the same name as a page
+  // still replaces it.
+  FileQueue pages;
   for (const DocEntry& entry : entryList) {
     std::string tags = tagsHtml(entry, tagTemplates);
     if (entry.headerType == "h") {
@@ -149,7 +153,7 @@ void pageWriter(const std::string& outputDirectory) {
     page = applyReplacers(linker.applyTo(page));
     const std::string fileName = pageFileName(entry.entryName);
     if (isPlainFileName(fileName)) {
-      writeHtmlFile(directory + fileName + ".html", page);
+      pages.write(directory + fileName + ".html", std::move(page));
     }
   }
 }
