@@ -81,8 +81,9 @@ void extractBlocks(const std::string& path, const MarkerSet& markers) {
     return;
   }
   BlockState state;
+  std::string line;
   do {
-    const std::string line = readLine(*file);
+    readLine(*file, line);
     readImportDirective(line, path);
     if (state.inBlock) {
       readBlockLine(line, markers, state);

@@ -57,6 +57,12 @@ std::optional<InputFile> openInput(const std::string& path) {
 
 std::string readLine(InputFile& file) {
   std::string line;
+  readLine(file, line);
+  return line;
+}
+
+void readLine(InputFile& file, std::string& line) {
+  line.clear();
   while (file.fill()) {
     const char* const begin = file.buffer_.get() + file.position_;
     const std::size_t available = file.length_ - file.position_;
@@ -75,9 +81,8 @@ std::string readLine(InputFile& file) {
     if (ending == '\r' && file.fill() && file.buffer_[file.position_] == '\n') {
       ++file.position_;
     }
-    return line;
+    return;
   }
-  return line;
 }
 
 bool atEnd(InputFile& file) { return !file.fill(); }

@@ -24,7 +24,7 @@ class InputFile {
   ~InputFile();
 
  private:
-  friend std::string readLine(InputFile& file);
+  friend void readLine(InputFile& file, std::string& line);
   friend bool atEnd(InputFile& file);
   friend void closeFile(InputFile& file);
   bool fill();
@@ -59,6 +59,9 @@ std::optional<InputFile> openInput(const std::string& path);
 // The next line: it ends at LF, CR LF, a lone CR or a byte 0, none of which belong to it, or at
 // the end of the file. The empty text at the end of the file.
 std::string readLine(InputFile& file);
+
+// The same into line, whose room is used again: a reading loop allocates nothing per line.
+void readLine(InputFile& file, std::string& line);
 
 // True when no byte is left to read; reads nothing away.
 bool atEnd(InputFile& file);
