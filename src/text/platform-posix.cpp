@@ -147,6 +147,9 @@ std::vector<std::string> commandLineParameters(int argc, char** argv) {
   return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
 }
 
-void exitProcess() { std::exit(0); }
+// Every file is closed by the time the run ends, so nothing is left to flush; the system takes the
+// memory back at once, where freeing the lists record by record would cost a noticeable part of
+// a large run.
+void exitProcess() { std::_Exit(0); }
 
 }  // namespace inkwright

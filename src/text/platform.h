@@ -64,7 +64,7 @@ void showMessage(const std::string& title, const std::string& text);
 // The parameters the program was started with, its own path not counted.
 std::vector<std::string> commandLineParameters(int argc, char** argv);
 
-// Ends the process with exit code 0.
+// Ends the process with exit code 0, at once: every file must be closed before.
 [[noreturn]] void exitProcess();
 
 }  // namespace inkwright
