@@ -25,8 +25,8 @@ const std::string kRule = " ; --------------------------------------------------
 class ImportFile : public BindingOutputTest {
  protected:
   std::string written() {
-    importFileWriter(outputDirectory());
-    return readOutput(" _inkWright_importfile_out.pbi");
+    importFileWriter(out.folder());
+    return out.read(" _inkWright_importfile_out.pbi");
   }
 };
 

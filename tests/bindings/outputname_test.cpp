@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
+#include <string>
+
 #include "bindings/bindingtest.h"
 #include "bindings/editorreference.h"
 #include "bindings/importfile.h"
@@ -31,19 +35,20 @@ using BindingFileNames = BindingOutputTest;
 
 TEST_F(BindingFileNames, EachWriterReadsItsOwnKey) {
   configList = {{"importfile", "w.pbi"}, {"japbefile", "w.txt"}, {"userlibfile", "w.desc"}};
-  importFileWriter(outputDirectory());
-  editorReferenceWriter(outputDirectory());
-  userLibraryWriter(outputDirectory());
-  EXPECT_TRUE(hasOutput("w.pbi") && hasOutput("w.txt") && hasOutput("w.desc"));
+  importFileWriter(out.folder());
+  editorReferenceWriter(out.folder());
+  userLibraryWriter(out.folder());
+  const std::set<std::string> files = out.files();
+  EXPECT_TRUE(files.count("w.pbi") && files.count("w.txt") && files.count("w.desc"));
 }
 
 TEST_F(BindingFileNames, AFileThatCannotBeCreatedIsSkipped) {
   addImport("a.pb", "Begin()");
   addEntry("Begin", "a.pb", {{"SYNOPSIS", "\nBegin()"}});
-  importFileWriter(outputDirectory() + "missing/");
-  editorReferenceWriter(outputDirectory() + "missing/");
-  userLibraryWriter(outputDirectory() + "missing/");
-  EXPECT_TRUE(std::filesystem::is_empty(directory_));
+  importFileWriter(out.folder() + "missing/");
+  editorReferenceWriter(out.folder() + "missing/");
+  userLibraryWriter(out.folder() + "missing/");
+  EXPECT_TRUE(std::filesystem::is_empty(out.path()));
 }
 
 }  // namespace

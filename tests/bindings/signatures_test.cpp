@@ -56,11 +56,11 @@ TEST_F(WriteLibraryFunctionLines, WritesTypesNamesDescriptionAndLong) {
   };
   for (const auto& c : cases) {
     {
-      std::optional<OutputFile> file = createOutput(outputDirectory() + "lines.desc");
+      std::optional<OutputFile> file = createOutput(out.folder() + "lines.desc");
       ASSERT_TRUE(file);
       writeLibraryFunctionLines(*file, c.declaration, c.description);
     }
-    EXPECT_EQ(c.lines, readOutput("lines.desc")) << c.declaration;
+    EXPECT_EQ(c.lines, out.read("lines.desc")) << c.declaration;
   }
 }
 

@@ -17,8 +17,8 @@ const std::string kHeader =
 class UserLibrary : public BindingOutputTest {
  protected:
   std::string written() {
-    userLibraryWriter(outputDirectory());
-    return readOutput(" _inkWright_userlib_out.desc");
+    userLibraryWriter(out.folder());
+    return out.read(" _inkWright_userlib_out.desc");
   }
 };
 

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "tempdir.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -37,11 +39,9 @@ std::map<std::string, std::string> filesBelow(const fs::path& root) {
   return files;
 }
 
-fs::path prepareRun(const std::string& caseName) {
+// Copies the case, all but its expected files, into the work folder and makes out/ there.
+void prepareRun(const std::string& caseName, const fs::path& work) {
   const fs::path source = fs::path(INKWRIGHT_E2E_DIR) / caseName;
-  const fs::path work = fs::temp_directory_path() / ("inkwright-e2e-" + caseName);
-  fs::remove_all(work);
-  fs::create_directories(work);
   for (const fs::directory_entry& item : fs::directory_iterator(source)) {
     const std::string name = item.path().filename().string();
     if (name != "expected" && name != "expected-stderr.txt") {
@@ -49,7 +49,6 @@ fs::path prepareRun(const std::string& caseName) {
     }
   }
   fs::create_directories(work / "out");
-  return work;
 }
 
 class EndToEnd : public testing::TestWithParam<std::string> {};
@@ -57,13 +56,14 @@ class EndToEnd : public testing::TestWithParam<std::string> {};
 TEST_P(EndToEnd, WritesExactlyTheExpectedFiles) {
   const std::string caseName = GetParam();
   const fs::path expectedRoot = fs::path(INKWRIGHT_E2E_DIR) / caseName / "expected";
-  const fs::path work = prepareRun(caseName);
+  const inkwright::TempDir work;
+  prepareRun(caseName, work.path());
   const std::string command =
-      "cd '" + work.string() + "' && '" + INKWRIGHT_BINARY + "' inkwright.cfg 2> stderr.txt";
+      "cd '" + work.path().string() + "' && '" + INKWRIGHT_BINARY + "' inkwright.cfg 2> stderr.txt";
   ASSERT_EQ(0, std::system(command.c_str()));
 
   const std::map<std::string, std::string> expected = filesBelow(expectedRoot);
-  const std::map<std::string, std::string> actual = filesBelow(work / "out");
+  const std::map<std::string, std::string> actual = filesBelow(work.path() / "out");
   for (const auto& [name, bytes] : expected) {
     const auto found = actual.find(name);
     if (found == actual.end()) {
@@ -77,8 +77,7 @@ TEST_P(EndToEnd, WritesExactlyTheExpectedFiles) {
   }
   const fs::path expectedStderr = fs::path(INKWRIGHT_E2E_DIR) / caseName / "expected-stderr.txt";
   EXPECT_EQ(fs::exists(expectedStderr) ? readBytes(expectedStderr) : std::string(),
-            readBytes(work / "stderr.txt"));
-  fs::remove_all(work);
+            work.read("stderr.txt"));
 }
 
 std::vector<std::string> caseNames() {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "html/outputfolder.h"
 #include "model/document.h"
+#include "tempdir.h"
 
 namespace inkwright {
 namespace {
@@ -26,7 +26,7 @@ class HelpProject : public testing::Test {
 
   // The project file up to its file list, for the output folder + "LB" and the title.
   std::string options(const std::string& title) const {
-    const std::string prefix = out.path() + "LB";
+    const std::string prefix = out.folder() + "LB";
     return "[OPTIONS]\r\nCompatibility=1.1 Or later\r\nCompiled file=" + prefix +
            ".chm\r\nContents file=" + prefix +
            ".hhc\r\nDefault topic=masterindex.html\r\nDisplay compile progress=No\r\nTitle=" +
@@ -34,12 +34,12 @@ class HelpProject : public testing::Test {
            ".hhk\r\nLanguage=0x407 Deutsch (Deutschland)\r\n\r\n[FILES]\r\n";
   }
 
-  OutputFolder out;
+  TempDir out;
 };
 
 TEST_F(HelpProject, WithoutGroupsListsEveryPageButNoGroup) {
   entryList = {entry("", "", ""), entry("Alone", "Alone", ""), entry("A/B/Deep", "Deep", "")};
-  helpProjectWriter(out.path(), "LB");
+  helpProjectWriter(out.folder(), "LB");
   EXPECT_EQ(std::string(kContentsHead) + "</UL>\r\n</BODY></HTML>\r\n", out.read("LB.hhc"));
   EXPECT_EQ(options("") + "Alone.html\r\nDeep.html\r\n[INFOTYPES]\r\n", out.read("LB.hhp"));
 }
@@ -51,9 +51,7 @@ TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
   groupList = {"", "Core"};
   configList = {{"document title", " My Lib\nsecond line"},
                 {"additional files", "pics/logo.png\n\n   style.css  "}};
-  std::string directory = out.path();
-  directory.pop_back();
-  helpProjectWriter(directory, "LB");
+  helpProjectWriter(out.path().string(), "LB");
   EXPECT_EQ(std::string(kContentsHead) +
                 "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
                 "<param name=\"Local\" value=\"Core.html\">\r\n"

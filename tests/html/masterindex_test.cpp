@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
-#include "html/outputfolder.h"
 #include "html/toc.h"
 #include "model/document.h"
+#include "tempdir.h"
 
 namespace inkwright {
 namespace {
@@ -28,7 +28,7 @@ class MasterIndex : public testing::Test {
     templateList.insert(templateList.begin(), {"masterindex", "@@INDEX@@"});
   }
 
-  OutputFolder out;
+  TempDir out;
 };
 
 TEST_F(MasterIndex, ListsGroupsWithEntriesAndDescriptions) {
@@ -36,7 +36,7 @@ TEST_F(MasterIndex, ListsGroupsWithEntriesAndDescriptions) {
                entry("Core/Begin", "Begin", "Core", {{"NAME", "\nBegin - starts the engine"}}),
                entry("Core/Stop", "Stop", "Core")};
   groupList = {"Core"};
-  masterIndexWriter(out.path() + "masterindex.html");
+  masterIndexWriter(out.folder() + "masterindex.html");
   EXPECT_EQ(
       "<ul><li><a href=\"Core.html\">Core</a></li><ul><li><a href=\"Begin.html\">Begin</a>&nbsp;"
       "&nbsp;-&nbsp;&nbsp;<i>starts the engine</i></li><li><a href=\"Stop.html\">Stop</a>&nbsp;"
@@ -50,7 +50,7 @@ TEST_F(MasterIndex, DescriptionIsSecondDashFieldOfLastNameTag) {
                entry("G/#C", "#C", "G", {{"NAME", "\nC -  spans\n  lines "}}),
                entry("", "", "G", {{"NAME", "\nnever - listed"}})};
   groupList = {"", "G", "Empty"};
-  masterIndexWriter(out.path() + "masterindex.html");
+  masterIndexWriter(out.folder() + "masterindex.html");
   EXPECT_EQ("<ul><li><a href=\"G.html\">G</a></li><ul>" + item("A", "") + item("B", "last") +
                 item("#C", "spans\n  lines") +
                 "</ul><li><a href=\"Empty.html\">Empty</a></li><ul></ul></ul>",
@@ -62,13 +62,13 @@ TEST_F(MasterIndex, FallsBackToPageTemplateAndFillsTitle) {
                   {"page", "@@NAME@@ @@PROJECTNAME@@ @@INDEX@@ @@TAGS@@ @@R@@"}};
   configList = {{"document title", "My Lib"}};
   replacerList = {{"R", "r"}};
-  masterIndexWriter(out.path() + "masterindex.html");
+  masterIndexWriter(out.folder() + "masterindex.html");
   EXPECT_EQ("Index My Lib <ul></ul> @@TAGS@@ r", out.read("masterindex.html"));
 }
 
 TEST_F(MasterIndex, IndexPagesReportFilesTheyCannotWrite) {
   for (void (*const writer)(const std::string&) : {masterIndexWriter, tocWriter}) {
-    const std::string path = out.path() + "missing/index.html";
+    const std::string path = out.folder() + "missing/index.html";
     testing::internal::CaptureStderr();
     writer(path);
     EXPECT_EQ("oops: could not write " + path + "\n", testing::internal::GetCapturedStderr());

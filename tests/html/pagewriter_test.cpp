@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
-#include "html/outputfolder.h"
 #include "model/document.h"
+#include "tempdir.h"
 
 namespace inkwright {
 namespace {
@@ -27,14 +27,14 @@ class PageWriter : public testing::Test {
     templateList = {NamedText{"page", page}, NamedText{"tag", tag}};
   }
 
-  OutputFolder out;
+  TempDir out;
 };
 
 TEST_F(PageWriter, WritesWorkedExamplePages) {
   entryList = {entry("Core/Begin", "f", {{"NAME", "\nBegin - starts the engine; call Stop later"}}),
                entry("Core", "h", {{"NAME", "\nCore - basic calls"}}),
                entry("Core/Stop", "f", {{"NAME", "\nStop - stops the engine"}})};
-  pageWriter(out.path());
+  pageWriter(out.folder());
   EXPECT_EQ(
       "<html><head><title>Core</title></head><body bgcolor=#FFFFDF link=#009999 vlink=#006666 "
       "alink=#006666><div width=600><h2>NAME</h2><br />Core - basic calls</div>Contents=<br /><ul>"
@@ -62,7 +62,7 @@ TEST_F(PageWriter, FillsPlaceholdersInOrder) {
                       {"", ""},
                       {"SECRET", "\nhidden"},
                       {"OTHER", "\nv"}})};
-  pageWriter(out.path());
+  pageWriter(out.folder());
   EXPECT_EQ("Stop|[NAME:@@TAG@@ name @@NAME@@ G x Stop:name]<OTHER:v>|G|x Stop",
             out.read("Stop.html"));
 }
@@ -71,7 +71,7 @@ TEST_F(PageWriter, ListsContentsOfHeaderEntriesBySection) {
   useTemplates("@@TAGS@@", "");
   entryList = {entry("Core", "h"), entry("Core/Begin", "f"), entry("X/Core/Deep", "f"),
                entry("Empty", "h"), entry("Lower", "H")};
-  pageWriter(out.path());
+  pageWriter(out.folder());
   EXPECT_EQ(
       "Contents=<br /><ul><li><a href=\"Core.html\">Core</a></li><li><a href=\"Begin.html\">Begin"
       "</a></li><li><a href=\"Deep.html\">Deep</a></li></ul>",
@@ -91,11 +91,9 @@ TEST_F(PageWriter, NamesPagesAndLinksByEntryName) {
                entry("A/Same", "f", {{"NAME", "\nfirst"}}),
                entry("B/Same", "f", {{"NAME", "\nsecond"}})};
   // The page "Bad\Name" would land in this folder, were it written.
-  std::filesystem::create_directory(out.path() + "Bad");
-  std::string directory = out.path();
-  directory.pop_back();
-  pageWriter(directory);
-  EXPECT_TRUE(std::filesystem::is_empty(out.path() + "Bad"));
+  std::filesystem::create_directory(out.folder() + "Bad");
+  pageWriter(out.path().string());
+  EXPECT_TRUE(std::filesystem::is_empty(out.folder() + "Bad"));
   EXPECT_EQ("[#Flags]use <a href=\"#Flags.html\">#Flags</a>", out.read("Flags.html"));
   EXPECT_EQ("[Lib]see <a href=\"Lib.html\">Lib</a> and <a href=\"Bad\\Name.html\">Bad\\Name</a>",
             out.read("Lib.html"));

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
-#include "html/outputfolder.h"
 #include "model/document.h"
+#include "tempdir.h"
 
 namespace inkwright {
 namespace {
@@ -37,12 +37,12 @@ class Toc : public testing::Test {
     }
   }
 
-  OutputFolder out;
+  TempDir out;
 };
 
 TEST_F(Toc, ListsEntriesUnderTheirInitial) {
   useNames({"begin", "Core", "Stop"});
-  tocWriter(out.path() + "toc.html");
+  tocWriter(out.folder() + "toc.html");
   EXPECT_EQ(
       "TOC @@SECTION@@ <ul><li><a name=\"A\"><b>A</b></a></li><ul></ul><li><a name=\"B\"><b>B</b>"
       "</a></li><ul><li><a href=\"begin.html\">begin</a></li></ul><li><a name=\"C\"><b>C</b></a>"
@@ -53,7 +53,7 @@ TEST_F(Toc, ListsEntriesUnderTheirInitial) {
 
 TEST_F(Toc, ListsLettersOnlyInListOrder) {
   useNames({"1st", "#Flags", "_x", "", "\xE9t\xE9", "zoo", "Zed", "zoo"});
-  tocWriter(out.path() + "toc.html");
+  tocWriter(out.folder() + "toc.html");
   EXPECT_EQ("TOC @@SECTION@@ <ul>" + letters('A', 'Y') +
                 letters('Z', 'Z', item("zoo") + item("Zed") + item("zoo")) + "</ul>",
             out.read("toc.html"));

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "model/document.h"
-#include "scan/scratchdir.h"
 #include "scan/wildcard.h"
+#include "tempdir.h"
 
 namespace inkwright {
 namespace {
@@ -20,8 +20,8 @@ class SourceWalk : public testing::Test {
     resetWildcardMatcher();
   }
 
-  ScratchDir scratch;
-  const std::string root = scratch.root.string();
+  TempDir scratch;
+  const std::string root = scratch.path().string();
 };
 
 // Listing order puts "." and ".." first, then the names compared with a-z raised to A-Z. The
@@ -35,8 +35,8 @@ TEST_F(SourceWalk, WalksDepthFirstPruningIgnoredNamesAndLinksToAncestors) {
     scratch.write(file, "");
   }
   scratch.write(deep + "/x.pb", "");
-  fs::create_directory_symlink(scratch.root, scratch.root / "lib" / "loop");
-  fs::create_directory_symlink(scratch.root / "lib" / "d", scratch.root / "lib" / "alias");
+  fs::create_directory_symlink(scratch.path(), scratch.path() / "lib" / "loop");
+  fs::create_directory_symlink(scratch.path() / "lib" / "d", scratch.path() / "lib" / "alias");
   acceptPatterns = {"*.pb"};
   ignorePatterns = {"CVS"};
   sourcePaths = {root, root + "\\missing", root + "\\lib\\"};

@@ -4,8 +4,8 @@
 
 #include "driver/run.h"
 #include "model/document.h"
-#include "scan/scratchdir.h"
 #include "scan/wildcard.h"
+#include "tempdir.h"
 
 namespace inkwright {
 namespace {
@@ -35,7 +35,7 @@ class BlockExtraction : public testing::Test {
     return entries;
   }
 
-  ScratchDir scratch;
+  TempDir scratch;
   int files = 0;
 };
 
@@ -99,7 +99,7 @@ TEST_F(BlockExtraction, ReadsEachFileWithTheLastMarkerSetMatchingItsPath) {
             extract("/**f A/X\n NAME\n  text\n**/\n  more\n"));
   EXPECT_EQ(std::vector<std::string>{"f|A/Y|"}, extract("<{f A/Y\n< NAME\n< NAME\n;{f A/-\n"));
   EXPECT_EQ(std::vector<std::string>{"f|A/Z|NAME=;"}, extract("/****f A/Z\n* NAME\n****\n"));
-  extractBlocks((scratch.root / "missing.pb").string(), defaultMarkers);
+  extractBlocks((scratch.path() / "missing.pb").string(), defaultMarkers);
   EXPECT_EQ(3u, entryList.size());
 }
 

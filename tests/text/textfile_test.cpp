@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
+#include <string>
 #include <vector>
+
+#include "tempdir.h"
 
 namespace inkwright {
 namespace {
@@ -14,32 +16,11 @@ namespace fs = std::filesystem;
 
 class TextFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    directory_ = fs::temp_directory_path() /
-                 ("inkwright-textfile-" +
-                  std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(directory_);
-    fs::create_directories(directory_);
-  }
-  void TearDown() override { fs::remove_all(directory_); }
-
-  std::string pathOf(const std::string& name) const { return (directory_ / name).string(); }
-
-  std::string write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(pathOf(name), std::ios::binary) << bytes;
-    return pathOf(name);
-  }
-
-  std::string read(const std::string& name) const {
-    std::ifstream in(pathOf(name), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  std::string pathOf(const std::string& name) const { return (dir_.path() / name).string(); }
 
   // The lines a reading loop of this program sees: read, handle, then test atEnd.
   std::vector<std::string> linesOf(const std::string& bytes) const {
-    std::optional<InputFile> file = openInput(write("input", bytes));
+    std::optional<InputFile> file = openInput(dir_.write("input", bytes));
     EXPECT_TRUE(file.has_value());
     std::vector<std::string> lines;
     do {
@@ -48,7 +29,7 @@ class TextFileTest : public testing::Test {
     return lines;
   }
 
-  fs::path directory_;
+  TempDir dir_;
 };
 
 using Lines = std::vector<std::string>;
@@ -85,7 +66,7 @@ TEST_F(TextFileTest, LinesMayBeLongerThanTheBuffer) {
 
 TEST_F(TextFileTest, MissingFileAndDirectoryCannotBeOpened) {
   EXPECT_FALSE(openInput(pathOf("missing")).has_value());
-  EXPECT_FALSE(openInput(directory_.string()).has_value());
+  EXPECT_FALSE(openInput(dir_.path().string()).has_value());
 }
 
 TEST_F(TextFileTest, WritesTextAndCrLfLines) {
@@ -100,25 +81,24 @@ TEST_F(TextFileTest, WritesTextAndCrLfLines) {
     writeText(*file, std::string(2 * kFileBufferSize, 'z'));
     closeFile(*file);
   }
-  EXPECT_EQ("\r\nab\r\n" + std::string(2 * kFileBufferSize, 'z'), read("out"));
+  EXPECT_EQ("\r\nab\r\n" + std::string(2 * kFileBufferSize, 'z'), dir_.read("out"));
 }
 
 TEST_F(TextFileTest, CreateOutputTruncatesAndNeverMakesDirectories) {
-  write("old", "previous content");
+  dir_.write("old", "previous content");
   {
     std::optional<OutputFile> file = createOutput(pathOf("old"));
     ASSERT_TRUE(file.has_value());
     writeText(*file, "new");
   }
-  EXPECT_EQ("new", read("old"));
+  EXPECT_EQ("new", dir_.read("old"));
   EXPECT_FALSE(createOutput(pathOf("nowhere\\file.txt")).has_value());
-  EXPECT_FALSE(fs::exists(directory_ / "nowhere"));
+  EXPECT_FALSE(fs::exists(dir_.path() / "nowhere"));
 }
 
 TEST_F(TextFileTest, BackslashesReachTheDiskAsSeparators) {
-  fs::create_directories(directory_ / "sub");
-  write("sub/file.txt", "inside");
-  const std::string path = directory_.string() + "\\sub\\file.txt";
+  dir_.write("sub/file.txt", "inside");
+  const std::string path = dir_.path().string() + "\\sub\\file.txt";
   std::optional<InputFile> file = openInput(path);
   ASSERT_TRUE(file.has_value());
   EXPECT_EQ("inside", readLine(*file));
