@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstddef>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +21,8 @@ inline const std::filesystem::path& scratchFolder() {
                                        ("inkwright-fuzz-" + std::to_string(::getpid()));
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path);
+    // A fuzzer that ends its time leaves through exit(); one that finds a fault keeps the folder.
+    std::atexit([] { std::filesystem::remove_all(scratchFolder()); });
     return path;
   }();
   return folder;
