@@ -4,6 +4,7 @@
 // only into out/ (or, where out/ is missing, nowhere), leave every input as it was, and write the
 // outputs it can.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -43,10 +44,10 @@ class HostileTree : public testing::Test {
         files[relative] = "-> " + fs::read_symlink(item->path()).string();
         item.disable_recursion_pending();
       } else if (item->is_regular_file()) {
-        files[relative] = (fs::status(item->path()).permissions() & fs::perms::owner_read) ==
-                                  fs::perms::none
-                              ? "(unreadable)"
-                              : dir_.read(relative);
+        files[relative] =
+            (fs::status(item->path()).permissions() & fs::perms::owner_read) == fs::perms::none
+                ? "(unreadable)"
+                : dir_.read(relative);
       } else {
         files[relative] = "(directory)";
       }
@@ -72,9 +73,9 @@ class HostileTree : public testing::Test {
   bool written(const std::string& name) const { return fs::exists(dir_.path() / "out" / name); }
 
   void expectEveryIndexWritten() const {
-    for (const char* name : {"masterindex.html", "toc.html", "LB.hhc", "LB.hhp",
-                             " _inkWright_importfile_out.pbi", " _inkWright_japbefile_out.txt",
-                             " _inkWright_userlib_out.desc"}) {
+    for (const char* name :
+         {"masterindex.html", "toc.html", "LB.hhc", "LB.hhp", " _inkWright_importfile_out.pbi",
+          " _inkWright_japbefile_out.txt", " _inkWright_userlib_out.desc"}) {
       EXPECT_TRUE(written(name)) << name;
     }
     EXPECT_EQ("", stderr_);
@@ -120,10 +121,11 @@ TEST_F(HostileTree, FiftyMegabyteLineAndAHundredThousandByteHeader) {
     words += "lorem ipsum Huge dolor ";
   }
   dir_.write("src/huge.pb", words);
-  dir_.write("src/header.pb", "/****f* Wide/" + std::string(100000, 'W') +
-                                  "\n* NAME\n*   wide - a name longer than any file name\n****\n"
-                                  "/****f* Wide/Huge\n* NAME\n*   Huge - the word of the long line\n"
-                                  "****\n");
+  dir_.write("src/header.pb",
+             "/****f* Wide/" + std::string(100000, 'W') +
+                 "\n* NAME\n*   wide - a name longer than any file name\n****\n"
+                 "/****f* Wide/Huge\n* NAME\n*   Huge - the word of the long line\n"
+                 "****\n");
   run();
   expectEveryIndexWritten();
   EXPECT_TRUE(written("Huge.html"));
@@ -150,7 +152,8 @@ TEST_F(HostileTree, BlockWithThreeHundredTags) {
   for (int tag = 1; tag <= 300; ++tag) {
     block += "* NAME\n*   Tags - tag " + std::to_string(tag) + "\n";
   }
-  dir_.write("src/tags.pb", block + "****\n/****f* Many/Next\n* NAME\n*   Next - untouched\n****\n");
+  dir_.write("src/tags.pb",
+             block + "****\n/****f* Many/Next\n* NAME\n*   Next - untouched\n****\n");
   run();
   expectEveryIndexWritten();
   const std::string page = output("Tags.html");
@@ -185,10 +188,11 @@ TEST_F(HostileTree, TenThousandEntriesOfOneName) {
   dir_.write("src/same.pb", blocks);
   run();
   expectEveryIndexWritten();
-  EXPECT_EQ("<html><head><title>Same</title></head><body bgcolor=#FFFFDF link=#009999 "
-            "vlink=#006666 alink=#006666><div width=600><h2>NAME</h2><br />   <a href=\"Same.html\">"
-            "Same</a> - one of many <a href=\"Same.html\">Same</a></div></body></html>",
-            output("Same.html"));
+  EXPECT_EQ(
+      "<html><head><title>Same</title></head><body bgcolor=#FFFFDF link=#009999 "
+      "vlink=#006666 alink=#006666><div width=600><h2>NAME</h2><br />   <a href=\"Same.html\">"
+      "Same</a> - one of many <a href=\"Same.html\">Same</a></div></body></html>",
+      output("Same.html"));
 }
 
 TEST_F(HostileTree, NamesOfHashesSeparatorsDotsAndHighBytes) {
@@ -207,6 +211,16 @@ TEST_F(HostileTree, NamesOfHashesSeparatorsDotsAndHighBytes) {
   EXPECT_TRUE(written("\xe9\xff\x80.html"));
   EXPECT_TRUE(written("Accent.html"));
   EXPECT_FALSE(fs::exists(dir_.path() / "escape.html"));
+}
+
+TEST_F(HostileTree, PipesAndDevicesAreNoSourceFiles) {
+  dir_.write("inkwright.cfg", kEveryOutput);
+  dir_.write("src/ok.pb", "/****f* G/Readable\n* NAME\n*   Readable - read\n****\n");
+  ASSERT_EQ(0, ::mkfifo((dir_.path() / "src/pipe.pb").c_str(), 0600));
+  fs::create_symlink("/dev/zero", dir_.path() / "src/zero.pb");
+  run();
+  expectEveryIndexWritten();
+  EXPECT_TRUE(written("Readable.html"));
 }
 
 TEST_F(HostileTree, UnreadableDirectoryFileAndDanglingLink) {
