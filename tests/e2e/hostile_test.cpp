@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <random>
 #include <string>
