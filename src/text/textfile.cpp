@@ -1,8 +1,44 @@
 #include "text/textfile.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace inkwright {
+
+namespace {
+
+bool isLineEnd(char c) { return c == '\n' || c == '\r' || c == '\0'; }
+
+// The high bit of every byte of word that is zero is set (and perhaps that of a later byte too,
+// so only the lowest hit is exact).
+std::uint64_t zeroBytes(std::uint64_t word) {
+  return (word - 0x0101010101010101ULL) & ~word & 0x8080808080808080ULL;
+}
+
+// The offset of the first LF, CR or byte 0 among the size bytes, or size. Sources are read eight
+// bytes at a time: most bytes of a file end no line.
+std::size_t lineEndOffset(const char* bytes, std::size_t size) {
+  std::size_t at = 0;
+  for (; at + 8 <= size; at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes + at, 8);
+    if constexpr (std::endian::native == std::endian::big) {
+      word = __builtin_bswap64(word);  // the first byte lowest, as countr_zero reads it
+    }
+    const std::uint64_t ends = zeroBytes(word) | zeroBytes(word ^ 0x0a0a0a0a0a0a0a0aULL) |
+                               zeroBytes(word ^ 0x0d0d0d0d0d0d0d0dULL);
+    if (ends != 0) {
+      return at + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
+    }
+  }
+  while (at < size && !isLineEnd(bytes[at])) {
+    ++at;
+  }
+  return at;
+}
+
+}  // namespace
 
 InputFile::InputFile(NativeHandle handle)
     : handle_(handle), buffer_(std::make_unique_for_overwrite<char[]>(kFileBufferSize)) {}
@@ -66,10 +102,7 @@ void readLine(InputFile& file, std::string& line) {
   while (file.fill()) {
     const char* const begin = file.buffer_.get() + file.position_;
     const std::size_t available = file.length_ - file.position_;
-    std::size_t n = 0;
-    while (n < available && begin[n] != '\n' && begin[n] != '\r' && begin[n] != '\0') {
-      ++n;
-    }
+    const std::size_t n = lineEndOffset(begin, available);
     line.append(begin, n);
     file.position_ += n;
     if (n == available) {
