@@ -9,10 +9,7 @@ namespace inkwright {
 // the output directory. The default names begin with a blank, and keep it.
 std::string bindingFilePath(const std::string& outputDirectory, const std::string& key,
                             std::string_view defaultName) {
-  std::string path = outputDirectory;
-  if (path.empty() || (path.back() != '/' && path.back() != '\\')) {
-    path += '/';
-  }
+  std::string path = withTrailingSeparator(outputDirectory, '/');
   const std::string value = configValue(key);
   const std::string_view name = trimBlanksView(fieldView(trimBlanksView(value), 1, '\n'));
   path += name.empty() ? defaultName : name;

@@ -58,11 +58,7 @@ void writeSelectedOutputs(const std::string& outputPath, const std::string& outp
 }  // namespace
 
 std::string outputPathFrom(const std::string& value) {
-  std::string path = trimBlanks(value);
-  if (path.empty() || (path.back() != '/' && path.back() != '\\')) {
-    path += '\\';
-  }
-  return path;
+  return withTrailingSeparator(trimBlanks(value), '\\');
 }
 
 const MarkerSet& markersFor(const std::string& path) {

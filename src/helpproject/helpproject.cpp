@@ -32,13 +32,6 @@ constexpr const char* kContentsHead[] = {
     "<UL>",
 };
 
-std::string withSeparator(const std::string& directory) {
-  if (!directory.empty() && (directory.back() == '/' || directory.back() == '\\')) {
-    return directory;
-  }
-  return directory + "/";
-}
-
 // The entries of each group, in list order, so that the groups are written without walking
 // every entry once per group. Entries without a header path are never listed.
 std::unordered_map<std::string, std::vector<const DocEntry*>> entriesByGroup() {
@@ -125,7 +118,7 @@ void writeProjectFile(const std::string& path, const std::string& prefix) {
 }  // namespace
 
 void helpProjectWriter(const std::string& outputDirectory, const std::string& baseName) {
-  const std::string prefix = withSeparator(outputDirectory) + baseName;
+  const std::string prefix = withTrailingSeparator(outputDirectory, '/') + baseName;
   writeContentsFile(prefix + ".hhc");
   writeProjectFile(prefix + ".hhp", prefix);
 }

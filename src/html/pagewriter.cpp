@@ -17,13 +17,6 @@ namespace inkwright {
 
 namespace {
 
-std::string withSeparator(const std::string& directory) {
-  if (!directory.empty() && (directory.back() == '/' || directory.back() == '\\')) {
-    return directory;
-  }
-  return directory + "/";
-}
-
 void nameEntry(DocEntry& entry) {
   const int slashes = countText(entry.headerPath, "/");
   entry.entryName = fieldOf(entry.headerPath, slashes + 1, "/");
@@ -129,7 +122,7 @@ bool isPlainFileName(const std::string& fileName) {
 }  // namespace
 
 void pageWriter(const std::string& outputDirectory) {
-  const std::string directory = withSeparator(outputDirectory);
+  const std::string directory = withTrailingSeparator(outputDirectory, '/');
   for (DocEntry& entry : entryList) {
     nameEntry(entry);
   }

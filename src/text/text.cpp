@@ -142,6 +142,13 @@ std::string replaceAll(std::string_view s, std::string_view t, std::string_view 
   return result;
 }
 
+std::string withTrailingSeparator(std::string directory, char separator) {
+  if (directory.empty() || (directory.back() != '/' && directory.back() != '\\')) {
+    directory += separator;
+  }
+  return directory;
+}
+
 std::string decimalText(std::int32_t n) { return std::to_string(n); }
 
 std::string byteText(int n) {

@@ -73,6 +73,10 @@ void forEachLine(std::string_view text, Visit&& visit) {
   }
 }
 
+// directory as it is when it ends in "/" or "\", else with separator appended (so an empty
+// directory becomes the separator alone).
+std::string withTrailingSeparator(std::string directory, char separator);
+
 // True when s begins with prefix; an empty prefix begins every text.
 inline bool startsWith(std::string_view s, std::string_view prefix) {
   return s.substr(0, prefix.size()) == prefix;
