@@ -15,6 +15,10 @@ class ConfigurationTest : public testing::Test {
 
   void read(const std::string& bytes) { readConfiguration(dir_.write("docs.cfg", bytes)); }
 
+  static std::string markers(const MarkerSet& set) {
+    return set.pattern + "|" + set.blockStart + "|" + set.blockEnd + "|" + set.lineStart;
+  }
+
   TempDir dir_;
 };
 
@@ -72,11 +76,6 @@ TEST_F(ConfigurationTest, DuplicateKeysAreKeptAndTheFirstAnswers) {
   EXPECT_EQ("", configValue("output path "));
 }
 
-TEST_F(ConfigurationTest, EmptyLineBeforeTheNextKeyLeavesATrailingLineFeed) {
-  read("[output path]\nout\n\n[x]\n");
-  EXPECT_EQ("out\n", configValue("output path"));
-}
-
 TEST_F(ConfigurationTest, TemplatesStandBeforeTheBuiltInOnes) {
   read("[template:page]\n[template]\n[template:masterindex]\n<b>@@INDEX@@</b>\n");
   ASSERT_EQ(5u, templateList.size());
@@ -89,19 +88,13 @@ TEST_F(ConfigurationTest, TemplatesStandBeforeTheBuiltInOnes) {
   EXPECT_EQ(kBuiltinTagTemplate, templateText("tag"));
 }
 
-TEST_F(ConfigurationTest, BuiltInTemplatesStandWithoutConfiguration) {
-  read("");
-  EXPECT_EQ(127u, templateText("page").size());
-  EXPECT_EQ(52u, templateText("tag").size());
-  EXPECT_EQ("", templateText("masterindex"));
-}
-
 TEST_F(ConfigurationTest, MissingFileIsAnEmptyConfiguration) {
   readConfiguration((dir_.path() / "missing.cfg").string());
   ASSERT_EQ(1u, configList.size());
   EXPECT_EQ("DUMMY", configList[0].key);
-  EXPECT_EQ("/****", defaultMarkers.blockStart);
+  EXPECT_EQ("|/****|****|*", markers(defaultMarkers));
   EXPECT_EQ(2u, templateList.size());
+  EXPECT_EQ("", templateText("masterindex"));
 }
 
 TEST_F(ConfigurationTest, MarkerSetsAreRegisteredOncePerPattern) {
@@ -113,16 +106,9 @@ TEST_F(ConfigurationTest, MarkerSetsAreRegisteredOncePerPattern) {
       "[line start]\n"
       "[block end:*.pbi]\n");
   ASSERT_EQ(2u, markerSetList.size());
-  EXPECT_EQ("*.pbi", markerSetList[0].pattern);
-  EXPECT_EQ(";{", markerSetList[0].blockStart);
-  EXPECT_EQ("", markerSetList[0].blockEnd);
-  EXPECT_EQ(";", markerSetList[0].lineStart);
-  EXPECT_EQ("*.c", markerSetList[1].pattern);
-  EXPECT_EQ("", markerSetList[1].blockStart);
-  EXPECT_EQ("", markerSetList[1].lineStart);
-  EXPECT_EQ(";**", defaultMarkers.blockStart);
-  EXPECT_EQ("****", defaultMarkers.blockEnd);
-  EXPECT_EQ("*", defaultMarkers.lineStart);
+  EXPECT_EQ("*.pbi|;{||;", markers(markerSetList[0]));
+  EXPECT_EQ("*.c|||", markers(markerSetList[1]));
+  EXPECT_EQ("|;**|****|*", markers(defaultMarkers));
 }
 
 TEST_F(ConfigurationTest, ReplacersTakeTheirValues) {
@@ -137,16 +123,14 @@ TEST_F(ConfigurationTest, TagRulesKeepFirstMentionAndLastKind) {
   read(
       "[items]\nNAME\nname\n\n[ignore items]\nSYNOPSIS\nINTERNAL\n"
       "[tab items]\nSYNOPSIS\nINPUTS\n[source items]\nSOURCE\n");
-  const std::vector<std::string> names = {"NAME",     "name",   "",      "SYNOPSIS",
-                                          "INTERNAL", "SOURCE", "INPUTS"};
-  ASSERT_EQ(names.size(), tagRuleList.size());
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    EXPECT_EQ(names[i], tagRuleList[i].name);
+  // Each rule as "name:" + its kind (plain 0, source 1, tab 3) + its ignored flag.
+  std::vector<std::string> rules;
+  for (const TagRule& rule : tagRuleList) {
+    rules.push_back(rule.name + ":" + std::to_string(rule.kind) + std::to_string(rule.ignored));
   }
-  EXPECT_EQ(tabItem, tagRuleList[3].kind);
-  EXPECT_EQ(0, tagRuleList[3].ignored);
-  EXPECT_EQ(1, tagRuleList[4].ignored);
-  EXPECT_EQ(sourceItem, tagRuleList[5].kind);
+  EXPECT_EQ((std::vector<std::string>{"NAME:00", "name:00", ":00", "SYNOPSIS:30", "INTERNAL:01",
+                                      "SOURCE:10", "INPUTS:30"}),
+            rules);
 }
 
 TEST_F(ConfigurationTest, PatternListsKeepEmptyLines) {
