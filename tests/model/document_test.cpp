@@ -5,10 +5,12 @@
 namespace inkwright {
 namespace {
 
+// An empty text adds no rule; an empty line of a text adds the rule "".
 TEST(AddTagRules, LaterKeysReplaceKindAndFlagInPlace) {
   clearDocument();
   addTagRules("SYNOPSIS\nNAME", plainItem, 1);
   addTagRules("", lineItem, 0);
+  ASSERT_EQ(2u, tagRuleList.size());
   addTagRules("NAME\n\nSYNOPSIS", tabItem, 0);
   ASSERT_EQ(3u, tagRuleList.size());
   EXPECT_EQ("SYNOPSIS", tagRuleList[0].name);
@@ -18,16 +20,20 @@ TEST(AddTagRules, LaterKeysReplaceKindAndFlagInPlace) {
   EXPECT_EQ("", tagRuleList[2].name);
 }
 
+// See note [first match]: the index must not answer from an emptied list, nor from a longer one,
+// even when the list has grown back to its old length before the next lookup.
 TEST(AddTagRules, ClearedListIsIndexedAfresh) {
   clearDocument();
   addTagRule("A", plainItem, 0);
   addTagRule("B", plainItem, 0);
   clearDocument();
-  addTagRule("B", lineItem, 0);
-  addTagRule("C", plainItem, 0);
-  addTagRule("B", sourceItem, 1);
-  ASSERT_EQ(2u, tagRuleList.size());
-  EXPECT_EQ(sourceItem, tagRuleList[0].kind);
+  tagRuleList = {TagRule{"B"}, TagRule{"A"}};
+  addTagRule("A", sourceItem, 1);
+  EXPECT_EQ(sourceItem, tagRuleList[1].kind);
+  tagRuleList = {TagRule{"A"}};
+  addTagRule("A", lineItem, 0);
+  ASSERT_EQ(1u, tagRuleList.size());
+  EXPECT_EQ(lineItem, tagRuleList[0].kind);
 }
 
 }  // namespace
