@@ -49,32 +49,31 @@ struct Replacement {
   std::string replacement;
 };
 
-// Each case reaches another branch of the pivot choice; the replacements tell the records apart.
+// Each case reaches another branch of the pivot choice; the replacement of each record is its
+// position before the sort.
 TEST(SortList, OrdersRecordsByTheirKeyWithAFixedTieOrder) {
   const struct {
-    std::vector<Replacement> list;
+    std::vector<std::string> keys;
     SortDirection direction;
     CaseMode caseMode;
     std::string order;
   } cases[] = {
-      {{{"ab", "1"}, {"B", "2"}, {"\xe9", "3"}, {"abc", "4"}, {"b", "5"}},
-       SortDirection::descending,
-       CaseMode::exact,
-       "35412"},
-      {{{"A", "1"}, {"A", "2"}, {"B", "3"}, {"A", "4"}, {"C", "5"}},
-       SortDirection::ascending,
-       CaseMode::exact,
-       "21435"},
-      {{{"A", "1"}, {"B", "2"}, {"A", "3"}}, SortDirection::ascending, CaseMode::exact, "132"},
-      {{{"a", "1"}, {"A", "2"}, {"b", "3"}}, SortDirection::ascending, CaseMode::ignoreCase, "213"},
+      {{"ab", "B", "\xe9", "abc", "b"}, SortDirection::descending, CaseMode::exact, "35412"},
+      {{"A", "A", "B", "A", "C"}, SortDirection::ascending, CaseMode::exact, "21435"},
+      {{"A", "B", "A"}, SortDirection::ascending, CaseMode::exact, "132"},
+      {{"a", "A", "b"}, SortDirection::ascending, CaseMode::ignoreCase, "213"},
   };
-  for (auto [list, direction, caseMode, order] : cases) {
-    sortList(list, &Replacement::searchText, direction, caseMode);
+  for (const auto& c : cases) {
+    std::vector<Replacement> list;
+    for (const std::string& key : c.keys) {
+      list.push_back(Replacement{key, std::to_string(list.size() + 1)});
+    }
+    sortList(list, &Replacement::searchText, c.direction, c.caseMode);
     std::string sorted;
     for (const Replacement& record : list) {
       sorted += record.replacement;
     }
-    EXPECT_EQ(order, sorted);
+    EXPECT_EQ(c.order, sorted);
   }
 }
 
