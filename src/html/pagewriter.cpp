@@ -10,7 +10,7 @@
 #include "html/tagformat.h"
 #include "model/document.h"
 #include "scan/ordering.h"
-#include "text/filequeue.h"
+#include "text/textqueue.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -131,10 +131,19 @@ void pageWriter(const std::string& outputDirectory) {
   const std::string pageTemplate = templateText("page");
   TagTemplates tagTemplates(templateText("tag"));
 
-  // Every page is written before the run goes on, so an index file of the same name as a page
-  // still replaces it.
-  FileQueue pages;
+  // Composing a page, linking it and writing it overlap: while this thread composes a page, a
+  // second links (and applies the replacers to) the page before it, and a third writes the one
+  // before that. Every page passes each step in list order, and all are written before the run
+  // goes on, so a later page of the same name, or an index file, still replaces an earlier one.
+  TextQueue files(writeWholeFile);
+  TextQueue linking([&linker, &files](std::string path, std::string page) {
+    files.push(std::move(path), applyReplacers(linker.applyTo(page)));
+  });
   for (const DocEntry& entry : entryList) {
+    const std::string fileName = pageFileName(entry.entryName);
+    if (!isPlainFileName(fileName)) {
+      continue;
+    }
     std::string tags = tagsHtml(entry, tagTemplates);
     if (entry.headerType == "h") {
       tags += contentsList(entry, sections);
@@ -143,12 +152,10 @@ void pageWriter(const std::string& outputDirectory) {
     replaceEvery(page, "@@NAME@@", entry.entryName);
     replaceEvery(page, "@@TAGS@@", tags);
     replaceEvery(page, "@@SECTION@@", entry.sectionName);
-    page = applyReplacers(linker.applyTo(page));
-    const std::string fileName = pageFileName(entry.entryName);
-    if (isPlainFileName(fileName)) {
-      pages.write(directory + fileName + ".html", std::move(page));
-    }
+    linking.push(directory + fileName + ".html", std::move(page));
   }
+  linking.finish();
+  files.finish();
 }
 
 }  // namespace inkwright
