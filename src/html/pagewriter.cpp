@@ -10,7 +10,7 @@
 #include "html/tagformat.h"
 #include "model/document.h"
 #include "scan/ordering.h"
-#include "text/textqueue.h"
+#include "text/serialworker.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -131,14 +131,13 @@ void pageWriter(const std::string& outputDirectory) {
   const std::string pageTemplate = templateText("page");
   TagTemplates tagTemplates(templateText("tag"));
 
-  // Composing a page, linking it and writing it overlap: while this thread composes a page, a
-  // second links (and applies the replacers to) the page before it, and a third writes the one
-  // before that. Every page passes each step in list order, and all are written before the run
-  // goes on, so a later page of the same name, or an index file, still replaces an earlier one.
-  TextQueue files(writeWholeFile);
-  TextQueue linking([&linker, &files](std::string path, std::string page) {
-    files.push(std::move(path), applyReplacers(linker.applyTo(page)));
-  });
+  // Composing a page, filling and linking it, and writing it overlap: while this thread renders
+  // the tags of one entry, a second fills the page of the entry before it (template, links,
+  // replacers) and a third writes the page before that. Every page passes each step in list
+  // order, and all are written before the run goes on, so a later page of the same name, or an
+  // index file, still replaces an earlier one.
+  SerialWorker writing;
+  SerialWorker filling;
   for (const DocEntry& entry : entryList) {
     const std::string fileName = pageFileName(entry.entryName);
     if (!isPlainFileName(fileName)) {
@@ -148,14 +147,21 @@ void pageWriter(const std::string& outputDirectory) {
     if (entry.headerType == "h") {
       tags += contentsList(entry, sections);
     }
-    std::string page = pageTemplate;
-    replaceEvery(page, "@@NAME@@", entry.entryName);
-    replaceEvery(page, "@@TAGS@@", tags);
-    replaceEvery(page, "@@SECTION@@", entry.sectionName);
-    linking.push(directory + fileName + ".html", std::move(page));
+    const std::size_t weight = tags.size();
+    filling.run(
+        [&, path = directory + fileName + ".html", tags = std::move(tags)] {
+          std::string page = pageTemplate;
+          replaceEvery(page, "@@NAME@@", entry.entryName);
+          replaceEvery(page, "@@TAGS@@", tags);
+          replaceEvery(page, "@@SECTION@@", entry.sectionName);
+          page = applyReplacers(linker.applyTo(page));
+          const std::size_t size = page.size();
+          writing.run([path, page = std::move(page)] { writeWholeFile(path, page); }, size);
+        },
+        weight);
   }
-  linking.finish();
-  files.finish();
+  filling.finish();
+  writing.finish();
 }
 
 }  // namespace inkwright
