@@ -4,6 +4,11 @@
 # wrote, with the run's processor time (user and system) and peak memory. Each time is the best of
 # three. Not run by CI.
 # Usage: bench/run.sh   (SIZES="2000 20000" and WORK_DIR=... override the defaults)
+# Some disks slow the creation of files down for minutes after many files were deleted, which
+# makes both the run and cp -r several times slower at random. For figures that can be compared,
+# give WORK_DIR on a file system of its own, made fresh, for example:
+#   truncate -s 16G /work/bench.img && mkfs.ext4 -q -F -N 1500000 /work/bench.img
+#   mount -o loop /work/bench.img /mnt/bench && WORK_DIR=/mnt/bench/work bench/run.sh
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
