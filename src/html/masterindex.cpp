@@ -8,6 +8,7 @@
 #include "model/document.h"
 #include "text/platform.h"
 #include "text/text.h"
+#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -78,7 +79,7 @@ void masterIndexWriter(const std::string& path) {
   page = replaceAll(page, "@@NAME@@", "Index");
   page = replaceAll(page, "@@INDEX@@", indexHtml());
   page = replaceAll(page, "@@PROJECTNAME@@", configValue("document title"));
-  if (!writeHtmlFile(path, applyReplacers(std::move(page)))) {
+  if (!writeWholeFile(path, applyReplacers(std::move(page)))) {
     showMessage("oops", "could not write " + path);
   }
 }

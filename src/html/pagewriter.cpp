@@ -12,6 +12,7 @@
 #include "scan/ordering.h"
 #include "text/serialworker.h"
 #include "text/text.h"
+#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -87,9 +88,9 @@ class TagTemplates {
 
 std::string tagBlock(const TagPair& tag, TagTemplates& templates) {
   std::string block = templates.forTag(tag.tagName);
-  replaceEvery(block, "@@TAG@@", tag.tagName);
-  replaceEvery(block, "@@VALUE@@", formatTagValue(tag.tagName, tag.tagValue));
-  replaceEvery(block, "@@TAG-LOWER@@", lowerCase(tag.tagName));
+  replaceAllIn(block, "@@TAG@@", tag.tagName);
+  replaceAllIn(block, "@@VALUE@@", formatTagValue(tag.tagName, tag.tagValue));
+  replaceAllIn(block, "@@TAG-LOWER@@", lowerCase(tag.tagName));
   return block;
 }
 
@@ -151,9 +152,9 @@ void pageWriter(const std::string& outputDirectory) {
     filling.run(
         [&, path = directory + fileName + ".html", tags = std::move(tags)] {
           std::string page = pageTemplate;
-          replaceEvery(page, "@@NAME@@", entry.entryName);
-          replaceEvery(page, "@@TAGS@@", tags);
-          replaceEvery(page, "@@SECTION@@", entry.sectionName);
+          replaceAllIn(page, "@@NAME@@", entry.entryName);
+          replaceAllIn(page, "@@TAGS@@", tags);
+          replaceAllIn(page, "@@SECTION@@", entry.sectionName);
           page = applyReplacers(linker.applyTo(page));
           const std::size_t size = page.size();
           writing.run([path, page = std::move(page)] { writeWholeFile(path, page); }, size);

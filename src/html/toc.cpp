@@ -8,6 +8,7 @@
 #include "model/document.h"
 #include "text/platform.h"
 #include "text/text.h"
+#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -48,7 +49,7 @@ std::string tocHtml() {
 void tocWriter(const std::string& path) {
   std::string page = replaceAll(templateText("page"), "@@NAME@@", "TOC");
   page = replaceAll(page, "@@TAGS@@", tocHtml());
-  if (!writeHtmlFile(path, applyReplacers(std::move(page)))) {
+  if (!writeWholeFile(path, applyReplacers(std::move(page)))) {
     showMessage("oops", "could not write " + path);
   }
 }

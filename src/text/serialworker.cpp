@@ -1,9 +1,7 @@
 #include "text/serialworker.h"
 
-#include <optional>
 #include <system_error>
 
-#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -13,13 +11,6 @@ namespace {
 constexpr std::size_t kMaxQueuedWeight = 8u << 20;
 
 }  // namespace
-
-void writeWholeFile(const std::string& path, const std::string& text) {
-  if (std::optional<OutputFile> file = createOutput(path)) {
-    writeText(*file, text);
-    closeFile(*file);
-  }
-}
 
 SerialWorker::SerialWorker() {
   try {

@@ -9,7 +9,6 @@
 #include <deque>
 #include <functional>
 #include <mutex>
-#include <string>
 #include <thread>
 #include <utility>
 
@@ -47,9 +46,5 @@ class SerialWorker {
   bool stopping_ = false;
   std::thread thread_;
 };
-
-// Creates the file at path (emptying an existing one) with text as its bytes; a file that cannot
-// be created is skipped, without a word.
-void writeWholeFile(const std::string& path, const std::string& text);
 
 }  // namespace inkwright

@@ -121,24 +121,47 @@ std::string lowerCase(std::string_view s) {
   return result;
 }
 
+void replaceAllIn(std::string& text, std::string_view t, std::string_view r) {
+  std::size_t found = t.empty() ? std::string::npos : text.find(t);
+  if (found == std::string::npos) {
+    return;
+  }
+  if (r.size() > t.size()) {
+    // Built anew from the first occurrence on, which is already known: a page is long, and each
+    // search of it counts.
+    std::string result;
+    result.reserve(text.size() + 4 * (r.size() - t.size()));
+    std::size_t kept = 0;
+    while (found != std::string::npos) {
+      result.append(text, kept, found - kept);
+      result += r;
+      kept = found + t.size();
+      found = text.find(t, kept);
+    }
+    result.append(text, kept);
+    text = std::move(result);
+    return;
+  }
+  // A replacement no longer than what it replaces fits where the text already is: the kept bytes
+  // move towards the front, behind the replacements written so far. Every write lands before the
+  // next occurrence, so the search still sees the original bytes.
+  char* const bytes = text.data();
+  std::size_t written = found;
+  while (found != std::string::npos) {
+    std::memmove(bytes + written, r.data(), r.size());
+    written += r.size();
+    const std::size_t kept = found + t.size();
+    found = text.find(t, kept);
+    const std::size_t keptEnd = found == std::string::npos ? text.size() : found;
+    std::memmove(bytes + written, bytes + kept, keptEnd - kept);
+    written += keptEnd - kept;
+  }
+  text.resize(written);
+}
+
 std::string replaceAll(std::string_view s, std::string_view t, std::string_view r) {
-  if (t.empty()) {
-    return std::string(s);
-  }
-  std::size_t found = s.find(t);
-  if (found == std::string_view::npos) {
-    return std::string(s);
-  }
-  std::string result;
-  result.reserve(s.size() + (r.size() > t.size() ? r.size() - t.size() : 0) * 4);
-  std::size_t done = 0;
-  while (found != std::string_view::npos) {
-    result.append(s, done, found - done);
-    result.append(r);
-    done = found + t.size();
-    found = s.find(t, done);
-  }
-  result.append(s, done);
+  std::string result(s);
+  replaceAllIn(result, t, r);
   return result;
 }
 

@@ -51,6 +51,10 @@ std::string lowerCase(std::string_view s);
 // An empty t leaves s as it is.
 std::string replaceAll(std::string_view s, std::string_view t, std::string_view r);
 
+// The same in place: a text that holds no t is left untouched, and a replacement no longer than t
+// is made without a second text.
+void replaceAllIn(std::string& text, std::string_view t, std::string_view r);
+
 // n in decimal, "-" before a negative value.
 std::string decimalText(std::int32_t n);
 

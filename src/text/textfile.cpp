@@ -156,6 +156,16 @@ void writeLine(OutputFile& file, std::string_view s) {
   writeText(file, "\r\n");
 }
 
+bool writeWholeFile(const std::string& path, std::string_view text) {
+  std::optional<OutputFile> file = createOutput(path);
+  if (!file) {
+    return false;
+  }
+  writeText(*file, text);
+  closeFile(*file);
+  return true;
+}
+
 void closeFile(OutputFile& file) {
   if (file.handle_ != kNoHandle) {
     file.flush();

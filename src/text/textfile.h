@@ -75,6 +75,10 @@ void writeText(OutputFile& file, std::string_view s);
 // Writes the bytes of s, then CR LF.
 void writeLine(OutputFile& file, std::string_view s);
 
+// Creates the file at path (emptying an existing one) with text as its only bytes; false when it
+// cannot be created.
+bool writeWholeFile(const std::string& path, std::string_view text);
+
 // Writes out what is buffered and closes the file; later calls do nothing.
 void closeFile(OutputFile& file);
 void closeFile(InputFile& file);

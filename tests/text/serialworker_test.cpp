@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tempdir.h"
+#include "text/textfile.h"
 
 namespace inkwright {
 namespace {

@@ -95,8 +95,11 @@ TEST(CaseMapping, UsesTheExactByteRanges) {
   }
 }
 
+// Replacements no longer than the text they replace are made in place, longer ones in a new text.
 TEST(ReplaceAll, ReplacesLeftToRightWithoutRescanning) {
   EXPECT_EQ("ba", replaceAll("aaa", "aa", "b"));
+  EXPECT_EQ("bb", replaceAll("aaaa", "aa", "b"));
+  EXPECT_EQ("CorexCore!", replaceAll("@@S@@x@@S@@!", "@@S@@", "Core"));
   EXPECT_EQ("xaxxax", replaceAll("aa", "a", "xax"));
   EXPECT_EQ("abc", replaceAll("abc", "z", "y"));
   EXPECT_EQ("", replaceAll("aa", "a", ""));
