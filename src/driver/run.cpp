@@ -20,10 +20,15 @@ namespace inkwright {
 
 namespace {
 
-void extractSourceFiles() {
+// The markers are chosen first, file by file in list order, as the matcher's kept pattern wants
+// (note [kept pattern]); reading the files needs no matcher.
+void extractFiles() {
+  std::vector<const MarkerSet*> markers;
+  markers.reserve(fileList.size());
   for (const std::string& path : fileList) {
-    extractBlocks(path, markersFor(path));
+    markers.push_back(&markersFor(path));
   }
+  extractSourceFiles(fileList, markers);
 }
 
 void orderEntries() {
@@ -77,7 +82,7 @@ void runInkwright(const std::string& configurationPath) {
   readConfiguration(configurationPath);
   scanSourcePaths();
   const std::string outputPath = outputPathFrom(configValue("output path"));
-  extractSourceFiles();
+  extractFiles();
   const std::string outputFormat = configValue("output format");
   orderEntries();
   writeSelectedOutputs(outputPath, outputFormat);

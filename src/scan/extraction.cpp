@@ -1,8 +1,12 @@
 #include "scan/extraction.h"
 
+#include <atomic>
 #include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "model/listindex.h"
@@ -20,6 +24,7 @@ FirstMatchIndex<TagRule> tagRuleByName(&TagRule::name);
 // What one file's lines have built up so far. `inSource` outlives the blocks of the file, so
 // after a block that ended in a SOURCE tag the unmarked lines of the next one are content too.
 struct BlockState {
+  std::vector<DocEntry>& entries;
   bool inBlock = false;
   bool inSource = false;
   // The value that text lines go to; none before a block's first tag line and after a tag line
@@ -29,7 +34,7 @@ struct BlockState {
 
 void startBlock(std::string_view line, const std::string& path, const MarkerSet& markers,
                 BlockState& state) {
-  DocEntry& entry = entryList.emplace_back();
+  DocEntry& entry = state.entries.emplace_back();
   entry.sourceFile = path;
   entry.headerType = std::string(line.substr(markers.blockStart.size()).substr(0, 1));
   std::string_view headerPath = fieldView(line, 2, ' ');
@@ -54,7 +59,7 @@ void readContentLine(std::string_view text, BlockState& state) {
     return;
   }
   state.inSource = word == "SOURCE";
-  std::vector<TagPair>& tags = entryList.back().tags;
+  std::vector<TagPair>& tags = state.entries.back().tags;
   if (tags.size() == static_cast<std::size_t>(kMaxTags)) {
     state.currentValue = nullptr;
     return;
@@ -73,18 +78,18 @@ void readBlockLine(std::string_view line, const MarkerSet& markers, BlockState& 
   }
 }
 
-}  // namespace
-
-void extractBlocks(const std::string& path, const MarkerSet& markers) {
+// The blocks and directives of one file, appended to the lists given.
+void readSource(const std::string& path, const MarkerSet& markers, std::vector<DocEntry>& entries,
+                std::vector<ImportDirective>& directives) {
   std::optional<InputFile> file = openInput(path);
   if (!file) {
     return;
   }
-  BlockState state;
+  BlockState state{entries};
   std::string line;
   do {
     readLine(*file, line);
-    readImportDirective(line, path);
+    readImportDirective(line, path, directives);
     if (state.inBlock) {
       readBlockLine(line, markers, state);
     } else if (startsWith(line, markers.blockStart)) {
@@ -92,6 +97,48 @@ void extractBlocks(const std::string& path, const MarkerSet& markers) {
     }
   } while (!atEnd(*file));
   closeFile(*file);
+}
+
+// What one file gave, kept until the files before it are in the lists.
+struct SourceBlocks {
+  std::vector<DocEntry> entries;
+  std::vector<ImportDirective> directives;
+};
+
+}  // namespace
+
+void extractBlocks(const std::string& path, const MarkerSet& markers) {
+  readSource(path, markers, entryList, importList);
+}
+
+// note [two readers]
+// Every file gives the same entries whichever thread reads it, and they join the lists in file
+// order afterwards, so the lists are the same as from one reader. Both threads only read the tag
+// rules: their index is brought up to date before the second thread starts.
+void extractSourceFiles(const std::vector<std::string>& paths,
+                        const std::vector<const MarkerSet*>& markers) {
+  isTagWord("SOURCE");
+  std::vector<SourceBlocks> read(paths.size());
+  std::atomic<std::size_t> next = 0;
+  const auto readFiles = [&] {
+    for (std::size_t k = next++; k < paths.size(); k = next++) {
+      readSource(paths[k], *markers[k], read[k].entries, read[k].directives);
+    }
+  };
+  std::thread second;
+  try {
+    second = std::thread(readFiles);
+  } catch (const std::system_error&) {
+    // Without a second thread this one reads every file.
+  }
+  readFiles();
+  if (second.joinable()) {
+    second.join();
+  }
+  for (SourceBlocks& file : read) {
+    std::move(file.entries.begin(), file.entries.end(), std::back_inserter(entryList));
+    std::move(file.directives.begin(), file.directives.end(), std::back_inserter(importList));
+  }
 }
 
 }  // namespace inkwright

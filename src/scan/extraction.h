@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/document.h"
 
@@ -10,5 +11,11 @@ namespace inkwright {
 // Reads the file at path and appends its documentation blocks (delimited by the markers) to
 // entryList and its import directives to importList. A file that cannot be opened adds nothing.
 void extractBlocks(const std::string& path, const MarkerSet& markers);
+
+// extractBlocks for every path with the markers of the same position, appending to entryList and
+// importList exactly what calling it for one path after the other would; the files are read on
+// two threads.
+void extractSourceFiles(const std::vector<std::string>& paths,
+                        const std::vector<const MarkerSet*>& markers);
 
 }  // namespace inkwright

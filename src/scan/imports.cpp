@@ -5,12 +5,13 @@
 
 namespace inkwright {
 
-void readImportDirective(std::string_view line, const std::string& path) {
+void readImportDirective(std::string_view line, const std::string& path,
+                         std::vector<ImportDirective>& directives) {
   if (!startsWith(line, "#PBIMPORT:")) {
     return;
   }
   // Blanks after the colon stay: the declaration is recorded exactly as written.
-  importList.push_back(ImportDirective{path, std::string(fieldView(line, 2, ':')), 0});
+  directives.push_back(ImportDirective{path, std::string(fieldView(line, 2, ':')), 0});
 }
 
 }  // namespace inkwright

@@ -1,13 +1,17 @@
-// Import directives: the "#PBIMPORT:" lines of the source files into importList.
+// Import directives: the "#PBIMPORT:" lines of the source files.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "model/document.h"
 
 namespace inkwright {
 
-// When line begins with "#PBIMPORT:", appends a directive from the file at path to importList,
+// When line begins with "#PBIMPORT:", appends a directive from the file at path to directives,
 // its declaration being the text after that up to the next ":"; any other line adds nothing.
-void readImportDirective(std::string_view line, const std::string& path);
+void readImportDirective(std::string_view line, const std::string& path,
+                         std::vector<ImportDirective>& directives);
 
 }  // namespace inkwright

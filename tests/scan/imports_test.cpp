@@ -12,7 +12,7 @@ TEST(ImportDirective, RecordsTheTextAfterTheMarkerUpToTheNextColon) {
   for (const char* line : {"#PBIMPORT: Proc(a.l, b.s)", "#PBIMPORT:", "#PBIMPORT:A(x.l):B(y.l)",
                            " #PBIMPORT:Indented()", "#pbimport:Lower()", "#PBIMPORT Colonless()",
                            "#PBIMPORT:Same()", "#PBIMPORT:Same()"}) {
-    readImportDirective(line, "src\\a.pb");
+    readImportDirective(line, "src\\a.pb", importList);
   }
   std::vector<std::string> declarations;
   for (const ImportDirective& directive : importList) {
