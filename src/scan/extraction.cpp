@@ -117,7 +117,7 @@ void extractBlocks(const std::string& path, const MarkerSet& markers) {
 // rules: their index is brought up to date before the second thread starts.
 void extractSourceFiles(const std::vector<std::string>& paths,
                         const std::vector<const MarkerSet*>& markers) {
-  isTagWord("SOURCE");
+  isTagWord("SOURCE");  // brings the index of the tag rules up to date; from here on it is read
   std::vector<SourceBlocks> read(paths.size());
   std::atomic<std::size_t> next = 0;
   const auto readFiles = [&] {
