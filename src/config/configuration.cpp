@@ -38,8 +38,9 @@ void readValueLine(const std::string& line) {
 }
 
 void readLines(InputFile& file) {
+  std::string line;
   do {
-    std::string line = readLine(file);
+    readLine(file, line);
     std::replace(line.begin(), line.end(), '\t', ' ');
     if (!line.empty() && line.front() == '[') {
       readKeyLine(line);

@@ -91,12 +91,6 @@ std::optional<InputFile> openInput(const std::string& path) {
   return std::optional<InputFile>(std::in_place, handle);
 }
 
-std::string readLine(InputFile& file) {
-  std::string line;
-  readLine(file, line);
-  return line;
-}
-
 void readLine(InputFile& file, std::string& line) {
   line.clear();
   while (file.fill()) {

@@ -56,11 +56,9 @@ class OutputFile {
 // Opens an existing file for reading; nullopt when it cannot be opened.
 std::optional<InputFile> openInput(const std::string& path);
 
-// The next line: it ends at LF, CR LF, a lone CR or a byte 0, none of which belong to it, or at
-// the end of the file. The empty text at the end of the file.
-std::string readLine(InputFile& file);
-
-// The same into line, whose room is used again: a reading loop allocates nothing per line.
+// The next line, into line (whose room is used again, so a reading loop allocates nothing per
+// line): it ends at LF, CR LF, a lone CR or a byte 0, none of which belong to it, or at the end of
+// the file. The empty text at the end of the file.
 void readLine(InputFile& file, std::string& line);
 
 // True when no byte is left to read; reads nothing away.

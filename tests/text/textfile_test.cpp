@@ -24,7 +24,7 @@ class TextFileTest : public testing::Test {
     EXPECT_TRUE(file.has_value());
     std::vector<std::string> lines;
     do {
-      lines.push_back(readLine(*file));
+      readLine(*file, lines.emplace_back());
     } while (!atEnd(*file));
     return lines;
   }
