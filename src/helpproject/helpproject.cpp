@@ -1,11 +1,11 @@
 #include "helpproject/helpproject.h"
 
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "config/settings.h"
 #include "model/document.h"
+#include "scan/ordering.h"
 #include "text/text.h"
 #include "text/textfile.h"
 
@@ -31,18 +31,6 @@ constexpr const char* kContentsHead[] = {
     "</OBJECT>",
     "<UL>",
 };
-
-// The entries of each group, in list order, so that the groups are written without walking
-// every entry once per group. Entries without a header path are never listed.
-std::unordered_map<std::string, std::vector<const DocEntry*>> entriesByGroup() {
-  std::unordered_map<std::string, std::vector<const DocEntry*>> groups;
-  for (const DocEntry& entry : entryList) {
-    if (!entry.headerPath.empty()) {
-      groups[entry.groupName].push_back(&entry);
-    }
-  }
-  return groups;
-}
 
 void writeSitemapItem(OutputFile& file, const std::string& name) {
   writeLine(file, "<LI> <OBJECT type=\"text/sitemap\">");

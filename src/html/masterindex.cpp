@@ -1,11 +1,11 @@
 #include "html/masterindex.h"
 
-#include <unordered_map>
 #include <vector>
 
 #include "config/settings.h"
 #include "html/htmloutput.h"
 #include "model/document.h"
+#include "scan/ordering.h"
 #include "text/platform.h"
 #include "text/text.h"
 #include "text/textfile.h"
@@ -13,20 +13,6 @@
 namespace inkwright {
 
 namespace {
-
-// The entries of each group, in list order, so that the groups are listed without walking every
-// entry once per group. Entries without a header path are never listed.
-using GroupIndex = std::unordered_map<std::string, std::vector<const DocEntry*>>;
-
-GroupIndex indexGroups() {
-  GroupIndex groups;
-  for (const DocEntry& entry : entryList) {
-    if (!entry.headerPath.empty()) {
-      groups[entry.groupName].push_back(&entry);
-    }
-  }
-  return groups;
-}
 
 // The text after the first "-" of the last NAME tag, up to a second "-".
 std::string_view descriptionOf(const DocEntry& entry) {
@@ -50,7 +36,7 @@ void appendEntryItem(std::string& html, const DocEntry& entry) {
 }
 
 std::string indexHtml() {
-  const GroupIndex groups = indexGroups();
+  const GroupMembers groups = entriesByGroup();
   std::string html = "<ul>";
   for (const std::string& group : groupList) {
     if (group.empty()) {

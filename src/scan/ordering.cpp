@@ -136,6 +136,16 @@ void sortEntries() {
   sortList(entryList, &DocEntry::entryName, SortDirection::ascending, CaseMode::ignoreCase);
 }
 
+GroupMembers entriesByGroup() {
+  GroupMembers groups;
+  for (const DocEntry& entry : entryList) {
+    if (!entry.headerPath.empty()) {
+      groups[entry.groupName].push_back(&entry);
+    }
+  }
+  return groups;
+}
+
 // Group names are told apart exactly, so 'Core' and 'core' are two groups, side by side after
 // the case-ignoring sort.
 void collectGroups() {

@@ -4,8 +4,11 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "model/document.h"
 
 namespace inkwright {
 
@@ -62,6 +65,12 @@ void deriveEntryNames();
 
 // Sorts entryList ascending by entryName, ignoring the case of A-Z.
 void sortEntries();
+
+// The entries listed under each group name, in list order: those with a headerPath (an entry
+// without one is never listed), so that a writer walks its groups without a walk of every entry
+// per group.
+using GroupMembers = std::unordered_map<std::string, std::vector<const DocEntry*>>;
+GroupMembers entriesByGroup();
 
 // Sets groupName where the headerPath holds exactly one "/" and fills groupList with the distinct
 // group names, sorted ascending ignoring the case of A-Z.
