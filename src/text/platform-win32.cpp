@@ -62,8 +62,8 @@ NativeHandle openFileForReading(const std::string& path) {
 }
 
 NativeHandle createFileForWriting(const std::string& path) {
-  return handleOf(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return handleOf(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 std::size_t readFromFile(NativeHandle file, char* buffer, std::size_t size) {
@@ -106,10 +106,9 @@ std::optional<std::vector<DirectoryEntry>> listDirectory(const std::string& path
 // The identity of a directory is its volume serial number and file index; a junction or a
 // directory link is followed to the directory it leads to.
 std::optional<DirectoryIdentity> directoryIdentity(const std::string& path) {
-  const HANDLE directory =
-      CreateFileA(path.empty() ? "." : path.c_str(), 0,
-                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE directory = CreateFileA(path.empty() ? "." : path.c_str(), 0,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (directory == INVALID_HANDLE_VALUE) {
     return std::nullopt;
   }

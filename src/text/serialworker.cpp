@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-
 namespace inkwright {
 
 namespace {

@@ -9,8 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace inkwright;
   clearDocument();
   resetWildcardMatcher();
-  const std::string path =
-      writeScratchFile("inkwright.cfg", std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string path = writeScratchFile(
+      "inkwright.cfg", std::string_view(reinterpret_cast<const char*>(data), size));
   readConfiguration(path);
   configValue("output path");
   templateText("page");

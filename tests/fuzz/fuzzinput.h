@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <cstddef>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -17,8 +17,8 @@ namespace inkwright {
 // A folder for this fuzzer process, made once and emptied by whoever needs it empty.
 inline const std::filesystem::path& scratchFolder() {
   static const std::filesystem::path folder = [] {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("inkwright-fuzz-" + std::to_string(::getpid()));
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("inkwright-fuzz-" + std::to_string(::getpid()));
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path);
     // A fuzzer that ends its time leaves through exit(); one that finds a fault keeps the folder.
@@ -31,7 +31,8 @@ inline const std::filesystem::path& scratchFolder() {
 inline std::string writeScratchFile(const std::string& name, std::string_view bytes) {
   const std::filesystem::path path = scratchFolder() / name;
   std::filesystem::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return path.string();
 }
 

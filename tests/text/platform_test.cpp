@@ -25,8 +25,8 @@ std::vector<std::string> listingOf(const TempDir& dir) {
 // bytes over 127 come last; names that differ in case only keep their raw byte order.
 TEST(ListDirectory, ListsDotsFirstThenNamesInRaisedByteOrder) {
   TempDir dir;
-  for (const char* name : {"b.pb", "ab", "B2.pb", "a", "_x", "Ab", "Z", "[w", "\xe9t\xe9", "~",
-                           "AB"}) {
+  for (const char* name :
+       {"b.pb", "ab", "B2.pb", "a", "_x", "Ab", "Z", "[w", "\xe9t\xe9", "~", "AB"}) {
     dir.write(name, "");
   }
   EXPECT_EQ((std::vector<std::string>{"./", "../", "a", "AB", "Ab", "ab", "b.pb", "B2.pb", "Z",
