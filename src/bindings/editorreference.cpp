@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "bindings/outputname.h"
+#include "model/description.h"
 #include "model/document.h"
 #include "text/text.h"
 #include "text/textfile.h"
@@ -24,25 +25,29 @@ std::string_view synopsisCall(std::string_view value) {
   return value.substr(std::min(value.size(), equals + 2));
 }
 
-// The line of one entry, or nothing for an entry whose synopsis is empty or blank. Trimming
-// removes blanks only, so a synopsis that still holds a line break counts as present.
-std::optional<std::string> referenceLineOf(const DocEntry& entry) {
+// The call of the entry's last SYNOPSIS tag; empty when it has none.
+std::string_view synopsisOf(const DocEntry& entry) {
   std::string_view synopsis;
-  std::string_view description;
   for (const TagPair& tag : entry.tags) {
-    if (tag.tagName == "NAME") {
-      description = fieldView(tag.tagValue, 2, '-');
-    } else if (tag.tagName == "SYNOPSIS") {
+    if (tag.tagName == "SYNOPSIS") {
       synopsis = synopsisCall(tag.tagValue);
     }
   }
-  const std::string_view call = trimBlanksView(synopsis);
+  return synopsis;
+}
+
+// The line of one entry, or nothing for an entry whose synopsis is empty or blank. Trimming
+// removes blanks only, so a synopsis that still holds a line break counts as present. The editor
+// reads one procedure per line, so the call and the description, each trimmed of blanks, lose
+// their line feeds and tabs: the lines of a multi-line synopsis or description run together.
+std::optional<std::string> referenceLineOf(const DocEntry& entry) {
+  const std::string_view call = trimBlanksView(synopsisOf(entry));
   if (call.empty()) {
     return std::nullopt;
   }
   std::string line(call);
   line += " - ";
-  line += trimBlanksView(description);
+  line += trimBlanksView(entryDescription(entry).value_or(""));
   std::erase_if(line, [](char c) { return c == '\n' || c == '\t'; });
   return trimBlanks(line);
 }

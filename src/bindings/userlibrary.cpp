@@ -7,6 +7,7 @@
 
 #include "bindings/outputname.h"
 #include "bindings/signatures.h"
+#include "model/description.h"
 #include "model/document.h"
 #include "text/text.h"
 #include "text/textfile.h"
@@ -15,18 +16,17 @@ namespace inkwright {
 
 namespace {
 
-// The description a procedure name gets: the second "-"-field of the last NAME tag among all
-// entries of exactly that name, in list order. An entry without a NAME tag leaves what an earlier
-// entry of the name gave; a name no NAME tag reaches has no description. Computed in one walk so
-// that a directive costs one lookup, not a walk of every entry.
+// The description a procedure name gets: that of the last entry of exactly that name, in list
+// order, that has one. An entry without a NAME tag leaves what an earlier entry of the name gave;
+// a name no NAME tag reaches has no description. Unlike the other outputs, the descriptor keeps
+// the description untrimmed, its leading blank included. Computed in one walk so that a directive
+// costs one lookup, not a walk of every entry.
 std::unordered_map<std::string_view, std::string_view> descriptionsByName() {
   std::unordered_map<std::string_view, std::string_view> descriptions;
   descriptions.reserve(entryList.size());
   for (const DocEntry& entry : entryList) {
-    for (const TagPair& tag : entry.tags) {
-      if (tag.tagName == "NAME") {
-        descriptions[entry.entryName] = fieldView(tag.tagValue, 2, '-');
-      }
+    if (const std::optional<std::string_view> description = entryDescription(entry)) {
+      descriptions[entry.entryName] = *description;
     }
   }
   return descriptions;

@@ -4,6 +4,7 @@
 
 #include "config/settings.h"
 #include "html/htmloutput.h"
+#include "model/description.h"
 #include "model/document.h"
 #include "scan/ordering.h"
 #include "text/platform.h"
@@ -14,15 +15,10 @@ namespace inkwright {
 
 namespace {
 
-// The text after the first "-" of the last NAME tag, up to a second "-".
-std::string_view descriptionOf(const DocEntry& entry) {
-  std::string_view description;
-  for (const TagPair& tag : entry.tags) {
-    if (tag.tagName == "NAME") {
-      description = trimBlanksView(fieldView(tag.tagValue, 2, '-'));
-    }
-  }
-  return description;
+// The index shows the description trimmed of blanks, but keeps the line breaks it spans: in
+// HTML they read as blanks.
+std::string_view indexDescriptionOf(const DocEntry& entry) {
+  return trimBlanksView(entryDescription(entry).value_or(""));
 }
 
 void appendEntryItem(std::string& html, const DocEntry& entry) {
@@ -31,7 +27,7 @@ void appendEntryItem(std::string& html, const DocEntry& entry) {
   html += ".html\">";
   html += entry.entryName;
   html += "</a>&nbsp;&nbsp;-&nbsp;&nbsp;<i>";
-  html += descriptionOf(entry);
+  html += indexDescriptionOf(entry);
   html += "</i></li>";
 }
 
