@@ -61,8 +61,7 @@ int markDocumentedImports() {
 
 // A declaration is split naively: a "," inside a default value starts a new parameter and a ")"
 // inside one ends the list. An empty list still yields one empty parameter, typed "any".
-void writeLibraryFunctionLines(OutputFile& file, std::string_view declaration,
-                               std::string_view description) {
+std::string libraryFunctionLines(std::string_view declaration, std::string_view description) {
   const std::string parameterText = textBetween(declaration, "(", ")");
   std::string types(trimBlanksView(procedureNameOf(declaration)));
   types += ',';
@@ -81,12 +80,13 @@ void writeLibraryFunctionLines(OutputFile& file, std::string_view declaration,
     types += ',';
     begin = end + 1;
   }
-  writeText(file, types);
-  writeText(file, " ");
-  writeText(file, parameters);
-  writeText(file, ") - ");
-  writeLine(file, description);
-  writeLine(file, "Long");
+  std::string lines = std::move(types);
+  lines += ' ';
+  lines += parameters;
+  lines += ") - ";
+  lines += description;
+  lines += "\r\nLong\r\n";
+  return lines;
 }
 
 }  // namespace inkwright

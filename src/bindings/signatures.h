@@ -1,9 +1,8 @@
 // Procedure signatures: how an import directive's declaration is read and tied to the entries.
 #pragma once
 
+#include <string>
 #include <string_view>
-
-#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -15,9 +14,8 @@ std::string_view procedureNameOf(std::string_view declaration);
 // upper-cased procedure name) and returns the number left undocumented.
 int markDocumentedImports();
 
-// Writes the two descriptor lines of the declared procedure: its name and parameter types, its
-// parameter names and the description; then "Long".
-void writeLibraryFunctionLines(OutputFile& file, std::string_view declaration,
-                               std::string_view description);
+// The two descriptor lines of the declared procedure, each ended by CR LF: its name and parameter
+// types, its parameter names and the description; then "Long".
+std::string libraryFunctionLines(std::string_view declaration, std::string_view description);
 
 }  // namespace inkwright

@@ -63,7 +63,7 @@ void userLibraryWriter(const std::string& outputDirectory) {
   for (const ImportDirective& directive : importList) {
     const auto found = descriptions.find(trimBlanksView(procedureNameOf(directive.declaration)));
     const std::string_view description = found == descriptions.end() ? "" : found->second;
-    writeLibraryFunctionLines(*file, directive.declaration, singleLine(description));
+    writeText(*file, libraryFunctionLines(directive.declaration, singleLine(description)));
   }
 }
 

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 #include "bindings/bindingtest.h"
 #include "model/document.h"
-#include "text/textfile.h"
 
 namespace inkwright {
 namespace {
@@ -33,9 +31,7 @@ TEST(MarkDocumentedImports, MatchesTheUpperCasedNameBeforeTheParenthesis) {
   }
 }
 
-using WriteLibraryFunctionLines = BindingOutputTest;
-
-TEST_F(WriteLibraryFunctionLines, WritesTypesNamesDescriptionAndLong) {
+TEST(LibraryFunctionLines, GivesTypesNamesDescriptionAndLong) {
   const struct {
     const char* declaration;
     const char* description;
@@ -55,12 +51,7 @@ TEST_F(WriteLibraryFunctionLines, WritesTypesNamesDescriptionAndLong) {
       {"Pad(s.s = \")\", n.l)", "", "Pad,String (s.s) - \r\nLong\r\n"},
   };
   for (const auto& c : cases) {
-    {
-      std::optional<OutputFile> file = createOutput(out.folder() + "lines.desc");
-      ASSERT_TRUE(file);
-      writeLibraryFunctionLines(*file, c.declaration, c.description);
-    }
-    EXPECT_EQ(c.lines, out.read("lines.desc")) << c.declaration;
+    EXPECT_EQ(c.lines, libraryFunctionLines(c.declaration, c.description)) << c.declaration;
   }
 }
 
