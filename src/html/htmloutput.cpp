@@ -1,7 +1,9 @@
 #include "html/htmloutput.h"
 
 #include "model/document.h"
+#include "text/platform.h"
 #include "text/text.h"
+#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -10,6 +12,14 @@ std::string applyReplacers(std::string text) {
     replaceAllIn(text, "@@" + replacer.name + "@@", replacer.text);
   }
   return text;
+}
+
+// The master index and the contents share this; an entry page that cannot be written is skipped
+// without a message.
+void writePageOrWarn(const std::string& path, std::string_view page) {
+  if (!writeWholeFile(path, page)) {
+    showMessage("oops", "could not write " + path);
+  }
 }
 
 }  // namespace inkwright

@@ -1,12 +1,17 @@
-// What every HTML page ends with: the configured replacers.
+// What every HTML page ends with: the configured replacers; and how a single page is written.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace inkwright {
 
 // text with "@@" + name + "@@" replaced by the replacer's text, for every replacer of
 // replacerList in list order, each over the text the earlier ones produced.
 std::string applyReplacers(std::string text);
+
+// Writes page to path as its only bytes. When the file cannot be created, shows "oops" /
+// "could not write " + path, and the run goes on with the next output.
+void writePageOrWarn(const std::string& path, std::string_view page);
 
 }  // namespace inkwright

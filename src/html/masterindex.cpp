@@ -7,9 +7,7 @@
 #include "model/description.h"
 #include "model/document.h"
 #include "scan/ordering.h"
-#include "text/platform.h"
 #include "text/text.h"
-#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -61,9 +59,7 @@ void masterIndexWriter(const std::string& path) {
   page = replaceAll(page, "@@NAME@@", "Index");
   page = replaceAll(page, "@@INDEX@@", indexHtml());
   page = replaceAll(page, "@@PROJECTNAME@@", configValue("document title"));
-  if (!writeWholeFile(path, applyReplacers(std::move(page)))) {
-    showMessage("oops", "could not write " + path);
-  }
+  writePageOrWarn(path, applyReplacers(std::move(page)));
 }
 
 }  // namespace inkwright

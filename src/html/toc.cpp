@@ -6,9 +6,7 @@
 #include "config/settings.h"
 #include "html/htmloutput.h"
 #include "model/document.h"
-#include "text/platform.h"
 #include "text/text.h"
-#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -49,9 +47,7 @@ std::string tocHtml() {
 void tocWriter(const std::string& path) {
   std::string page = replaceAll(templateText("page"), "@@NAME@@", "TOC");
   page = replaceAll(page, "@@TAGS@@", tocHtml());
-  if (!writeWholeFile(path, applyReplacers(std::move(page)))) {
-    showMessage("oops", "could not write " + path);
-  }
+  writePageOrWarn(path, applyReplacers(std::move(page)));
 }
 
 }  // namespace inkwright
