@@ -18,12 +18,6 @@ namespace inkwright {
 
 namespace {
 
-void nameEntry(DocEntry& entry) {
-  const int slashes = countText(entry.headerPath, "/");
-  entry.entryName = fieldOf(entry.headerPath, slashes + 1, "/");
-  entry.sectionName = fieldOf(entry.headerPath, slashes, "/");
-}
-
 // Header entries get no link. Neither does an entry without a name: its search text would be a
 // lone blank, and every blank of every page would gain a link.
 std::vector<AutoLink> autoLinkList() {

@@ -124,11 +124,23 @@ void sortList(std::vector<std::string>& list, SortDirection direction, CaseMode 
   applyOrder(list, sortedOrder(keys, direction, caseMode));
 }
 
+void nameEntry(DocEntry& entry) {
+  const std::string_view path = entry.headerPath;
+  const std::size_t last = path.rfind('/');
+  if (last == std::string_view::npos) {
+    entry.entryName = path;
+    entry.sectionName = path;
+    return;
+  }
+  const std::size_t before = last == 0 ? std::string_view::npos : path.rfind('/', last - 1);
+  const std::size_t sectionStart = before == std::string_view::npos ? 0 : before + 1;
+  entry.entryName = path.substr(last + 1);
+  entry.sectionName = path.substr(sectionStart, last - sectionStart);
+}
+
 void deriveEntryNames() {
   for (DocEntry& entry : entryList) {
-    const std::size_t slash = entry.headerPath.rfind('/');
-    entry.entryName =
-        slash == std::string::npos ? entry.headerPath : entry.headerPath.substr(slash + 1);
+    nameEntry(entry);
   }
 }
 

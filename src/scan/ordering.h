@@ -60,7 +60,12 @@ void sortList(std::vector<Record>& list, std::string Record::*key, SortDirection
 // Sorts a list of texts in place by the texts themselves, as sortList does by a field.
 void sortList(std::vector<std::string>& list, SortDirection direction, CaseMode caseMode);
 
-// Sets entryName of every entry: the last "/"-separated component of its headerPath.
+// Sets the names an entry takes from its headerPath: entryName, the last "/"-separated component
+// ('A/B/C' gives 'C', 'C' gives 'C', 'A/' gives ''), and sectionName, the component before it,
+// or the whole path when it holds no "/" ('A/B/C' gives 'B', 'C' gives 'C').
+void nameEntry(DocEntry& entry);
+
+// nameEntry for every entry of entryList.
 void deriveEntryNames();
 
 // Sorts entryList ascending by entryName, ignoring the case of A-Z.

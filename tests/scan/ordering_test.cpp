@@ -27,6 +27,32 @@ std::vector<std::string> ordered(const std::vector<std::string>& headerPaths) {
   return entries;
 }
 
+// The pages file an entry under its section, the last component but one, and the page writer and
+// the ordering name entries by this one rule.
+TEST(NameEntry, TakesTheLastComponentAndTheOneBeforeIt) {
+  const struct {
+    const char* headerPath;
+    const char* entryName;
+    const char* sectionName;
+  } cases[] = {
+      {"Core/Video", "Video", "Core"},
+      {"Core/Video/Driver", "Driver", "Video"},
+      {"Core", "Core", "Core"},
+      {"Group/", "", "Group"},
+      {"/Name", "Name", ""},
+      {"a//b", "b", ""},
+      {"", "", ""},
+      {"A/B C/#D E", "#D E", "B C"},
+  };
+  for (const auto& c : cases) {
+    DocEntry entry;
+    entry.headerPath = c.headerPath;
+    nameEntry(entry);
+    EXPECT_EQ(c.entryName, entry.entryName) << c.headerPath;
+    EXPECT_EQ(c.sectionName, entry.sectionName) << c.headerPath;
+  }
+}
+
 // See note [sort ties]: the order of equal names is part of every output.
 TEST(EntryOrdering, SortsByNameIgnoringCaseWithTheQuicksortsOwnTieOrder) {
   EXPECT_EQ((std::vector<std::string>{"gui/Init@Init@gui", "core/Init@Init@core"}),
