@@ -107,10 +107,6 @@ struct SourceBlocks {
 
 }  // namespace
 
-void extractBlocks(const std::string& path, const MarkerSet& markers) {
-  readSource(path, markers, entryList, importList);
-}
-
 // note [two readers]
 // Every file gives the same entries whichever thread reads it, and they join the lists in file
 // order afterwards, so the lists are the same as from one reader. Both threads only read the tag

@@ -1,4 +1,4 @@
-// Block extraction: documentation blocks of one source file into entryList.
+// Block extraction: documentation blocks of the source files into entryList.
 #pragma once
 
 #include <string>
@@ -8,13 +8,10 @@
 
 namespace inkwright {
 
-// Reads the file at path and appends its documentation blocks (delimited by the markers) to
-// entryList and its import directives to importList. A file that cannot be opened adds nothing.
-void extractBlocks(const std::string& path, const MarkerSet& markers);
-
-// extractBlocks for every path with the markers of the same position, appending to entryList and
-// importList exactly what calling it for one path after the other would; the files are read on
-// two threads.
+// Reads every path with the markers of the same position and appends, file after file in path
+// order, its documentation blocks (delimited by the markers) to entryList and its import
+// directives to importList. A file that cannot be opened adds nothing. The files are read on two
+// threads; the lists are the same as when they are read one after the other.
 void extractSourceFiles(const std::vector<std::string>& paths,
                         const std::vector<const MarkerSet*>& markers);
 

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   addTagRules(parts[3], plainItem, 0);
   const MarkerSet markers{"", parts[0], parts[1], parts[2]};
   const std::string path = writeScratchFile("source.pb", parts[4]);
-  extractBlocks(path, markers);
+  extractSourceFiles({path}, {&markers});
   for (const DocEntry& entry : entryList) {
     if (entry.tags.size() > static_cast<std::size_t>(kMaxTags)) {
       __builtin_trap();

@@ -24,7 +24,7 @@ class BlockExtraction : public testing::Test {
   std::vector<std::string> extract(const std::string& bytes) {
     const std::string path = scratch.write("src" + std::to_string(++files) + ".pb", bytes);
     const std::size_t known = entryList.size();
-    extractBlocks(path, markersFor(path));
+    extractSourceFiles({path}, {&markersFor(path)});
     std::vector<std::string> entries;
     for (std::size_t k = known; k < entryList.size(); ++k) {
       entries.push_back(entryList[k].headerType + "|" + entryList[k].headerPath + "|");
@@ -99,7 +99,7 @@ TEST_F(BlockExtraction, ReadsEachFileWithTheLastMarkerSetMatchingItsPath) {
             extract("/**f A/X\n NAME\n  text\n**/\n  more\n"));
   EXPECT_EQ(std::vector<std::string>{"f|A/Y|"}, extract("<{f A/Y\n< NAME\n< NAME\n;{f A/-\n"));
   EXPECT_EQ(std::vector<std::string>{"f|A/Z|NAME=;"}, extract("/****f A/Z\n* NAME\n****\n"));
-  extractBlocks((scratch.path() / "missing.pb").string(), defaultMarkers);
+  extractSourceFiles({(scratch.path() / "missing.pb").string()}, {&defaultMarkers});
   EXPECT_EQ(3u, entryList.size());
 }
 
