@@ -17,19 +17,6 @@ std::string leftPart(std::string_view s, int n) {
   return std::string(s.substr(0, clampedCount(s, n)));
 }
 
-std::string rightPart(std::string_view s, int n) {
-  const std::size_t count = clampedCount(s, n);
-  return std::string(s.substr(s.size() - count));
-}
-
-std::string midPart(std::string_view s, int start, int n) {
-  const std::size_t from = start < 1 ? 0 : static_cast<std::size_t>(start) - 1;
-  if (n <= 0 || from >= s.size()) {
-    return std::string();
-  }
-  return std::string(s.substr(from, static_cast<std::size_t>(n)));
-}
-
 std::string_view trimBlanksView(std::string_view s) {
   const std::size_t first = s.find_first_not_of(' ');
   if (first == std::string_view::npos) {
@@ -41,15 +28,11 @@ std::string_view trimBlanksView(std::string_view s) {
 
 std::string trimBlanks(std::string_view s) { return std::string(trimBlanksView(s)); }
 
-int findText(std::string_view s, std::string_view t, int start) {
-  if (s.empty() || t.empty()) {
+int findText(std::string_view s, std::string_view t) {
+  if (t.empty()) {
     return 0;
   }
-  const std::size_t from = start < 1 ? 0 : static_cast<std::size_t>(start) - 1;
-  if (from >= s.size()) {
-    return 0;
-  }
-  const std::size_t found = s.find(t, from);
+  const std::size_t found = s.find(t);
   return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
 }
 
@@ -85,18 +68,17 @@ std::string fieldOf(std::string_view s, int i, std::string_view sep) {
   return std::string(fieldView(s, i, sep.front()));
 }
 
-std::string textBetween(std::string_view s, std::string_view open, std::string_view close,
-                        int start) {
-  const int p = findText(s, open, start);
-  if (p == 0) {
+std::string textBetween(std::string_view s, std::string_view open, std::string_view close) {
+  const std::size_t opened = open.empty() ? std::string_view::npos : s.find(open);
+  if (opened == std::string_view::npos || close.empty()) {
     return std::string();
   }
-  const int afterOpen = p + textLength(open);
-  const int q = findText(s, close, afterOpen);
-  if (q == 0) {
+  const std::size_t from = opened + open.size();
+  const std::size_t closed = s.find(close, from);
+  if (closed == std::string_view::npos) {
     return std::string();
   }
-  return midPart(s, afterOpen, q - afterOpen);
+  return std::string(s.substr(from, closed - from));
 }
 
 std::string upperCase(std::string_view s) {

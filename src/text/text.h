@@ -1,5 +1,7 @@
-// The byte-string vocabulary of every phase. A text is a std::string of any bytes; positions are
-// 1-based; no operation looks at a locale or an encoding.
+// The byte-string vocabulary of every phase. A text is a std::string of any bytes; no operation
+// looks at a locale or an encoding. The rest of the program counts positions from 0, as
+// std::string does; the few functions here that take or give a position or a field number say
+// which base they use.
 #pragma once
 
 #include <cstdint>
@@ -8,38 +10,29 @@
 
 namespace inkwright {
 
-inline int textLength(std::string_view s) { return static_cast<int>(s.size()); }
-
-// The first n bytes of s; empty for n <= 0, all of s when n reaches its length.
+// The first n bytes of s (a count, not a position); empty for n <= 0, all of s when n reaches
+// its length.
 std::string leftPart(std::string_view s, int n);
-
-// The last n bytes of s; empty for n <= 0, all of s when n reaches its length.
-std::string rightPart(std::string_view s, int n);
-
-// At most n bytes from position start (below 1 counts as 1); empty for n <= 0 or start past the
-// end.
-std::string midPart(std::string_view s, int start, int n);
 
 // s without leading and trailing spaces (byte 32 only: tabs and line ends stay).
 std::string trimBlanks(std::string_view s);
 std::string_view trimBlanksView(std::string_view s);
 
-// Position of the first t in s at or after start (below 1 counts as 1); 0 when there is none, or
+// The 1-based position of the first t in s, so that 0 can mean none: 0 when there is no t, or
 // when s or t is empty.
-int findText(std::string_view s, std::string_view t, int start = 1);
+int findText(std::string_view s, std::string_view t);
 
 // Non-overlapping occurrences of t in s, counted from the left; 0 when s or t is empty.
 int countText(std::string_view s, std::string_view t);
 
-// Field i (from 1; below 1 counts as 1) of s split at the first byte of sep; empty past the last
-// field. k separators give k + 1 fields. An empty sep leaves s one field.
+// Field i of s split at the first byte of sep, fields numbered from 1 (below 1 counts as 1);
+// empty past the last field. k separators give k + 1 fields. An empty sep leaves s one field.
 std::string fieldOf(std::string_view s, int i, std::string_view sep);
 std::string_view fieldView(std::string_view s, int i, char sep);
 
-// The text between the first open at or after start and the first close after it; empty when
-// either is missing.
-std::string textBetween(std::string_view s, std::string_view open, std::string_view close,
-                        int start = 1);
+// The text between the first open in s and the first close after it; empty when either is
+// missing or empty.
+std::string textBetween(std::string_view s, std::string_view open, std::string_view close);
 
 // Bytes 97-122 and 224-255 lowered by 32; every other byte unchanged.
 std::string upperCase(std::string_view s);
