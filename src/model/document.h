@@ -25,8 +25,7 @@ struct TagRule {
 // A block holds at most this many tags.
 inline constexpr int kMaxTags = 256;
 
-// One documentation block. `tags` holds only the pairs in use, in block order (at most kMaxTags);
-// a reader that asks for a slot beyond them sees two empty texts.
+// One documentation block. `tags` holds only the pairs in use, in block order (at most kMaxTags).
 struct DocEntry {
   std::string headerPath;
   std::string entryName;
