@@ -103,5 +103,32 @@ TEST_F(BlockExtraction, ReadsEachFileWithTheLastMarkerSetMatchingItsPath) {
   EXPECT_EQ(3u, entryList.size());
 }
 
+// Each file is read with the markers of its own position, and what the files give joins the lists
+// in the order of the paths, however the reading is shared out; a missing file adds nothing.
+TEST_F(BlockExtraction, JoinsTheFilesInTheOrderOfThePaths) {
+  const MarkerSet semicolons{"", ";{", ";}", ";"};
+  std::vector<std::string> paths;
+  std::vector<const MarkerSet*> markers;
+  for (int file = 0; file < 6; ++file) {
+    const std::string name = "f" + std::to_string(file);
+    const bool odd = file % 2 == 1;
+    paths.push_back(scratch.write(name + ".pb", odd ? ";{f A/" + name + "\n; NAME\n;  " + name +
+                                                          "\n;}\n#PBIMPORT:" + name + "()\n"
+                                                    : "/****f* A/" + name + "\n* NAME\n****\n"));
+    markers.push_back(odd ? &semicolons : &defaultMarkers);
+  }
+  paths.insert(paths.begin() + 3, (scratch.path() / "missing.pb").string());
+  markers.insert(markers.begin() + 3, &defaultMarkers);
+  extractSourceFiles(paths, markers);
+  std::string entries;
+  for (const DocEntry& entry : entryList) {
+    entries += entry.headerPath + "|" + (entry.tags.empty() ? "" : entry.tags[0].tagValue) + ";";
+  }
+  EXPECT_EQ("A/f0|;A/f1|\n  f1;A/f2|;A/f3|\n  f3;A/f4|;A/f5|\n  f5;", entries);
+  ASSERT_EQ(3u, importList.size());
+  EXPECT_EQ("f5()", importList[2].declaration);
+  EXPECT_EQ(paths[6], importList[2].sourceFile);
+}
+
 }  // namespace
 }  // namespace inkwright
