@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
-#include "html/toc.h"
 #include "model/document.h"
 #include "tempdir.h"
 
@@ -31,28 +30,16 @@ class MasterIndex : public testing::Test {
   TempDir out;
 };
 
-TEST_F(MasterIndex, ListsGroupsWithEntriesAndDescriptions) {
-  entryList = {entry("Core", "Core", ""),
-               entry("Core/Begin", "Begin", "Core", {{"NAME", "\nBegin - starts the engine"}}),
-               entry("Core/Stop", "Stop", "Core")};
-  groupList = {"Core"};
-  masterIndexWriter(out.folder() + "masterindex.html");
-  EXPECT_EQ(
-      "<ul><li><a href=\"Core.html\">Core</a></li><ul><li><a href=\"Begin.html\">Begin</a>&nbsp;"
-      "&nbsp;-&nbsp;&nbsp;<i>starts the engine</i></li><li><a href=\"Stop.html\">Stop</a>&nbsp;"
-      "&nbsp;-&nbsp;&nbsp;<i></i></li></ul></ul>",
-      out.read("masterindex.html"));
-}
-
+// An entry without a NAME tag has an empty description.
 TEST_F(MasterIndex, DescriptionIsSecondDashFieldOfLastNameTag) {
   entryList = {entry("G/A", "A", "G", {{"NAME", "\nA -- starts"}}),
                entry("G/B", "B", "G", {{"NAME", "\nB - first"}, {"NAME", "\nB - last - x"}}),
                entry("G/#C", "#C", "G", {{"NAME", "\nC -  spans\n  lines "}}),
-               entry("", "", "G", {{"NAME", "\nnever - listed"}})};
+               entry("G/D", "D", "G"), entry("", "", "G", {{"NAME", "\nnever - listed"}})};
   groupList = {"", "G", "Empty"};
   masterIndexWriter(out.folder() + "masterindex.html");
   EXPECT_EQ("<ul><li><a href=\"G.html\">G</a></li><ul>" + item("A", "") + item("B", "last") +
-                item("#C", "spans\n  lines") +
+                item("#C", "spans\n  lines") + item("D", "") +
                 "</ul><li><a href=\"Empty.html\">Empty</a></li><ul></ul></ul>",
             out.read("masterindex.html"));
 }
@@ -64,15 +51,6 @@ TEST_F(MasterIndex, FallsBackToPageTemplateAndFillsTitle) {
   replacerList = {{"R", "r"}};
   masterIndexWriter(out.folder() + "masterindex.html");
   EXPECT_EQ("Index My Lib <ul></ul> @@TAGS@@ r", out.read("masterindex.html"));
-}
-
-TEST_F(MasterIndex, IndexPagesReportFilesTheyCannotWrite) {
-  for (void (*const writer)(const std::string&) : {masterIndexWriter, tocWriter}) {
-    const std::string path = out.folder() + "missing/index.html";
-    testing::internal::CaptureStderr();
-    writer(path);
-    EXPECT_EQ("oops: could not write " + path + "\n", testing::internal::GetCapturedStderr());
-  }
 }
 
 }  // namespace

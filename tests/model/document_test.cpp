@@ -5,21 +5,6 @@
 namespace inkwright {
 namespace {
 
-// An empty text adds no rule; an empty line of a text adds the rule "".
-TEST(AddTagRules, LaterKeysReplaceKindAndFlagInPlace) {
-  clearDocument();
-  addTagRules("SYNOPSIS\nNAME", plainItem, 1);
-  addTagRules("", lineItem, 0);
-  ASSERT_EQ(2u, tagRuleList.size());
-  addTagRules("NAME\n\nSYNOPSIS", tabItem, 0);
-  ASSERT_EQ(3u, tagRuleList.size());
-  EXPECT_EQ("SYNOPSIS", tagRuleList[0].name);
-  EXPECT_EQ(tabItem, tagRuleList[0].kind);
-  EXPECT_EQ(0, tagRuleList[0].ignored);
-  EXPECT_EQ("NAME", tagRuleList[1].name);
-  EXPECT_EQ("", tagRuleList[2].name);
-}
-
 // See note [first match]: the index must not answer from an emptied list, nor from a longer one,
 // even when the list has grown back to its old length before the next lookup.
 TEST(AddTagRules, ClearedListIsIndexedAfresh) {

@@ -1,0 +1,8 @@
+/****f* A/G/Stop
+* NAME
+*@@TAG@@ @@TAG-LOWER@@ @@NAME@@ @@SECTION@@ @@R@@
+* SECRET
+*hidden
+* OTHER
+*v
+****
