@@ -7,10 +7,10 @@
 #include "config/settings.h"
 #include "html/autolinks.h"
 #include "html/htmloutput.h"
+#include "html/serialworker.h"
 #include "html/tagformat.h"
 #include "model/document.h"
 #include "scan/ordering.h"
-#include "text/serialworker.h"
 #include "text/text.h"
 #include "text/textfile.h"
 
