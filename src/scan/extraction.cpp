@@ -5,7 +5,6 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
-#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "scan/imports.h"
 #include "text/text.h"
 #include "text/textfile.h"
+#include "text/threadstart.h"
 
 namespace inkwright {
 
@@ -125,12 +125,8 @@ void extractSourceFiles(const std::vector<std::string>& paths,
       readSource(paths[k], *markers[k], read[k].entries, read[k].directives);
     }
   };
-  std::thread second;
-  try {
-    second = std::thread(readFiles);
-  } catch (const std::system_error&) {
-    // Without a second thread this one reads every file.
-  }
+  // Without a second thread this one reads every file.
+  std::thread second = startThreadOrNone(readFiles);
   readFiles();
   if (second.joinable()) {
     second.join();
