@@ -120,7 +120,7 @@ void extractSourceFiles(const std::vector<std::string>& paths,
   isTagWord("SOURCE");  // brings the index of the tag rules up to date; from here on it is read
   std::vector<SourceBlocks> read(paths.size());
   std::atomic<std::size_t> next = 0;
-  const auto readFiles = [&] {
+  const auto readFiles = [&paths, &markers, &read, &next] {
     for (std::size_t k = next++; k < paths.size(); k = next++) {
       readSource(paths[k], *markers[k], read[k].entries, read[k].directives);
     }
