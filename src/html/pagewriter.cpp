@@ -7,10 +7,10 @@
 #include "config/settings.h"
 #include "html/autolinks.h"
 #include "html/htmloutput.h"
+#include "html/serialworker.h"
 #include "html/tagformat.h"
 #include "model/document.h"
 #include "scan/ordering.h"
-#include "text/serialworker.h"
 #include "text/text.h"
 #include "text/textfile.h"
 
@@ -116,6 +116,29 @@ bool isPlainFileName(const std::string& fileName) {
 
 }  // namespace
 
+// note [page pipeline]
+// A page passes three steps, each on a thread of its own, so that the work on one page overlaps
+// the work on the pages before it:
+// - this thread renders the tags of an entry (and a header entry's contents list). Every lookup
+//   of the configuration, the templates and the tag rules happens here and nowhere else, since
+//   their indexes catch up as they are asked (note [first match]) and so change on a lookup;
+// - the filling thread puts name, tags and section into the page template, then applies the
+//   automatic links and the replacers;
+// - the writing thread writes the page to its file.
+// The threads share only what nobody changes until the pages are written: entryList (every entry
+// is named before the first page is handed on), the page template, the linker and the replacers.
+// What differs per page (its path, tags and text) is moved into the task that uses it, and the
+// worker's lock hands the task over whole.
+// Every output keeps the order of effects of a plain loop over the entries. Each SerialWorker runs
+// its tasks one after the other in the order they were handed over; this thread hands the pages
+// on in list order, and the filling thread hands each on to the writing thread as it finishes it.
+// So pages are written in list order, and a later page of the same name replaces an earlier one.
+// Both workers finish before pageWriter returns, so every page is written before the index files
+// are, and an index file replaces a page of its name. Nothing here shows a message. Where no
+// thread can be started, a worker runs each task at once, and the loop is a plain loop.
+// The threads paid for themselves in bench/run.sh: at 20,000 entries the first, single-threaded
+// page writer made a run take 5.7 times as long as cp -r of its output; with this pipeline, and
+// other work since, a run takes about 2.0 times as long.
 void pageWriter(const std::string& outputDirectory) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   for (DocEntry& entry : entryList) {
@@ -126,11 +149,7 @@ void pageWriter(const std::string& outputDirectory) {
   const std::string pageTemplate = templateText("page");
   TagTemplates tagTemplates(templateText("tag"));
 
-  // Composing a page, filling and linking it, and writing it overlap: while this thread renders
-  // the tags of one entry, a second fills the page of the entry before it (template, links,
-  // replacers) and a third writes the page before that. Every page passes each step in list
-  // order, and all are written before the run goes on, so a later page of the same name, or an
-  // index file, still replaces an earlier one.
+  // See note [page pipeline].
   SerialWorker writing;
   SerialWorker filling;
   for (const DocEntry& entry : entryList) {
@@ -144,7 +163,8 @@ void pageWriter(const std::string& outputDirectory) {
     }
     const std::size_t weight = tags.size();
     filling.run(
-        [&, path = directory + fileName + ".html", tags = std::move(tags)] {
+        [&pageTemplate, &entry, &linker, &writing, path = directory + fileName + ".html",
+         tags = std::move(tags)] {
           std::string page = pageTemplate;
           replaceAllIn(page, "@@NAME@@", entry.entryName);
           replaceAllIn(page, "@@TAGS@@", tags);

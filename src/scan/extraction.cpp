@@ -5,7 +5,6 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
-#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "scan/imports.h"
 #include "text/text.h"
 #include "text/textfile.h"
+#include "text/threadstart.h"
 
 namespace inkwright {
 
@@ -116,17 +116,13 @@ void extractSourceFiles(const std::vector<std::string>& paths,
   isTagWord("SOURCE");  // brings the index of the tag rules up to date; from here on it is read
   std::vector<SourceBlocks> read(paths.size());
   std::atomic<std::size_t> next = 0;
-  const auto readFiles = [&] {
+  const auto readFiles = [&paths, &markers, &read, &next] {
     for (std::size_t k = next++; k < paths.size(); k = next++) {
       readSource(paths[k], *markers[k], read[k].entries, read[k].directives);
     }
   };
-  std::thread second;
-  try {
-    second = std::thread(readFiles);
-  } catch (const std::system_error&) {
-    // Without a second thread this one reads every file.
-  }
+  // Without a second thread this one reads every file.
+  std::thread second = startThreadOrNone(readFiles);
   readFiles();
   if (second.joinable()) {
     second.join();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "driver/run.h"
 #include "model/document.h"
 #include "scan/wildcard.h"
@@ -128,6 +130,121 @@ TEST_F(BlockExtraction, JoinsTheFilesInTheOrderOfThePaths) {
   ASSERT_EQ(3u, importList.size());
   EXPECT_EQ("f5()", importList[2].declaration);
   EXPECT_EQ(paths[6], importList[2].sourceFile);
+}
+
+// Every field of every entry; a tag adds its name and its value.
+std::vector<std::vector<std::string>> entryFields() {
+  std::vector<std::vector<std::string>> entries;
+  for (const DocEntry& entry : entryList) {
+    std::vector<std::string>& fields = entries.emplace_back(
+        std::vector<std::string>{entry.headerPath, entry.entryName, entry.groupName,
+                                 entry.sectionName, entry.sourceFile, entry.headerType});
+    for (const TagPair& tag : entry.tags) {
+      fields.push_back(tag.tagName);
+      fields.push_back(tag.tagValue);
+    }
+  }
+  return entries;
+}
+
+std::vector<std::vector<std::string>> importFields() {
+  std::vector<std::vector<std::string>> directives;
+  for (const ImportDirective& directive : importList) {
+    directives.push_back(
+        {directive.sourceFile, directive.declaration, std::to_string(directive.documented)});
+  }
+  return directives;
+}
+
+// Lines of every kind the reader tells apart, in the markers given, with mixed line ends; the last
+// line has none.
+std::string generatedSource(std::mt19937& random, const MarkerSet& markers, int lines) {
+  const char* const ends[] = {"\n", "\r\n", "\r"};
+  std::string text;
+  for (int line = 0; line < lines; ++line) {
+    if (line > 0) {
+      text += ends[random() % 3];
+    }
+    const std::string number = std::to_string(random() % 1000);
+    switch (random() % 8) {
+      case 0:
+        text += markers.blockStart + "f* Group" + number.substr(0, 1) + "/Name" + number;
+        break;
+      case 1:
+        text += markers.lineStart + " NAME";
+        break;
+      case 2:
+        text += markers.lineStart + " SOURCE";
+        break;
+      case 3:
+        text += markers.lineStart + " EXAMPLE " + number;
+        break;
+      case 4:
+        text += markers.lineStart + "   text " + number;
+        break;
+      case 5:
+        text += "#PBIMPORT:Procedure" + number + "(a.l)";
+        break;
+      case 6:
+        text += "code NAME " + number;
+        break;
+      default:
+        text += markers.blockEnd;
+        break;
+    }
+  }
+  return text;
+}
+
+// See note [two readers]. The threads take the files in whatever order they come to them, and a
+// file of a few megabytes holds one thread up while the other reads many small ones; the first
+// file is such a one, so that both threads meet their first tag lines at once.
+TEST_F(BlockExtraction, ReadsFilesOnTwoThreadsIntoTheListsOfOneReader) {
+  const MarkerSet markerSets[] = {defaultMarkers, MarkerSet{"", ";{", ";}", ";"},
+                                  MarkerSet{"", "/**", "**/", ""}};
+  std::mt19937 random(20240611);
+  std::vector<std::string> paths;
+  std::vector<const MarkerSet*> markers;
+  for (int file = 0; file < 300; ++file) {
+    const MarkerSet& fileMarkers = markerSets[file % 3];
+    std::string source;
+    if (file == 0 || file == 150 || file == 260) {
+      source = generatedSource(random, fileMarkers, 200000);
+    } else if (file == 6) {
+      source = "/****f* Group/One";
+    } else if (file == 7) {
+      source = "#PBIMPORT:" + std::string(3 << 20, 'x');
+    } else if (file != 5) {
+      source = generatedSource(random, fileMarkers, static_cast<int>(random() % 300));
+    }
+    paths.push_back(scratch.write("src" + std::to_string(file) + ".pb", source));
+    markers.push_back(&fileMarkers);
+  }
+  paths[77] = (scratch.path() / "missing.pb").string();
+
+  // The two threads read first, while the index of the tag rules is still to be built, as in a
+  // run.
+  extractSourceFiles(paths, markers);
+  const std::vector<std::vector<std::string>> twoThreadEntries = entryFields();
+  const std::vector<std::vector<std::string>> twoThreadDirectives = importFields();
+  entryList.clear();
+  importList.clear();
+  for (std::size_t k = 0; k < paths.size(); ++k) {
+    extractSourceFiles({paths[k]}, {markers[k]});
+  }
+  const std::vector<std::vector<std::string>> entries = entryFields();
+  const std::vector<std::vector<std::string>> directives = importFields();
+  ASSERT_GT(entries.size(), 30000u);
+  ASSERT_GT(directives.size(), 30000u);
+  // Record by record, so that a difference shows one record and not megabytes of them.
+  ASSERT_EQ(entries.size(), twoThreadEntries.size());
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    ASSERT_EQ(entries[k], twoThreadEntries[k]) << "entry " << k;
+  }
+  ASSERT_EQ(directives.size(), twoThreadDirectives.size());
+  for (std::size_t k = 0; k < directives.size(); ++k) {
+    ASSERT_EQ(directives[k], twoThreadDirectives[k]) << "directive " << k;
+  }
 }
 
 }  // namespace

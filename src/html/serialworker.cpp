@@ -1,6 +1,6 @@
-#include "text/serialworker.h"
+#include "html/serialworker.h"
 
-#include <system_error>
+#include "text/threadstart.h"
 
 namespace inkwright {
 
@@ -11,13 +11,8 @@ constexpr std::size_t kMaxQueuedWeight = 8u << 20;
 
 }  // namespace
 
-SerialWorker::SerialWorker() {
-  try {
-    thread_ = std::thread([this] { runQueued(); });
-  } catch (const std::system_error&) {
-    // Without a thread of its own the stage's work is done by run() itself.
-  }
-}
+// Without a thread of its own the stage's work is done by run() itself.
+SerialWorker::SerialWorker() : thread_(startThreadOrNone([this] { runQueued(); })) {}
 
 SerialWorker::~SerialWorker() {
   finish();

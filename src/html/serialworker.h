@@ -44,6 +44,7 @@ class SerialWorker {
   std::size_t queuedWeight_ = 0;
   bool running_ = false;
   bool stopping_ = false;
+  // Last, so that the thread starts once everything it uses has been made.
   std::thread thread_;
 };
 

@@ -1,4 +1,4 @@
-#include "text/serialworker.h"
+#include "html/serialworker.h"
 
 #include <gtest/gtest.h>
 
