@@ -1,12 +1,11 @@
 #include "html/htmloutput.h"
 
-#include "model/document.h"
 #include "text/text.h"
 
 namespace inkwright {
 
-std::string applyReplacers(std::string text) {
-  for (const NamedText& replacer : replacerList) {
+std::string applyReplacers(const Configuration& config, std::string text) {
+  for (const NamedText& replacer : config.settings().replacerList) {
     replaceAllIn(text, "@@" + replacer.name + "@@", replacer.text);
   }
   return text;

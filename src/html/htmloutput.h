@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
-// text with "@@" + name + "@@" replaced by the replacer's text, for every replacer of
-// replacerList in list order, each over the text the earlier ones produced.
-std::string applyReplacers(std::string text);
+// text with "@@" + name + "@@" replaced by the replacer's text, for every replacer of the
+// configuration's replacerList in list order, each over the text the earlier ones produced.
+std::string applyReplacers(const Configuration& config, std::string text);
 
 }  // namespace inkwright

@@ -68,12 +68,13 @@ std::string contentsList(const DocEntry& header, const SectionIndex& sections) {
 // configuration does not change while the pages are written, so each name is looked up once.
 class TagTemplates {
  public:
-  explicit TagTemplates(std::string tagTemplate) : tagTemplate_(std::move(tagTemplate)) {}
+  explicit TagTemplates(const Configuration& config)
+      : config_(config), tagTemplate_(config.templateText("tag")) {}
 
   const std::string& forTag(const std::string& tagName) {
     auto found = byName_.find(tagName);
     if (found == byName_.end()) {
-      std::string text = configValue("template:#" + tagName);
+      std::string text = config_.configValue("template:#" + tagName);
       found = byName_.emplace(tagName, text.empty() ? tagTemplate_ : std::move(text)).first;
     }
     return found->second;
@@ -82,19 +83,20 @@ class TagTemplates {
   std::size_t fallbackSize() const { return tagTemplate_.size(); }
 
  private:
+  const Configuration& config_;
   std::string tagTemplate_;
   std::unordered_map<std::string, std::string> byName_;
 };
 
-std::string tagBlock(const TagPair& tag, TagTemplates& templates) {
+std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates) {
   std::string block = templates.forTag(tag.tagName);
   replaceAllIn(block, "@@TAG@@", tag.tagName);
-  replaceAllIn(block, "@@VALUE@@", formatTagValue(tag.tagName, tag.tagValue));
+  replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
   replaceAllIn(block, "@@TAG-LOWER@@", lowerCase(tag.tagName));
   return block;
 }
 
-std::string tagsHtml(const DocEntry& entry, TagTemplates& templates) {
+std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemplates& templates) {
   std::size_t expected = 0;
   for (const TagPair& tag : entry.tags) {
     expected += tag.tagValue.size() + templates.fallbackSize();
@@ -102,8 +104,8 @@ std::string tagsHtml(const DocEntry& entry, TagTemplates& templates) {
   std::string html;
   html.reserve(expected + expected / 4);
   for (const TagPair& tag : entry.tags) {
-    if (!tag.tagName.empty() && isTagShown(tag.tagName)) {
-      html += tagBlock(tag, templates);
+    if (!tag.tagName.empty() && isTagShown(config, tag.tagName)) {
+      html += tagBlock(config, tag, templates);
     }
   }
   return html;
@@ -122,15 +124,15 @@ bool isPlainFileName(const std::string& fileName) {
 
 }  // namespace
 
-void pageWriter(const std::string& outputDirectory) {
+void pageWriter(const Configuration& config, const std::string& outputDirectory) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   for (DocEntry& entry : entryList) {
     nameEntry(entry);
   }
   const AutoLinker linker(autoLinkList());
   const SectionIndex sections = indexSections();
-  const std::string pageTemplate = templateText("page");
-  TagTemplates tagTemplates(templateText("tag"));
+  const std::string pageTemplate = config.templateText("page");
+  TagTemplates tagTemplates(config);
 
   // Composing a page, filling and linking it, and writing it overlap: while this thread renders
   // the tags of one entry, a second fills the page of the entry before it (template, links,
@@ -144,7 +146,7 @@ void pageWriter(const std::string& outputDirectory) {
     if (!isPlainFileName(fileName)) {
       continue;
     }
-    std::string tags = tagsHtml(entry, tagTemplates);
+    std::string tags = tagsHtml(config, entry, tagTemplates);
     if (entry.headerType == "h") {
       tags += contentsList(entry, sections);
     }
@@ -155,7 +157,7 @@ void pageWriter(const std::string& outputDirectory) {
           replaceAllIn(page, "@@NAME@@", entry.entryName);
           replaceAllIn(page, "@@TAGS@@", tags);
           replaceAllIn(page, "@@SECTION@@", entry.sectionName);
-          page = applyReplacers(linker.applyTo(page));
+          page = applyReplacers(config, linker.applyTo(page));
           const std::size_t size = page.size();
           writing.run([path, page = std::move(page)] { writeWholeFile(path, page); }, size);
         },

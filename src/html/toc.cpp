@@ -46,10 +46,10 @@ std::string tocHtml() {
 
 }  // namespace
 
-void tocWriter(const std::string& path) {
-  std::string page = replaceAll(templateText("page"), "@@NAME@@", "TOC");
+void tocWriter(const Configuration& config, const std::string& path) {
+  std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
   page = replaceAll(page, "@@TAGS@@", tocHtml());
-  if (!writeWholeFile(path, applyReplacers(std::move(page)))) {
+  if (!writeWholeFile(path, applyReplacers(config, std::move(page)))) {
     showMessage("oops", "could not write " + path);
   }
 }

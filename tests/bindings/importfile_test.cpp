@@ -25,7 +25,7 @@ const std::string kRule = " ; --------------------------------------------------
 class ImportFile : public BindingOutputTest {
  protected:
   std::string written() {
-    importFileWriter(out.folder());
+    importFileWriter(config, out.folder());
     return out.read(" _inkWright_importfile_out.pbi");
   }
 };
@@ -60,8 +60,8 @@ TEST_F(ImportFile, GroupsDirectivesAndInlineCodeBySourceFile) {
           " ;from File : src\\b.pb\r\n     Stop()\r\n    \r\n" + kRule +
           " ;from File : src\\.\\a.pb\r\n    Missing(a.s)\r\nEndImport\r\n\r\n",
       written());
-  EXPECT_EQ(0, importList[1].documented);
-  EXPECT_EQ(1, importList[2].documented);
+  EXPECT_FALSE(importList[1].documented);
+  EXPECT_TRUE(importList[2].documented);
 }
 
 }  // namespace

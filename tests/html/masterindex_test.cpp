@@ -12,7 +12,11 @@ namespace {
 
 DocEntry entry(const std::string& headerPath, const std::string& name, const std::string& group,
                std::vector<TagPair> tags = {}) {
-  return DocEntry{headerPath, name, group, "", "", "f", std::move(tags)};
+  return DocEntry{.headerPath = headerPath,
+                  .entryName = name,
+                  .groupName = group,
+                  .headerType = "f",
+                  .tags = std::move(tags)};
 }
 
 std::string item(const std::string& name, const std::string& description) {
@@ -24,10 +28,16 @@ class MasterIndex : public testing::Test {
  protected:
   void SetUp() override {
     clearDocument();
-    deriveSettings();
-    templateList.insert(templateList.begin(), {"masterindex", "@@INDEX@@"});
+    deriveSettings(settings);
+    settings.templateList.insert(settings.templateList.begin(),
+                                 {.name = "masterindex", .text = "@@INDEX@@"});
   }
 
+  void writeIndex() const {
+    masterIndexWriter(Configuration(settings), out.folder() + "masterindex.html");
+  }
+
+  Settings settings;
   TempDir out;
 };
 
@@ -36,7 +46,7 @@ TEST_F(MasterIndex, ListsGroupsWithEntriesAndDescriptions) {
                entry("Core/Begin", "Begin", "Core", {{"NAME", "\nBegin - starts the engine"}}),
                entry("Core/Stop", "Stop", "Core")};
   groupList = {"Core"};
-  masterIndexWriter(out.folder() + "masterindex.html");
+  writeIndex();
   EXPECT_EQ(
       "<ul><li><a href=\"Core.html\">Core</a></li><ul><li><a href=\"Begin.html\">Begin</a>&nbsp;"
       "&nbsp;-&nbsp;&nbsp;<i>starts the engine</i></li><li><a href=\"Stop.html\">Stop</a>&nbsp;"
@@ -50,7 +60,7 @@ TEST_F(MasterIndex, DescriptionIsSecondDashFieldOfLastNameTag) {
                entry("G/#C", "#C", "G", {{"NAME", "\nC -  spans\n  lines "}}),
                entry("", "", "G", {{"NAME", "\nnever - listed"}})};
   groupList = {"", "G", "Empty"};
-  masterIndexWriter(out.folder() + "masterindex.html");
+  writeIndex();
   EXPECT_EQ("<ul><li><a href=\"G.html\">G</a></li><ul>" + item("A", "") + item("B", "last") +
                 item("#C", "spans\n  lines") +
                 "</ul><li><a href=\"Empty.html\">Empty</a></li><ul></ul></ul>",
@@ -58,19 +68,22 @@ TEST_F(MasterIndex, DescriptionIsSecondDashFieldOfLastNameTag) {
 }
 
 TEST_F(MasterIndex, FallsBackToPageTemplateAndFillsTitle) {
-  templateList = {{"masterindex", ""},
-                  {"page", "@@NAME@@ @@PROJECTNAME@@ @@INDEX@@ @@TAGS@@ @@R@@"}};
-  configList = {{"document title", "My Lib"}};
-  replacerList = {{"R", "r"}};
-  masterIndexWriter(out.folder() + "masterindex.html");
+  settings.templateList = {
+      {.name = "masterindex", .text = ""},
+      {.name = "page", .text = "@@NAME@@ @@PROJECTNAME@@ @@INDEX@@ @@TAGS@@ @@R@@"}};
+  settings.configList = {{.key = "document title", .value = "My Lib"}};
+  settings.replacerList = {{.name = "R", .text = "r"}};
+  writeIndex();
   EXPECT_EQ("Index My Lib <ul></ul> @@TAGS@@ r", out.read("masterindex.html"));
 }
 
 TEST_F(MasterIndex, IndexPagesReportFilesTheyCannotWrite) {
-  for (void (*const writer)(const std::string&) : {masterIndexWriter, tocWriter}) {
+  const Configuration config(settings);
+  for (void (*const writer)(const Configuration&, const std::string&) :
+       {masterIndexWriter, tocWriter}) {
     const std::string path = out.folder() + "missing/index.html";
     testing::internal::CaptureStderr();
-    writer(path);
+    writer(config, path);
     EXPECT_EQ("oops: could not write " + path + "\n", testing::internal::GetCapturedStderr());
   }
 }

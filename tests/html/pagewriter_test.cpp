@@ -11,22 +11,27 @@ namespace {
 
 DocEntry entry(const std::string& headerPath, const std::string& headerType,
                std::vector<TagPair> tags = {}) {
-  return DocEntry{headerPath, "", "", "", "", headerType, std::move(tags)};
+  return DocEntry{.headerPath = headerPath, .headerType = headerType, .tags = std::move(tags)};
 }
 
 class PageWriter : public testing::Test {
  protected:
   void SetUp() override {
     clearDocument();
-    deriveSettings();
-    addTagRule("NAME", plainItem, 0);
-    addTagRule("SECRET", plainItem, 1);
+    deriveSettings(settings);
+    addTagRules(settings.tagRuleList, "NAME", false, TagKind::plainItem);
+    addTagRules(settings.tagRuleList, "SECRET", true, TagKind::plainItem);
   }
 
   void useTemplates(const std::string& page, const std::string& tag) {
-    templateList = {NamedText{"page", page}, NamedText{"tag", tag}};
+    settings.templateList = {{.name = "page", .text = page}, {.name = "tag", .text = tag}};
   }
 
+  void writePages(const std::string& outputDirectory) const {
+    pageWriter(Configuration(settings), outputDirectory);
+  }
+
+  Settings settings;
   TempDir out;
 };
 
@@ -34,7 +39,7 @@ TEST_F(PageWriter, WritesWorkedExamplePages) {
   entryList = {entry("Core/Begin", "f", {{"NAME", "\nBegin - starts the engine; call Stop later"}}),
                entry("Core", "h", {{"NAME", "\nCore - basic calls"}}),
                entry("Core/Stop", "f", {{"NAME", "\nStop - stops the engine"}})};
-  pageWriter(out.folder());
+  writePages(out.folder());
   EXPECT_EQ(
       "<html><head><title>Core</title></head><body bgcolor=#FFFFDF link=#009999 vlink=#006666 "
       "alink=#006666><div width=600><h2>NAME</h2><br />Core - basic calls</div>Contents=<br /><ul>"
@@ -55,14 +60,14 @@ TEST_F(PageWriter, WritesWorkedExamplePages) {
 // slots leave no trace, and a tag without a template of its own takes the "tag" template.
 TEST_F(PageWriter, FillsPlaceholdersInOrder) {
   useTemplates("@@NAME@@|@@TAGS@@|@@SECTION@@|@@R@@", "<@@TAG@@:@@VALUE@@>");
-  configList = {ConfigPair{"template:#NAME", "[@@TAG@@:@@VALUE@@:@@TAG-LOWER@@]"}};
-  replacerList = {NamedText{"R", "x Stop"}};
+  settings.configList = {{.key = "template:#NAME", .value = "[@@TAG@@:@@VALUE@@:@@TAG-LOWER@@]"}};
+  settings.replacerList = {{.name = "R", .text = "x Stop"}};
   entryList = {entry("A/G/Stop", "f",
                      {{"NAME", "\n@@TAG@@ @@TAG-LOWER@@ @@NAME@@ @@SECTION@@ @@R@@"},
                       {"", ""},
                       {"SECRET", "\nhidden"},
                       {"OTHER", "\nv"}})};
-  pageWriter(out.folder());
+  writePages(out.folder());
   EXPECT_EQ("Stop|[NAME:@@TAG@@ name @@NAME@@ G x Stop:name]<OTHER:v>|G|x Stop",
             out.read("Stop.html"));
 }
@@ -71,7 +76,7 @@ TEST_F(PageWriter, ListsContentsOfHeaderEntriesBySection) {
   useTemplates("@@TAGS@@", "");
   entryList = {entry("Core", "h"), entry("Core/Begin", "f"), entry("X/Core/Deep", "f"),
                entry("Empty", "h"), entry("Lower", "H")};
-  pageWriter(out.folder());
+  writePages(out.folder());
   EXPECT_EQ(
       "Contents=<br /><ul><li><a href=\"Core.html\">Core</a></li><li><a href=\"Begin.html\">Begin"
       "</a></li><li><a href=\"Deep.html\">Deep</a></li></ul>",
@@ -92,7 +97,7 @@ TEST_F(PageWriter, NamesPagesAndLinksByEntryName) {
                entry("B/Same", "f", {{"NAME", "\nsecond"}})};
   // The page "Bad\Name" would land in this folder, were it written.
   std::filesystem::create_directory(out.folder() + "Bad");
-  pageWriter(out.path().string());
+  writePages(out.path().string());
   EXPECT_TRUE(std::filesystem::is_empty(out.folder() + "Bad"));
   EXPECT_EQ("[#Flags]use <a href=\"#Flags.html\">#Flags</a>", out.read("Flags.html"));
   EXPECT_EQ("[Lib]see <a href=\"Lib.html\">Lib</a> and <a href=\"Bad\\Name.html\">Bad\\Name</a>",

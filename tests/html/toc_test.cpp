@@ -27,22 +27,25 @@ class Toc : public testing::Test {
  protected:
   void SetUp() override {
     clearDocument();
-    deriveSettings();
-    templateList.insert(templateList.begin(), {"page", "@@NAME@@ @@SECTION@@ @@TAGS@@"});
+    deriveSettings(settings);
+    settings.templateList.insert(settings.templateList.begin(),
+                                 {.name = "page", .text = "@@NAME@@ @@SECTION@@ @@TAGS@@"});
   }
 
   void useNames(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-      entryList.push_back(DocEntry{"G/" + name, name, "G", "", "", "f", {}});
+      entryList.push_back(DocEntry{
+          .headerPath = "G/" + name, .entryName = name, .groupName = "G", .headerType = "f"});
     }
   }
 
+  Settings settings;
   TempDir out;
 };
 
 TEST_F(Toc, ListsEntriesUnderTheirInitial) {
   useNames({"begin", "Core", "Stop"});
-  tocWriter(out.folder() + "toc.html");
+  tocWriter(Configuration(settings), out.folder() + "toc.html");
   EXPECT_EQ(
       "TOC @@SECTION@@ <ul><li><a name=\"A\"><b>A</b></a></li><ul></ul><li><a name=\"B\"><b>B</b>"
       "</a></li><ul><li><a href=\"begin.html\">begin</a></li></ul><li><a name=\"C\"><b>C</b></a>"
@@ -53,7 +56,7 @@ TEST_F(Toc, ListsEntriesUnderTheirInitial) {
 
 TEST_F(Toc, ListsLettersOnlyInListOrder) {
   useNames({"1st", "#Flags", "_x", "", "\xE9t\xE9", "zoo", "Zed", "zoo"});
-  tocWriter(out.folder() + "toc.html");
+  tocWriter(Configuration(settings), out.folder() + "toc.html");
   EXPECT_EQ("TOC @@SECTION@@ <ul>" + letters('A', 'Y') +
                 letters('Z', 'Z', item("zoo") + item("Zed") + item("zoo")) + "</ul>",
             out.read("toc.html"));

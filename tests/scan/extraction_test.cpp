@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/settings.h"
 #include "driver/run.h"
 #include "model/document.h"
 #include "scan/wildcard.h"
@@ -15,8 +16,9 @@ class BlockExtraction : public testing::Test {
   void SetUp() override {
     clearDocument();
     resetWildcardMatcher();
-    addTagRules("NAME\nSOURCE\nEXAMPLE\nother\n", plainItem, 0);
-    defaultMarkers = MarkerSet{"", "/****", "****", "*"};
+    addTagRules(settings.tagRuleList, "NAME\nSOURCE\nEXAMPLE\nother\n", false, TagKind::plainItem);
+    settings.defaultMarkers =
+        MarkerSet{.pattern = "", .blockStart = "/****", .blockEnd = "****", .lineStart = "*"};
   }
 
   // Reads a new file with the markers the run would choose for it; gives each of its entries as
@@ -24,7 +26,8 @@ class BlockExtraction : public testing::Test {
   std::vector<std::string> extract(const std::string& bytes) {
     const std::string path = scratch.write("src" + std::to_string(++files) + ".pb", bytes);
     const std::size_t known = entryList.size();
-    extractBlocks(path, markersFor(path));
+    const Configuration config(settings);
+    extractBlocks(config, path, markersFor(config, path));
     std::vector<std::string> entries;
     for (std::size_t k = known; k < entryList.size(); ++k) {
       entries.push_back(entryList[k].headerType + "|" + entryList[k].headerPath + "|");
@@ -35,6 +38,7 @@ class BlockExtraction : public testing::Test {
     return entries;
   }
 
+  Settings settings;
   TempDir scratch;
   int files = 0;
 };
@@ -93,13 +97,16 @@ TEST_F(BlockExtraction, DropsTagsBeyondTheLastPair) {
 // A set registered for a pattern leaves the markers it was given no value for empty, and an
 // empty marker is a prefix of every line.
 TEST_F(BlockExtraction, ReadsEachFileWithTheLastMarkerSetMatchingItsPath) {
-  markerSetList = {MarkerSet{"*1.pb", "/**", "**/", ""}, MarkerSet{"*2.pb", ";{", ";}", ";"},
-                   MarkerSet{"*src2.pb", "<{", "", "<"}};
+  settings.markerSetList = {
+      {.pattern = "*1.pb", .blockStart = "/**", .blockEnd = "**/", .lineStart = ""},
+      {.pattern = "*2.pb", .blockStart = ";{", .blockEnd = ";}", .lineStart = ";"},
+      {.pattern = "*src2.pb", .blockStart = "<{", .blockEnd = "", .lineStart = "<"}};
   EXPECT_EQ(std::vector<std::string>{"f|A/X|NAME=\n  text;"},
             extract("/**f A/X\n NAME\n  text\n**/\n  more\n"));
   EXPECT_EQ(std::vector<std::string>{"f|A/Y|"}, extract("<{f A/Y\n< NAME\n< NAME\n;{f A/-\n"));
   EXPECT_EQ(std::vector<std::string>{"f|A/Z|NAME=;"}, extract("/****f A/Z\n* NAME\n****\n"));
-  extractBlocks((scratch.path() / "missing.pb").string(), defaultMarkers);
+  const Configuration config(settings);
+  extractBlocks(config, (scratch.path() / "missing.pb").string(), settings.defaultMarkers);
   EXPECT_EQ(3u, entryList.size());
 }
 
