@@ -54,9 +54,9 @@ std::optional<std::string> referenceLineOf(const DocEntry& entry) {
 
 }  // namespace
 
-void editorReferenceWriter(const std::string& outputDirectory) {
-  std::optional<OutputFile> file =
-      createOutput(bindingFilePath(outputDirectory, "japbefile", " _inkWright_japbefile_out.txt"));
+void editorReferenceWriter(const Configuration& config, const std::string& outputDirectory) {
+  std::optional<OutputFile> file = createOutput(
+      bindingFilePath(config, outputDirectory, "japbefile", " _inkWright_japbefile_out.txt"));
   if (!file) {
     return;
   }
@@ -68,7 +68,7 @@ void editorReferenceWriter(const std::string& outputDirectory) {
     }
   }
   for (const ImportDirective& directive : importList) {
-    if (directive.documented == 0) {
+    if (!directive.documented) {
       writeLine(*file, trimBlanksView(directive.declaration));
     }
   }

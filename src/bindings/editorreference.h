@@ -4,10 +4,12 @@
 
 #include <string>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
 // Writes the editor reference file into the output directory, named by "japbefile" or
 // " _inkWright_japbefile_out.txt"; writes nothing when the file cannot be created.
-void editorReferenceWriter(const std::string& outputDirectory);
+void editorReferenceWriter(const Configuration& config, const std::string& outputDirectory);
 
 }  // namespace inkwright

@@ -104,11 +104,11 @@ void writeSection(OutputFile& file, const ImportSection& section) {
 
 }  // namespace
 
-void importFileWriter(const std::string& outputDirectory) {
+void importFileWriter(const Configuration& config, const std::string& outputDirectory) {
   const std::vector<ImportSection> sections = collectImportSections();
   const int undocumented = markDocumentedImports();
   std::optional<OutputFile> file = createOutput(
-      bindingFilePath(outputDirectory, "importfile", " _inkWright_importfile_out.pbi"));
+      bindingFilePath(config, outputDirectory, "importfile", " _inkWright_importfile_out.pbi"));
   if (!file) {
     return;
   }

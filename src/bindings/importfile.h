@@ -4,10 +4,12 @@
 
 #include <string>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
 // Writes the import file into the output directory, named by "importfile" or
 // " _inkWright_importfile_out.pbi"; writes nothing when the file cannot be created.
-void importFileWriter(const std::string& outputDirectory);
+void importFileWriter(const Configuration& config, const std::string& outputDirectory);
 
 }  // namespace inkwright

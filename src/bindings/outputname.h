@@ -4,11 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
 // The output directory (given a "/" when it ends in no separator) followed by the first line of
 // the configuration value of `key`, trimmed of blanks; `defaultName` when that line is empty.
-std::string bindingFilePath(const std::string& outputDirectory, const std::string& key,
-                            std::string_view defaultName);
+std::string bindingFilePath(const Configuration& config, const std::string& outputDirectory,
+                            const std::string& key, std::string_view defaultName);
 
 }  // namespace inkwright

@@ -53,7 +53,7 @@ int markDocumentedImports() {
   int undocumented = 0;
   for (ImportDirective& directive : importList) {
     const bool found = documentedNames.contains(upperCase(procedureNameOf(directive.declaration)));
-    directive.documented = found ? 1 : 0;
+    directive.documented = found;
     undocumented += found ? 0 : 1;
   }
   return undocumented;

@@ -10,7 +10,7 @@ namespace inkwright {
 // The result points into `declaration`.
 std::string_view procedureNameOf(std::string_view declaration);
 
-// Sets `documented` on every import directive (1 when an entry's upper-cased name equals the
+// Sets `documented` on every import directive (true when an entry's upper-cased name equals the
 // upper-cased procedure name) and returns the number left undocumented.
 int markDocumentedImports();
 

@@ -4,10 +4,12 @@
 
 #include <string>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
 // Writes the user-library descriptor into the output directory, named by "userlibfile" or
 // " _inkWright_userlib_out.desc"; writes nothing when the file cannot be created.
-void userLibraryWriter(const std::string& outputDirectory);
+void userLibraryWriter(const Configuration& config, const std::string& outputDirectory);
 
 }  // namespace inkwright

@@ -1,10 +1,10 @@
 #include "config/configuration.h"
 
 #include <algorithm>
+#include <unordered_set>
+#include <utility>
 
-#include "config/settings.h"
 #include "model/document.h"
-#include "model/listindex.h"
 #include "text/text.h"
 #include "text/textfile.h"
 
@@ -12,24 +12,38 @@ namespace inkwright {
 
 namespace {
 
-void readKeyLine(const std::string& line) {
+// The settings while the file is read, and the patterns of the marker sets registered so far.
+struct SettingsReader {
+  Settings settings;
+  std::unordered_set<std::string> markerPatterns;
+};
+
+// Appends a MarkerSet with this pattern and empty markers unless one with the same pattern exists.
+void registerMarkerSet(SettingsReader& reader, const std::string& pattern) {
+  if (reader.markerPatterns.insert(pattern).second) {
+    reader.settings.markerSetList.push_back(MarkerSet{pattern, "", "", ""});
+  }
+}
+
+void readKeyLine(SettingsReader& reader, const std::string& line) {
+  Settings& settings = reader.settings;
   std::string key = textBetween(line, "[", "]");
   const std::string_view head = fieldView(key, 1, ':');
   const std::string_view tail = fieldView(key, 2, ':');
   if (head == "template") {
-    templateList.push_back(NamedText{std::string(tail), ""});
+    settings.templateList.push_back(NamedText{std::string(tail), ""});
   } else if (head == "replacer") {
-    replacerList.push_back(NamedText{std::string(tail), ""});
+    settings.replacerList.push_back(NamedText{std::string(tail), ""});
   } else if (key.find(':') != std::string::npos &&
              (head == "block start" || head == "block end" || head == "line start")) {
-    registerMarkerSet(std::string(tail));
+    registerMarkerSet(reader, std::string(tail));
   }
-  configList.push_back(ConfigPair{std::move(key), ""});
+  settings.configList.push_back(ConfigPair{std::move(key), ""});
 }
 
 // Empty lines before a value's first line vanish; later ones stay as empty lines of the value.
-void readValueLine(const std::string& line) {
-  std::string& value = configList.back().value;
+void readValueLine(Settings& settings, const std::string& line) {
+  std::string& value = settings.configList.back().value;
   const std::string_view trimmed = trimBlanksView(line);
   if (!value.empty()) {
     value += '\n';
@@ -37,31 +51,30 @@ void readValueLine(const std::string& line) {
   value += trimmed;
 }
 
-void readLines(InputFile& file) {
+void readLines(InputFile& file, SettingsReader& reader) {
   std::string line;
   do {
     readLine(file, line);
     std::replace(line.begin(), line.end(), '\t', ' ');
     if (!line.empty() && line.front() == '[') {
-      readKeyLine(line);
+      readKeyLine(reader, line);
     } else if (line.empty() || line.front() != '#') {
-      readValueLine(line);
+      readValueLine(reader.settings, line);
     }
   } while (!atEnd(file));
 }
 
 }  // namespace
 
-void readConfiguration(const std::string& path) {
-  templateList.clear();
-  configList.clear();
-  ++documentGeneration;  // see note [first match]: the indexes of these lists start afresh
-  configList.push_back(ConfigPair{"DUMMY", ""});
+Configuration readConfiguration(const std::string& path) {
+  SettingsReader reader;
+  reader.settings.configList.push_back(ConfigPair{"DUMMY", ""});
   if (std::optional<InputFile> file = openInput(path)) {
-    readLines(*file);
+    readLines(*file, reader);
     closeFile(*file);
   }
-  deriveSettings();
+  deriveSettings(reader.settings);
+  return Configuration(std::move(reader.settings));
 }
 
 }  // namespace inkwright

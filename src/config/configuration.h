@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
-// Reads the configuration file into configList (behind the reserved "DUMMY" pair), registers the
-// templates, replacers and marker-set patterns its key lines announce, and derives the settings
-// (deriveSettings). A file that cannot be opened reads as an empty one.
-void readConfiguration(const std::string& path);
+// The configuration of the file at path: its pairs in configList (behind the reserved "DUMMY"
+// pair), the templates, replacers and marker-set patterns its key lines announce, and the settings
+// derived from them (deriveSettings). A file that cannot be opened reads as an empty one.
+Configuration readConfiguration(const std::string& path);
 
 }  // namespace inkwright

@@ -1,84 +1,138 @@
 #include "config/settings.h"
 
-#include "model/document.h"
-#include "model/listindex.h"
+#include <utility>
+
 #include "text/text.h"
 
 namespace inkwright {
 
 namespace {
 
-// See note [first match]: the page writer asks for a per-tag template once for every tag of every
-// entry, so the lookups must not walk the list.
-FirstMatchIndex<ConfigPair> configByKey(&ConfigPair::key);
-FirstMatchIndex<NamedText> templateByName(&NamedText::name);
-FirstMatchIndex<MarkerSet> markerSetByPattern(&MarkerSet::pattern);
+using FirstMatchIndex = std::unordered_map<std::string, std::size_t>;
+
+// See note [first match]: emplace keeps the position of a key's first record.
+template <class Record>
+FirstMatchIndex indexFirstMatches(const std::vector<Record>& list, std::string Record::*field) {
+  FirstMatchIndex first;
+  first.reserve(list.size());
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    first.emplace(list[i].*field, i);
+  }
+  return first;
+}
+
+// The configuration values while the settings are derived; configList does not change meanwhile.
+class ValueLookup {
+ public:
+  explicit ValueLookup(const std::vector<ConfigPair>& pairs)
+      : pairs_(pairs), first_(indexFirstMatches(pairs, &ConfigPair::key)) {}
+
+  std::string operator()(const std::string& key) const {
+    const auto found = first_.find(key);
+    return found == first_.end() ? std::string() : pairs_[found->second].value;
+  }
+
+ private:
+  const std::vector<ConfigPair>& pairs_;
+  FirstMatchIndex first_;
+};
 
 // Appends every line of the key's value to list, empty lines included; an empty value adds none.
-void appendValueLines(const std::string& key, std::vector<std::string>& list) {
-  const std::string value = configValue(key);
+void appendValueLines(const std::string& value, std::vector<std::string>& list) {
   if (value.empty()) {
     return;
   }
   forEachLine(value, [&](std::string_view line) { list.emplace_back(line); });
 }
 
-void replaceWhenGiven(const std::string& key, std::string& marker) {
-  std::string value = configValue(key);
+void replaceWhenGiven(std::string value, std::string& marker) {
   if (!value.empty()) {
     marker = std::move(value);
   }
 }
 
+// Gives the first rule named exactly `name` this flag and kind, or appends a new rule; `first`
+// indexes `rules` and follows what is appended.
+void addTagRule(std::vector<TagRule>& rules, FirstMatchIndex& first, std::string name, bool ignored,
+                TagKind kind) {
+  const auto [position, isNew] = first.emplace(name, rules.size());
+  if (isNew) {
+    rules.push_back(TagRule{std::move(name), ignored, kind});
+    return;
+  }
+  rules[position->second].ignored = ignored;
+  rules[position->second].kind = kind;
+}
+
 }  // namespace
 
-std::string configValue(const std::string& key) {
-  const long found = configByKey.find(configList, key);
-  return found < 0 ? std::string() : configList[found].value;
-}
-
-std::string templateText(const std::string& name) {
-  const long found = templateByName.find(templateList, name);
-  return found < 0 ? std::string() : templateList[found].text;
-}
-
-void registerMarkerSet(const std::string& pattern) {
-  if (markerSetByPattern.find(markerSetList, pattern) < 0) {
-    markerSetList.push_back(MarkerSet{pattern, "", "", ""});
+// The rules are indexed once per text, so that a long list of names merges in linear time.
+void addTagRules(std::vector<TagRule>& rules, const std::string& text, bool ignored, TagKind kind) {
+  if (text.empty()) {
+    return;
   }
+  FirstMatchIndex first = indexFirstMatches(rules, &TagRule::name);
+  forEachLine(text, [&](std::string_view line) {
+    addTagRule(rules, first, std::string(line), ignored, kind);
+  });
 }
 
-void deriveSettings() {
-  addTagRules(configValue("items"), plainItem, 0);
-  addTagRules(configValue("ignore items"), plainItem, 1);
-  addTagRules(configValue("line items"), lineItem, 0);
-  addTagRules(configValue("source items"), sourceItem, 0);
-  addTagRules(configValue("tab items"), tabItem, 0);
+void deriveSettings(Settings& settings) {
+  const ValueLookup configValue(settings.configList);
+  std::vector<TagRule>& rules = settings.tagRuleList;
+  addTagRules(rules, configValue("items"), false, TagKind::plainItem);
+  addTagRules(rules, configValue("ignore items"), true, TagKind::plainItem);
+  addTagRules(rules, configValue("line items"), false, TagKind::lineItem);
+  addTagRules(rules, configValue("source items"), false, TagKind::sourceItem);
+  addTagRules(rules, configValue("tab items"), false, TagKind::tabItem);
 
-  appendValueLines("accept files", acceptPatterns);
-  appendValueLines("ignore files", ignorePatterns);
-  appendValueLines("source path", sourcePaths);
+  appendValueLines(configValue("accept files"), settings.acceptPatterns);
+  appendValueLines(configValue("ignore files"), settings.ignorePatterns);
+  appendValueLines(configValue("source path"), settings.sourcePaths);
 
-  defaultMarkers = MarkerSet{"", "/****", "****", "*"};
-  replaceWhenGiven("block start", defaultMarkers.blockStart);
-  replaceWhenGiven("block end", defaultMarkers.blockEnd);
-  replaceWhenGiven("line start", defaultMarkers.lineStart);
+  MarkerSet& markers = settings.defaultMarkers;
+  markers = MarkerSet{"", "/****", "****", "*"};
+  replaceWhenGiven(configValue("block start"), markers.blockStart);
+  replaceWhenGiven(configValue("block end"), markers.blockEnd);
+  replaceWhenGiven(configValue("line start"), markers.lineStart);
 
   // The built-in templates stand behind the registered ones, so that a registered "page" with an
   // empty value hides the built-in text from templateText.
-  templateList.push_back(NamedText{"page", kBuiltinPageTemplate});
-  templateList.push_back(NamedText{"tag", kBuiltinTagTemplate});
-  for (NamedText& entry : templateList) {
-    replaceWhenGiven("template:" + entry.name, entry.text);
+  settings.templateList.push_back(NamedText{"page", kBuiltinPageTemplate});
+  settings.templateList.push_back(NamedText{"tag", kBuiltinTagTemplate});
+  for (NamedText& entry : settings.templateList) {
+    replaceWhenGiven(configValue("template:" + entry.name), entry.text);
   }
-  for (NamedText& replacer : replacerList) {
+  for (NamedText& replacer : settings.replacerList) {
     replacer.text = configValue("replacer:" + replacer.name);
   }
-  for (MarkerSet& markers : markerSetList) {
-    markers.blockStart = configValue("block start:" + markers.pattern);
-    markers.blockEnd = configValue("block end:" + markers.pattern);
-    markers.lineStart = configValue("line start:" + markers.pattern);
+  for (MarkerSet& set : settings.markerSetList) {
+    set.blockStart = configValue("block start:" + set.pattern);
+    set.blockEnd = configValue("block end:" + set.pattern);
+    set.lineStart = configValue("line start:" + set.pattern);
   }
+}
+
+Configuration::Configuration(Settings settings)
+    : settings_(std::move(settings)),
+      configByKey_(indexFirstMatches(settings_.configList, &ConfigPair::key)),
+      templateByName_(indexFirstMatches(settings_.templateList, &NamedText::name)),
+      tagRuleByName_(indexFirstMatches(settings_.tagRuleList, &TagRule::name)) {}
+
+std::string Configuration::configValue(const std::string& key) const {
+  const auto found = configByKey_.find(key);
+  return found == configByKey_.end() ? std::string() : settings_.configList[found->second].value;
+}
+
+std::string Configuration::templateText(const std::string& name) const {
+  const auto found = templateByName_.find(name);
+  return found == templateByName_.end() ? std::string()
+                                        : settings_.templateList[found->second].text;
+}
+
+const TagRule* Configuration::tagRule(const std::string& name) const {
+  const auto found = tagRuleByName_.find(name);
+  return found == tagRuleByName_.end() ? nullptr : &settings_.tagRuleList[found->second];
 }
 
 }  // namespace inkwright

@@ -1,8 +1,13 @@
-// The lookups through which every phase reads its configuration, and the derivation that turns the
-// stored key/value pairs into the settings lists.
+// The settings of one run: the records the configuration file gives, what is derived from them,
+// and the read-only record through which every phase looks them up.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/document.h"
 
 namespace inkwright {
 
@@ -13,19 +18,63 @@ inline constexpr const char* kBuiltinPageTemplate =
 inline constexpr const char* kBuiltinTagTemplate =
     "<div width=600><h2>@@TAG@@</h2><br />@@VALUE@@</div>";
 
-// The value of the first pair of configList whose key equals `key` byte for byte; empty when there
-// is none.
-std::string configValue(const std::string& key);
+// Everything the configuration file says, as lists in file order, and every setting derived from
+// them (deriveSettings). A new setting becomes a field here.
+struct Settings {
+  std::vector<ConfigPair> configList;
+  std::vector<NamedText> templateList;
+  std::vector<NamedText> replacerList;
+  std::vector<MarkerSet> markerSetList;
+  std::vector<TagRule> tagRuleList;
+  // The markers for files that no MarkerSet pattern matches.
+  MarkerSet defaultMarkers;
+  std::vector<std::string> acceptPatterns;
+  std::vector<std::string> ignorePatterns;
+  std::vector<std::string> sourcePaths;
+};
 
-// The text of the first template of templateList named exactly `name`; empty when there is none.
-std::string templateText(const std::string& name);
-
-// Appends a MarkerSet with this pattern and empty markers unless one with the same pattern exists.
-void registerMarkerSet(const std::string& pattern);
+// For every line of `text` (empty lines included): gives the first rule of `rules` named exactly
+// that line this flag and kind, or appends a new rule. An empty text adds nothing.
+void addTagRules(std::vector<TagRule>& rules, const std::string& text, bool ignored, TagKind kind);
 
 // Fills tagRuleList, acceptPatterns, ignorePatterns, sourcePaths, defaultMarkers, and the texts of
 // the templates (built-in "page" and "tag" appended behind the registered ones), replacers and
 // marker sets, from configList.
-void deriveSettings();
+void deriveSettings(Settings& settings);
+
+// note [first match]
+// Every lookup of the system answers with the FIRST record whose field is equal, byte for byte,
+// to the key. The page writer looks up a template and a tag rule for every tag of every entry, and
+// the extraction a tag rule for every line of every block, so each lookup goes through a hash
+// index from field to first position rather than a walk of the list. The indexes are built once,
+// when the Configuration is made, from settings that nothing can change afterwards: a
+// Configuration has no way to change its settings, and every phase receives it as a const
+// reference. So no index can fall behind its list.
+
+// The settings of one run and their lookups; read-only once made.
+class Configuration {
+ public:
+  // Indexes the lookups of `settings`.
+  explicit Configuration(Settings settings);
+
+  const Settings& settings() const { return settings_; }
+
+  // The value of the first pair of configList whose key equals `key`; empty when there is none.
+  std::string configValue(const std::string& key) const;
+
+  // The text of the first template of templateList named `name`; empty when there is none.
+  std::string templateText(const std::string& name) const;
+
+  // The first rule of tagRuleList named `name`; null when there is none.
+  const TagRule* tagRule(const std::string& name) const;
+
+ private:
+  using FirstMatchIndex = std::unordered_map<std::string, std::size_t>;
+
+  Settings settings_;
+  FirstMatchIndex configByKey_;
+  FirstMatchIndex templateByName_;
+  FirstMatchIndex tagRuleByName_;
+};
 
 }  // namespace inkwright

@@ -22,13 +22,13 @@ namespace {
 
 // The markers are chosen first, file by file in list order, as the matcher's kept pattern wants
 // (note [kept pattern]); reading the files needs no matcher.
-void extractFiles() {
+void extractFiles(const Configuration& config) {
   std::vector<const MarkerSet*> markers;
   markers.reserve(fileList.size());
   for (const std::string& path : fileList) {
-    markers.push_back(&markersFor(path));
+    markers.push_back(&markersFor(config, path));
   }
-  extractSourceFiles(fileList, markers);
+  extractSourceFiles(config, fileList, markers);
 }
 
 void orderEntries() {
@@ -40,23 +40,24 @@ void orderEntries() {
 
 // Each word is a case-sensitive substring test of its own, so one value may select several
 // outputs; "HTMLHELP" holds "HTML", so the help project always comes with the pages.
-void writeSelectedOutputs(const std::string& outputPath, const std::string& outputFormat) {
+void writeSelectedOutputs(const Configuration& config, const std::string& outputPath,
+                          const std::string& outputFormat) {
   if (findText(outputFormat, "HTML") > 0) {
-    pageWriter(outputPath);
-    masterIndexWriter(outputPath + "masterindex.html");
-    tocWriter(outputPath + "toc.html");
+    pageWriter(config, outputPath);
+    masterIndexWriter(config, outputPath + "masterindex.html");
+    tocWriter(config, outputPath + "toc.html");
     if (findText(outputFormat, "HTMLHELP") > 0) {
-      helpProjectWriter(outputPath, kHelpBaseName);
+      helpProjectWriter(config, outputPath, kHelpBaseName);
     }
   }
   if (findText(outputFormat, "IMPORTFILE") > 0) {
-    importFileWriter(outputPath);
+    importFileWriter(config, outputPath);
   }
   if (findText(outputFormat, "JAPBE") > 0) {
-    editorReferenceWriter(outputPath);
+    editorReferenceWriter(config, outputPath);
   }
   if (findText(outputFormat, "USERLIB") > 0) {
-    userLibraryWriter(outputPath);
+    userLibraryWriter(config, outputPath);
   }
 }
 
@@ -66,9 +67,9 @@ std::string outputPathFrom(const std::string& value) {
   return withTrailingSeparator(trimBlanks(value), '\\');
 }
 
-const MarkerSet& markersFor(const std::string& path) {
-  const MarkerSet* chosen = &defaultMarkers;
-  for (const MarkerSet& markers : markerSetList) {
+const MarkerSet& markersFor(const Configuration& config, const std::string& path) {
+  const MarkerSet* chosen = &config.settings().defaultMarkers;
+  for (const MarkerSet& markers : config.settings().markerSetList) {
     if (wildcardMatch(path, markers.pattern)) {
       chosen = &markers;
     }
@@ -79,13 +80,13 @@ const MarkerSet& markersFor(const std::string& path) {
 void runInkwright(const std::string& configurationPath) {
   clearDocument();
   resetWildcardMatcher();
-  readConfiguration(configurationPath);
-  scanSourcePaths();
-  const std::string outputPath = outputPathFrom(configValue("output path"));
-  extractFiles();
-  const std::string outputFormat = configValue("output format");
+  const Configuration config = readConfiguration(configurationPath);
+  scanSourcePaths(config);
+  const std::string outputPath = outputPathFrom(config.configValue("output path"));
+  extractFiles(config);
+  const std::string outputFormat = config.configValue("output format");
   orderEntries();
-  writeSelectedOutputs(outputPath, outputFormat);
+  writeSelectedOutputs(config, outputPath, outputFormat);
 }
 
 }  // namespace inkwright

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "config/settings.h"
 #include "model/document.h"
 
 namespace inkwright {
@@ -14,8 +15,8 @@ void runInkwright(const std::string& configurationPath);
 // ("\" is appended otherwise, so an empty value gives "\").
 std::string outputPathFrom(const std::string& value);
 
-// The markers for the file at path: those of the last MarkerSet whose pattern matches the path,
-// else defaultMarkers.
-const MarkerSet& markersFor(const std::string& path);
+// The markers for the file at path: those of the configuration's last MarkerSet whose pattern
+// matches the path, else its defaultMarkers.
+const MarkerSet& markersFor(const Configuration& config, const std::string& path);
 
 }  // namespace inkwright

@@ -69,19 +69,20 @@ void writeContentsFile(const std::string& path) {
   closeFile(*file);
 }
 
-void writeFileList(OutputFile& file) {
+void writeFileList(const Configuration& config, OutputFile& file) {
   for (const DocEntry& entry : entryList) {
     if (!entry.headerPath.empty()) {
       writeLine(file, entry.entryName + ".html");
     }
   }
-  const std::string additional = configValue("additional files");
+  const std::string additional = config.configValue("additional files");
   if (!trimBlanksView(additional).empty()) {
     forEachLine(additional, [&](std::string_view line) { writeLine(file, trimBlanksView(line)); });
   }
 }
 
-void writeProjectFile(const std::string& path, const std::string& prefix) {
+void writeProjectFile(const Configuration& config, const std::string& path,
+                      const std::string& prefix) {
   std::optional<OutputFile> file = createOutput(path);
   if (!file) {
     return;
@@ -93,22 +94,23 @@ void writeProjectFile(const std::string& path, const std::string& prefix) {
   writeLine(*file, "Default topic=masterindex.html");
   writeLine(*file, "Display compile progress=No");
   // The title keeps every line of its value; a compiler sees the later lines as lines of their own.
-  writeLine(*file, "Title=" + configValue("document title"));
+  writeLine(*file, "Title=" + config.configValue("document title"));
   writeLine(*file, ";Index file=" + prefix + ".hhk");
   writeLine(*file, "Language=0x407 Deutsch (Deutschland)");
   writeLine(*file, "");
   writeLine(*file, "[FILES]");
-  writeFileList(*file);
+  writeFileList(config, *file);
   writeLine(*file, "[INFOTYPES]");
   closeFile(*file);
 }
 
 }  // namespace
 
-void helpProjectWriter(const std::string& outputDirectory, const std::string& baseName) {
+void helpProjectWriter(const Configuration& config, const std::string& outputDirectory,
+                       const std::string& baseName) {
   const std::string prefix = withTrailingSeparator(outputDirectory, '/') + baseName;
   writeContentsFile(prefix + ".hhc");
-  writeProjectFile(prefix + ".hhp", prefix);
+  writeProjectFile(config, prefix + ".hhp", prefix);
 }
 
 }  // namespace inkwright

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
 // The base name of the two project files.
@@ -11,6 +13,7 @@ inline constexpr const char* kHelpBaseName = "LB";
 // Writes baseName + ".hhc" (the groups and their entries) and then baseName + ".hhp" (options and
 // the page list) into the output directory ("/" is added when it ends in no separator), lines
 // ended by CR LF. A file that cannot be created is skipped silently.
-void helpProjectWriter(const std::string& outputDirectory, const std::string& baseName);
+void helpProjectWriter(const Configuration& config, const std::string& outputDirectory,
+                       const std::string& baseName);
 
 }  // namespace inkwright

@@ -7,8 +7,8 @@
 
 namespace inkwright {
 
-std::string applyReplacers(std::string text) {
-  for (const NamedText& replacer : replacerList) {
+std::string applyReplacers(const Configuration& config, std::string text) {
+  for (const NamedText& replacer : config.settings().replacerList) {
     replaceAllIn(text, "@@" + replacer.name + "@@", replacer.text);
   }
   return text;

@@ -4,11 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
-// text with "@@" + name + "@@" replaced by the replacer's text, for every replacer of
-// replacerList in list order, each over the text the earlier ones produced.
-std::string applyReplacers(std::string text);
+// text with "@@" + name + "@@" replaced by the replacer's text, for every replacer of the
+// configuration's replacerList in list order, each over the text the earlier ones produced.
+std::string applyReplacers(const Configuration& config, std::string text);
 
 // Writes page to path as its only bytes. When the file cannot be created, shows "oops" /
 // "could not write " + path, and the run goes on with the next output.

@@ -51,15 +51,15 @@ std::string indexHtml() {
 
 }  // namespace
 
-void masterIndexWriter(const std::string& path) {
-  std::string page = templateText("masterindex");
+void masterIndexWriter(const Configuration& config, const std::string& path) {
+  std::string page = config.templateText("masterindex");
   if (page.empty()) {
-    page = templateText("page");
+    page = config.templateText("page");
   }
   page = replaceAll(page, "@@NAME@@", "Index");
   page = replaceAll(page, "@@INDEX@@", indexHtml());
-  page = replaceAll(page, "@@PROJECTNAME@@", configValue("document title"));
-  writePageOrWarn(path, applyReplacers(std::move(page)));
+  page = replaceAll(page, "@@PROJECTNAME@@", config.configValue("document title"));
+  writePageOrWarn(path, applyReplacers(config, std::move(page)));
 }
 
 }  // namespace inkwright

@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
 // Writes the master index page to path, from the "masterindex" template (the "page" template when
 // that is empty). When the file cannot be created, shows "oops" / "could not write " + path.
-void masterIndexWriter(const std::string& path);
+void masterIndexWriter(const Configuration& config, const std::string& path);
 
 }  // namespace inkwright

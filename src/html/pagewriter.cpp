@@ -62,12 +62,13 @@ std::string contentsList(const DocEntry& header, const SectionIndex& sections) {
 // configuration does not change while the pages are written, so each name is looked up once.
 class TagTemplates {
  public:
-  explicit TagTemplates(std::string tagTemplate) : tagTemplate_(std::move(tagTemplate)) {}
+  explicit TagTemplates(const Configuration& config)
+      : config_(config), tagTemplate_(config.templateText("tag")) {}
 
   const std::string& forTag(const std::string& tagName) {
     auto found = byName_.find(tagName);
     if (found == byName_.end()) {
-      std::string text = configValue("template:#" + tagName);
+      std::string text = config_.configValue("template:#" + tagName);
       found = byName_.emplace(tagName, text.empty() ? tagTemplate_ : std::move(text)).first;
     }
     return found->second;
@@ -76,19 +77,20 @@ class TagTemplates {
   std::size_t fallbackSize() const { return tagTemplate_.size(); }
 
  private:
+  const Configuration& config_;
   std::string tagTemplate_;
   std::unordered_map<std::string, std::string> byName_;
 };
 
-std::string tagBlock(const TagPair& tag, TagTemplates& templates) {
+std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates) {
   std::string block = templates.forTag(tag.tagName);
   replaceAllIn(block, "@@TAG@@", tag.tagName);
-  replaceAllIn(block, "@@VALUE@@", formatTagValue(tag.tagName, tag.tagValue));
+  replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
   replaceAllIn(block, "@@TAG-LOWER@@", lowerCase(tag.tagName));
   return block;
 }
 
-std::string tagsHtml(const DocEntry& entry, TagTemplates& templates) {
+std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemplates& templates) {
   std::size_t expected = 0;
   for (const TagPair& tag : entry.tags) {
     expected += tag.tagValue.size() + templates.fallbackSize();
@@ -96,8 +98,8 @@ std::string tagsHtml(const DocEntry& entry, TagTemplates& templates) {
   std::string html;
   html.reserve(expected + expected / 4);
   for (const TagPair& tag : entry.tags) {
-    if (!tag.tagName.empty() && isTagShown(tag.tagName)) {
-      html += tagBlock(tag, templates);
+    if (!tag.tagName.empty() && isTagShown(config, tag.tagName)) {
+      html += tagBlock(config, tag, templates);
     }
   }
   return html;
@@ -119,14 +121,15 @@ bool isPlainFileName(const std::string& fileName) {
 // note [page pipeline]
 // A page passes three steps, each on a thread of its own, so that the work on one page overlaps
 // the work on the pages before it:
-// - this thread renders the tags of an entry (and a header entry's contents list). Every lookup
-//   of the configuration, the templates and the tag rules happens here and nowhere else, since
-//   their indexes catch up as they are asked (note [first match]) and so change on a lookup;
+// - this thread renders the tags of an entry (and a header entry's contents list). The templates
+//   of the tags are looked up here and nowhere else, since TagTemplates keeps each one it found
+//   and so changes on a lookup;
 // - the filling thread puts name, tags and section into the page template, then applies the
 //   automatic links and the replacers;
 // - the writing thread writes the page to its file.
 // The threads share only what nobody changes until the pages are written: entryList (every entry
-// is named before the first page is handed on), the page template, the linker and the replacers.
+// is named before the first page is handed on), the page template, the linker and the
+// configuration with its replacers, all read only.
 // What differs per page (its path, tags and text) is moved into the task that uses it, and the
 // worker's lock hands the task over whole.
 // Every output keeps the order of effects of a plain loop over the entries. Each SerialWorker runs
@@ -139,15 +142,15 @@ bool isPlainFileName(const std::string& fileName) {
 // The threads paid for themselves in bench/run.sh: at 20,000 entries the first, single-threaded
 // page writer made a run take 5.7 times as long as cp -r of its output; with this pipeline, and
 // other work since, a run takes about 2.0 times as long.
-void pageWriter(const std::string& outputDirectory) {
+void pageWriter(const Configuration& config, const std::string& outputDirectory) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   for (DocEntry& entry : entryList) {
     nameEntry(entry);
   }
   const AutoLinker linker(autoLinkList());
   const SectionIndex sections = indexSections();
-  const std::string pageTemplate = templateText("page");
-  TagTemplates tagTemplates(templateText("tag"));
+  const std::string pageTemplate = config.templateText("page");
+  TagTemplates tagTemplates(config);
 
   // See note [page pipeline].
   SerialWorker writing;
@@ -157,19 +160,19 @@ void pageWriter(const std::string& outputDirectory) {
     if (!isPlainFileName(fileName)) {
       continue;
     }
-    std::string tags = tagsHtml(entry, tagTemplates);
+    std::string tags = tagsHtml(config, entry, tagTemplates);
     if (entry.headerType == "h") {
       tags += contentsList(entry, sections);
     }
     const std::size_t weight = tags.size();
     filling.run(
-        [&pageTemplate, &entry, &linker, &writing, path = directory + fileName + ".html",
+        [&config, &pageTemplate, &entry, &linker, &writing, path = directory + fileName + ".html",
          tags = std::move(tags)] {
           std::string page = pageTemplate;
           replaceAllIn(page, "@@NAME@@", entry.entryName);
           replaceAllIn(page, "@@TAGS@@", tags);
           replaceAllIn(page, "@@SECTION@@", entry.sectionName);
-          page = applyReplacers(linker.applyTo(page));
+          page = applyReplacers(config, linker.applyTo(page));
           const std::size_t size = page.size();
           writing.run([path, page = std::move(page)] { writeWholeFile(path, page); }, size);
         },

@@ -3,21 +3,11 @@
 #include <algorithm>
 
 #include "model/document.h"
-#include "model/listindex.h"
 #include "text/text.h"
 
 namespace inkwright {
 
 namespace {
-
-// Called for every tag of every entry, so the rule is looked up through an index (note [first
-// match]). addTagRule merges rules of one name, so the first rule with a name is also the last.
-FirstMatchIndex<TagRule> tagRuleByName(&TagRule::name);
-
-const TagRule* ruleFor(const std::string& tagName) {
-  const long found = tagRuleByName.find(tagRuleList, tagName);
-  return found < 0 ? nullptr : &tagRuleList[found];
-}
 
 bool contains(std::string_view line, std::string_view marker) {
   return line.find(marker) != std::string_view::npos;
@@ -72,9 +62,10 @@ std::string itemTable(std::string_view text) {
 
 }  // namespace
 
-bool isTagShown(const std::string& tagName) {
-  const TagRule* const rule = ruleFor(tagName);
-  return rule == nullptr || rule->ignored != 1;
+// The rules of one name are merged into one, so the first rule with a name is also the last.
+bool isTagShown(const Configuration& config, const std::string& tagName) {
+  const TagRule* const rule = config.tagRule(tagName);
+  return rule == nullptr || !rule->ignored;
 }
 
 std::string expandTabTables(std::string_view text) {
@@ -107,14 +98,15 @@ std::string expandTabTables(std::string_view text) {
   return result;
 }
 
-std::string formatTagValue(const std::string& tagName, std::string_view value) {
-  const TagRule* const rule = ruleFor(tagName);
-  const int kind = rule == nullptr ? plainItem : rule->kind;
+std::string formatTagValue(const Configuration& config, const std::string& tagName,
+                           std::string_view value) {
+  const TagRule* const rule = config.tagRule(tagName);
+  const TagKind kind = rule == nullptr ? TagKind::plainItem : rule->kind;
   std::string expanded = expandTabTables(value);
-  if (kind == sourceItem || kind == lineItem) {
+  if (kind == TagKind::sourceItem || kind == TagKind::lineItem) {
     return replaceAll(expanded, "\n", "<br />");
   }
-  if (kind == tabItem) {
+  if (kind == TagKind::tabItem) {
     return itemTable(expanded);
   }
   return expanded;

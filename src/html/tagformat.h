@@ -5,11 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
 // False when the rule named exactly tagName marks the tag ignored; true otherwise, also when no
 // rule has the name.
-bool isTagShown(const std::string& tagName);
+bool isTagShown(const Configuration& config, const std::string& tagName);
 
 // The lines of text with every run from a "[TAB]" line to a "[/TAB]" line turned into table rows
 // of the fields before and after "-"; empty lines before the first text vanish.
@@ -17,6 +19,7 @@ std::string expandTabTables(std::string_view text);
 
 // The value rendered by the kind of the rule named tagName: plain (no rule, too), line breaks as
 // "<br />" for source and line items, an item table of "term - description" lines for tab items.
-std::string formatTagValue(const std::string& tagName, std::string_view value);
+std::string formatTagValue(const Configuration& config, const std::string& tagName,
+                           std::string_view value);
 
 }  // namespace inkwright

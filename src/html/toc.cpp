@@ -44,10 +44,10 @@ std::string tocHtml() {
 
 }  // namespace
 
-void tocWriter(const std::string& path) {
-  std::string page = replaceAll(templateText("page"), "@@NAME@@", "TOC");
+void tocWriter(const Configuration& config, const std::string& path) {
+  std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
   page = replaceAll(page, "@@TAGS@@", tocHtml());
-  writePageOrWarn(path, applyReplacers(std::move(page)));
+  writePageOrWarn(path, applyReplacers(config, std::move(page)));
 }
 
 }  // namespace inkwright

@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "config/settings.h"
+
 namespace inkwright {
 
 // Writes the table of contents page to path, from the "page" template. When the file cannot be
 // created, shows "oops" / "could not write " + path.
-void tocWriter(const std::string& path);
+void tocWriter(const Configuration& config, const std::string& path);
 
 }  // namespace inkwright

@@ -1,4 +1,4 @@
-// The records every phase shares and the global lists that hold them for the whole run.
+// The records every phase shares, and the global lists that hold what the run finds.
 #pragma once
 
 #include <string>
@@ -14,12 +14,14 @@ struct TagPair {
 };
 
 // How a tag's value is rendered on the pages.
-enum TagKind : int { plainItem = 0, sourceItem = 1, lineItem = 2, tabItem = 3 };
+enum class TagKind { plainItem = 0, sourceItem = 1, lineItem = 2, tabItem = 3 };
 
+// What the configuration says of the tags named exactly `name`: whether pages leave them out, and
+// how their values are rendered.
 struct TagRule {
   std::string name;
-  int ignored = 0;
-  int kind = plainItem;
+  bool ignored = false;
+  TagKind kind = TagKind::plainItem;
 };
 
 // A block holds at most this many tags.
@@ -40,7 +42,7 @@ struct DocEntry {
 struct ImportDirective {
   std::string sourceFile;
   std::string declaration;
-  int documented = 0;
+  bool documented = false;
 };
 
 // The markers of the blocks in source files whose full path matches `pattern`.
@@ -61,32 +63,15 @@ struct ConfigPair {
   std::string value;
 };
 
-// The global lists. They live from start-up to exit; records are only ever appended to them,
-// and `entryList` and `groupList` are sorted once by the ordering phase.
-extern std::vector<ConfigPair> configList;
-extern std::vector<NamedText> templateList;
-extern std::vector<NamedText> replacerList;
-extern std::vector<MarkerSet> markerSetList;
-extern std::vector<TagRule> tagRuleList;
-extern std::vector<std::string> acceptPatterns;
-extern std::vector<std::string> ignorePatterns;
-extern std::vector<std::string> sourcePaths;
+// The global lists of what the run finds. They live from start-up to exit; records are only ever
+// appended to them, and `entryList` and `groupList` are sorted once by the ordering phase. What
+// the configuration says is not here but in the run's Configuration (config/settings.h).
 extern std::vector<std::string> fileList;
 extern std::vector<DocEntry> entryList;
 extern std::vector<ImportDirective> importList;
 extern std::vector<std::string> groupList;
 
-// The markers for files that no MarkerSet pattern matches.
-extern MarkerSet defaultMarkers;
-
-// Empties every global list and sets `defaultMarkers` back to empty texts: the state of the
-// program at start-up.
+// Empties every global list: the state of the program at start-up.
 void clearDocument();
-
-// Gives the first rule named exactly `name` the kind and flag, or appends a new rule.
-void addTagRule(const std::string& name, int kind, int ignored);
-
-// Calls addTagRule for every line of `text` (empty lines included); an empty text adds nothing.
-void addTagRules(const std::string& text, int kind, int ignored);
 
 }  // namespace inkwright

@@ -56,13 +56,17 @@ void enterDirectory(const std::string& path, std::vector<OpenDirectory>& walkPat
 
 }  // namespace
 
-bool isIgnored(const std::string& name) { return anyPatternMatches(ignorePatterns, name); }
+bool isIgnored(const Configuration& config, const std::string& name) {
+  return anyPatternMatches(config.settings().ignorePatterns, name);
+}
 
-bool isAccepted(const std::string& name) { return anyPatternMatches(acceptPatterns, name); }
+bool isAccepted(const Configuration& config, const std::string& name) {
+  return anyPatternMatches(config.settings().acceptPatterns, name);
+}
 
 // The walk keeps its path of open directories on the heap rather than on the call stack, so the
 // depth of a tree is bounded only by the length of a path the system accepts.
-void scanDirectory(const std::string& directory) {
+void scanDirectory(const Configuration& config, const std::string& directory) {
   const std::string root = !directory.empty() && directory.back() == '\\'
                                ? directory.substr(0, directory.size() - 1)
                                : directory;
@@ -80,7 +84,7 @@ void scanDirectory(const std::string& directory) {
       continue;
     }
     const DirectoryEntry& entry = current.entries[current.next++];
-    if (isIgnored(entry.name)) {
+    if (isIgnored(config, entry.name)) {
       continue;
     }
     std::string path = current.path + "\\" + entry.name;
@@ -88,15 +92,15 @@ void scanDirectory(const std::string& directory) {
       if (entry.name != "." && entry.name != "..") {
         enterDirectory(path, walkPath);
       }
-    } else if (isAccepted(entry.name)) {
+    } else if (isAccepted(config, entry.name)) {
       fileList.push_back(std::move(path));
     }
   }
 }
 
-void scanSourcePaths() {
-  for (const std::string& directory : sourcePaths) {
-    scanDirectory(directory);
+void scanSourcePaths(const Configuration& config) {
+  for (const std::string& directory : config.settings().sourcePaths) {
+    scanDirectory(config, directory);
   }
 }
 

@@ -8,7 +8,6 @@
 #include <thread>
 #include <vector>
 
-#include "model/listindex.h"
 #include "scan/imports.h"
 #include "text/text.h"
 #include "text/textfile.h"
@@ -18,12 +17,10 @@ namespace inkwright {
 
 namespace {
 
-// See note [first match]: every content line of every block asks for its tag word.
-FirstMatchIndex<TagRule> tagRuleByName(&TagRule::name);
-
 // What one file's lines have built up so far. `inSource` outlives the blocks of the file, so
 // after a block that ended in a SOURCE tag the unmarked lines of the next one are content too.
 struct BlockState {
+  const Configuration& config;
   std::vector<DocEntry>& entries;
   bool inBlock = false;
   bool inSource = false;
@@ -46,13 +43,13 @@ void startBlock(std::string_view line, const std::string& path, const MarkerSet&
   state.currentValue = nullptr;
 }
 
-bool isTagWord(const std::string& word) {
-  return !word.empty() && tagRuleByName.find(tagRuleList, word) >= 0;
+bool isTagWord(const Configuration& config, const std::string& word) {
+  return !word.empty() && config.tagRule(word) != nullptr;
 }
 
 void readContentLine(std::string_view text, BlockState& state) {
   std::string word = upperCase(fieldView(text, 2, ' '));
-  if (!isTagWord(word)) {
+  if (!isTagWord(state.config, word)) {
     if (state.currentValue != nullptr) {
       state.currentValue->append(1, '\n').append(text);
     }
@@ -79,13 +76,13 @@ void readBlockLine(std::string_view line, const MarkerSet& markers, BlockState& 
 }
 
 // The blocks and directives of one file, appended to the lists given.
-void readSource(const std::string& path, const MarkerSet& markers, std::vector<DocEntry>& entries,
-                std::vector<ImportDirective>& directives) {
+void readSource(const Configuration& config, const std::string& path, const MarkerSet& markers,
+                std::vector<DocEntry>& entries, std::vector<ImportDirective>& directives) {
   std::optional<InputFile> file = openInput(path);
   if (!file) {
     return;
   }
-  BlockState state{entries};
+  BlockState state{config, entries};
   std::string line;
   do {
     readLine(*file, line);
@@ -109,16 +106,15 @@ struct SourceBlocks {
 
 // note [two readers]
 // Every file gives the same entries whichever thread reads it, and they join the lists in file
-// order afterwards, so the lists are the same as from one reader. Both threads only read the tag
-// rules: their index is brought up to date before the second thread starts.
-void extractSourceFiles(const std::vector<std::string>& paths,
+// order afterwards, so the lists are the same as from one reader. Both threads only read the
+// configuration, which nothing changes once it has been read.
+void extractSourceFiles(const Configuration& config, const std::vector<std::string>& paths,
                         const std::vector<const MarkerSet*>& markers) {
-  isTagWord("SOURCE");  // brings the index of the tag rules up to date; from here on it is read
   std::vector<SourceBlocks> read(paths.size());
   std::atomic<std::size_t> next = 0;
-  const auto readFiles = [&paths, &markers, &read, &next] {
+  const auto readFiles = [&config, &paths, &markers, &read, &next] {
     for (std::size_t k = next++; k < paths.size(); k = next++) {
-      readSource(paths[k], *markers[k], read[k].entries, read[k].directives);
+      readSource(config, paths[k], *markers[k], read[k].entries, read[k].directives);
     }
   };
   // Without a second thread this one reads every file.

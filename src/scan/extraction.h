@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "config/settings.h"
 #include "model/document.h"
 
 namespace inkwright {
@@ -12,7 +13,7 @@ namespace inkwright {
 // order, its documentation blocks (delimited by the markers) to entryList and its import
 // directives to importList. A file that cannot be opened adds nothing. The files are read on two
 // threads; the lists are the same as when they are read one after the other.
-void extractSourceFiles(const std::vector<std::string>& paths,
+void extractSourceFiles(const Configuration& config, const std::vector<std::string>& paths,
                         const std::vector<const MarkerSet*>& markers);
 
 }  // namespace inkwright

@@ -11,7 +11,7 @@ void readImportDirective(std::string_view line, const std::string& path,
     return;
   }
   // Blanks after the colon stay: the declaration is recorded exactly as written.
-  directives.push_back(ImportDirective{path, std::string(fieldView(line, 2, ':')), 0});
+  directives.push_back(ImportDirective{path, std::string(fieldView(line, 2, ':')), false});
 }
 
 }  // namespace inkwright

@@ -1,5 +1,5 @@
-// Common ground of the binding writers' tests: an empty document, a fresh output folder, and
-// short ways to add entries and directives.
+// Common ground of the binding writers' tests: an empty document, an empty configuration, a fresh
+// output folder, and short ways to add entries and directives.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "config/settings.h"
 #include "model/document.h"
 #include "tempdir.h"
 
@@ -17,18 +18,23 @@ class BindingOutputTest : public testing::Test {
  protected:
   void SetUp() override { clearDocument(); }
 
+  const Configuration config{Settings{}};
   TempDir out;
 };
 
 // Appends an entry as the ordering leaves it: named, from sourceFile, with these tags.
 inline void addEntry(const std::string& name, const std::string& sourceFile,
                      std::vector<TagPair> tags) {
-  entryList.push_back(
-      DocEntry{"Group/" + name, name, "Group", "", sourceFile, "f", std::move(tags)});
+  entryList.push_back(DocEntry{.headerPath = "Group/" + name,
+                               .entryName = name,
+                               .groupName = "Group",
+                               .sourceFile = sourceFile,
+                               .headerType = "f",
+                               .tags = std::move(tags)});
 }
 
 inline void addImport(const std::string& sourceFile, const std::string& declaration) {
-  importList.push_back(ImportDirective{sourceFile, declaration, 0});
+  importList.push_back(ImportDirective{.sourceFile = sourceFile, .declaration = declaration});
 }
 
 }  // namespace inkwright

@@ -25,7 +25,7 @@ const std::string kRule = " ; --------------------------------------------------
 class ImportFile : public BindingOutputTest {
  protected:
   std::string written() {
-    importFileWriter(out.folder());
+    importFileWriter(config, out.folder());
     return out.read(" _inkWright_importfile_out.pbi");
   }
 };

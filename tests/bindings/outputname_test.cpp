@@ -25,19 +25,20 @@ TEST(BindingFilePath, JoinsDirectoryAndTheTrimmedFirstLineOrTheDefault) {
       {"out/", " first \n second", "out/first"}, {"out", "sub\\lib.txt", "out/sub\\lib.txt"},
   };
   for (const auto& c : cases) {
-    clearDocument();
-    configList.push_back(ConfigPair{"listfile", c.value});
-    EXPECT_EQ(c.path, bindingFilePath(c.directory, "listfile", " _default.txt")) << c.value;
+    const Configuration config(Settings{.configList = {{.key = "listfile", .value = c.value}}});
+    EXPECT_EQ(c.path, bindingFilePath(config, c.directory, "listfile", " _default.txt")) << c.value;
   }
 }
 
 using BindingFileNames = BindingOutputTest;
 
 TEST_F(BindingFileNames, EachWriterReadsItsOwnKey) {
-  configList = {{"importfile", "w.pbi"}, {"japbefile", "w.txt"}, {"userlibfile", "w.desc"}};
-  importFileWriter(out.folder());
-  editorReferenceWriter(out.folder());
-  userLibraryWriter(out.folder());
+  const Configuration named(Settings{.configList = {{.key = "importfile", .value = "w.pbi"},
+                                                    {.key = "japbefile", .value = "w.txt"},
+                                                    {.key = "userlibfile", .value = "w.desc"}}});
+  importFileWriter(named, out.folder());
+  editorReferenceWriter(named, out.folder());
+  userLibraryWriter(named, out.folder());
   const std::set<std::string> files = out.files();
   EXPECT_TRUE(files.count("w.pbi") && files.count("w.txt") && files.count("w.desc"));
 }
@@ -45,9 +46,9 @@ TEST_F(BindingFileNames, EachWriterReadsItsOwnKey) {
 TEST_F(BindingFileNames, AFileThatCannotBeCreatedIsSkipped) {
   addImport("a.pb", "Begin()");
   addEntry("Begin", "a.pb", {{"SYNOPSIS", "\nBegin()"}});
-  importFileWriter(out.folder() + "missing/");
-  editorReferenceWriter(out.folder() + "missing/");
-  userLibraryWriter(out.folder() + "missing/");
+  importFileWriter(config, out.folder() + "missing/");
+  editorReferenceWriter(config, out.folder() + "missing/");
+  userLibraryWriter(config, out.folder() + "missing/");
   EXPECT_TRUE(std::filesystem::is_empty(out.path()));
 }
 

@@ -14,14 +14,16 @@ TEST(MarkDocumentedImports, MatchesTheUpperCasedNameBeforeTheParenthesis) {
   clearDocument();
   const struct {
     const char* declaration;
-    int documented;
-  } cases[] = {{"Begin(x.l)", 1},  {"BEGIN()", 1},  {"begin", 1},     {"Start(a.s)", 1},
-               {"Start (x.l)", 0}, {" Begin()", 0}, {"Missing()", 0}, {"Begin.l(x.l)", 0}};
+    bool documented;
+  } cases[] = {{"Begin(x.l)", true}, {"BEGIN()", true},      {"begin", true},
+               {"Start(a.s)", true}, {"Start (x.l)", false}, {" Begin()", false},
+               {"Missing()", false}, {"Begin.l(x.l)", false}};
   for (const auto& c : cases) {
-    importList.push_back(ImportDirective{"a.pb", c.declaration, 1});
+    importList.push_back(
+        ImportDirective{.sourceFile = "a.pb", .declaration = c.declaration, .documented = true});
   }
   EXPECT_EQ(8, markDocumentedImports());
-  EXPECT_EQ(0, importList[0].documented);
+  EXPECT_FALSE(importList[0].documented);
   addEntry("Begin", "a.pb", {});
   addEntry("Start", "a.pb", {});
   addEntry("Start", "b.pb", {});

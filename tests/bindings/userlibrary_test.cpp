@@ -17,7 +17,7 @@ const std::string kHeader =
 class UserLibrary : public BindingOutputTest {
  protected:
   std::string written() {
-    userLibraryWriter(out.folder());
+    userLibraryWriter(config, out.folder());
     return out.read(" _inkWright_userlib_out.desc");
   }
 };

@@ -1,9 +1,24 @@
-// The configuration reader and its derivation, on any file.
+// The configuration reader and its derivation, on any file; every lookup must answer what a walk
+// of its list from the start finds.
+#include <algorithm>
+
 #include "config/configuration.h"
 #include "config/settings.h"
 #include "fuzzinput.h"
 #include "model/document.h"
 #include "scan/wildcard.h"
+
+namespace {
+
+template <class Record>
+const Record* firstMatch(const std::vector<Record>& list, std::string Record::*field,
+                         const std::string& key) {
+  const auto found = std::find_if(list.begin(), list.end(),
+                                  [&](const Record& record) { return record.*field == key; });
+  return found == list.end() ? nullptr : &*found;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace inkwright;
@@ -11,8 +26,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   resetWildcardMatcher();
   const std::string path = writeScratchFile(
       "inkwright.cfg", std::string_view(reinterpret_cast<const char*>(data), size));
-  readConfiguration(path);
-  configValue("output path");
-  templateText("page");
+  const Configuration config = readConfiguration(path);
+  const Settings& settings = config.settings();
+  for (const ConfigPair& pair : settings.configList) {
+    if (config.configValue(pair.key) !=
+        firstMatch(settings.configList, &ConfigPair::key, pair.key)->value) {
+      __builtin_trap();
+    }
+  }
+  for (const NamedText& entry : settings.templateList) {
+    if (config.templateText(entry.name) !=
+        firstMatch(settings.templateList, &NamedText::name, entry.name)->text) {
+      __builtin_trap();
+    }
+  }
+  for (const TagRule& rule : settings.tagRuleList) {
+    if (config.tagRule(rule.name) != firstMatch(settings.tagRuleList, &TagRule::name, rule.name)) {
+      __builtin_trap();
+    }
+  }
   return 0;
 }

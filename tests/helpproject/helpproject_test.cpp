@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/settings.h"
 #include "model/document.h"
 #include "tempdir.h"
 
@@ -9,7 +10,8 @@ namespace inkwright {
 namespace {
 
 DocEntry entry(const std::string& headerPath, const std::string& name, const std::string& group) {
-  return DocEntry{headerPath, name, group, "", "", "f", {}};
+  return DocEntry{
+      .headerPath = headerPath, .entryName = name, .groupName = group, .headerType = "f"};
 }
 
 constexpr const char* kContentsHead =
@@ -39,7 +41,7 @@ class HelpProject : public testing::Test {
 
 TEST_F(HelpProject, WithoutGroupsListsEveryPageButNoGroup) {
   entryList = {entry("", "", ""), entry("Alone", "Alone", ""), entry("A/B/Deep", "Deep", "")};
-  helpProjectWriter(out.folder(), "LB");
+  helpProjectWriter(Configuration(Settings{}), out.folder(), "LB");
   EXPECT_EQ(std::string(kContentsHead) + "</UL>\r\n</BODY></HTML>\r\n", out.read("LB.hhc"));
   EXPECT_EQ(options("") + "Alone.html\r\nDeep.html\r\n[INFOTYPES]\r\n", out.read("LB.hhp"));
 }
@@ -49,9 +51,10 @@ TEST_F(HelpProject, WithoutGroupsListsEveryPageButNoGroup) {
 TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
   entryList = {entry("Core/#Begin", "#Begin", "Core"), entry("/Hidden", "Hidden", "")};
   groupList = {"", "Core"};
-  configList = {{"document title", " My Lib\nsecond line"},
-                {"additional files", "pics/logo.png\n\n   style.css  "}};
-  helpProjectWriter(out.path().string(), "LB");
+  const Configuration config(Settings{
+      .configList = {{.key = "document title", .value = " My Lib\nsecond line"},
+                     {.key = "additional files", .value = "pics/logo.png\n\n   style.css  "}}});
+  helpProjectWriter(config, out.path().string(), "LB");
   EXPECT_EQ(std::string(kContentsHead) +
                 "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
                 "<param name=\"Local\" value=\"Core.html\">\r\n"

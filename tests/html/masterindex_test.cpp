@@ -11,7 +11,11 @@ namespace {
 
 DocEntry entry(const std::string& headerPath, const std::string& name, const std::string& group,
                std::vector<TagPair> tags = {}) {
-  return DocEntry{headerPath, name, group, "", "", "f", std::move(tags)};
+  return DocEntry{.headerPath = headerPath,
+                  .entryName = name,
+                  .groupName = group,
+                  .headerType = "f",
+                  .tags = std::move(tags)};
 }
 
 std::string item(const std::string& name, const std::string& description) {
@@ -23,10 +27,16 @@ class MasterIndex : public testing::Test {
  protected:
   void SetUp() override {
     clearDocument();
-    deriveSettings();
-    templateList.insert(templateList.begin(), {"masterindex", "@@INDEX@@"});
+    deriveSettings(settings);
+    settings.templateList.insert(settings.templateList.begin(),
+                                 {.name = "masterindex", .text = "@@INDEX@@"});
   }
 
+  void writeIndex() const {
+    masterIndexWriter(Configuration(settings), out.folder() + "masterindex.html");
+  }
+
+  Settings settings;
   TempDir out;
 };
 
@@ -37,7 +47,7 @@ TEST_F(MasterIndex, DescriptionIsSecondDashFieldOfLastNameTag) {
                entry("G/#C", "#C", "G", {{"NAME", "\nC -  spans\n  lines "}}),
                entry("G/D", "D", "G"), entry("", "", "G", {{"NAME", "\nnever - listed"}})};
   groupList = {"", "G", "Empty"};
-  masterIndexWriter(out.folder() + "masterindex.html");
+  writeIndex();
   EXPECT_EQ("<ul><li><a href=\"G.html\">G</a></li><ul>" + item("A", "") + item("B", "last") +
                 item("#C", "spans\n  lines") + item("D", "") +
                 "</ul><li><a href=\"Empty.html\">Empty</a></li><ul></ul></ul>",
@@ -45,11 +55,12 @@ TEST_F(MasterIndex, DescriptionIsSecondDashFieldOfLastNameTag) {
 }
 
 TEST_F(MasterIndex, FallsBackToPageTemplateAndFillsTitle) {
-  templateList = {{"masterindex", ""},
-                  {"page", "@@NAME@@ @@PROJECTNAME@@ @@INDEX@@ @@TAGS@@ @@R@@"}};
-  configList = {{"document title", "My Lib"}};
-  replacerList = {{"R", "r"}};
-  masterIndexWriter(out.folder() + "masterindex.html");
+  settings.templateList = {
+      {.name = "masterindex", .text = ""},
+      {.name = "page", .text = "@@NAME@@ @@PROJECTNAME@@ @@INDEX@@ @@TAGS@@ @@R@@"}};
+  settings.configList = {{.key = "document title", .value = "My Lib"}};
+  settings.replacerList = {{.name = "R", .text = "r"}};
+  writeIndex();
   EXPECT_EQ("Index My Lib <ul></ul> @@TAGS@@ r", out.read("masterindex.html"));
 }
 

@@ -19,7 +19,7 @@ TEST(PageWriter, WritesPagesOfPlainNamesOnlyIntoTheGivenFolder) {
   entryList.emplace_back().headerPath = "Lib/Plain";
   TempDir out;
   std::filesystem::create_directory(out.path() / "Bad");
-  pageWriter(out.path().string());
+  pageWriter(Configuration(Settings{}), out.path().string());
   EXPECT_TRUE(std::filesystem::is_empty(out.path() / "Bad"));
   EXPECT_EQ((std::set<std::string>{"Bad", "Plain.html"}), out.files());
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/settings.h"
 #include "model/document.h"
 
 namespace inkwright {
@@ -10,13 +11,16 @@ namespace {
 class TagFormat : public testing::Test {
  protected:
   void SetUp() override {
-    clearDocument();
-    addTagRule("NAME", plainItem, 0);
-    addTagRule("SOURCE", sourceItem, 0);
-    addTagRule("NOTES", lineItem, 0);
-    addTagRule("INPUTS", tabItem, 0);
-    addTagRule("SECRET", plainItem, 1);
+    addTagRules(rules, "NAME", false, TagKind::plainItem);
+    addTagRules(rules, "SOURCE", false, TagKind::sourceItem);
+    addTagRules(rules, "NOTES", false, TagKind::lineItem);
+    addTagRules(rules, "INPUTS", false, TagKind::tabItem);
+    addTagRules(rules, "SECRET", true, TagKind::plainItem);
   }
+
+  Configuration withRules() const { return Configuration(Settings{.tagRuleList = rules}); }
+
+  std::vector<TagRule> rules;
 };
 
 TEST_F(TagFormat, ExpandsTabTables) {
@@ -40,10 +44,12 @@ TEST_F(TagFormat, ExpandsTabTables) {
 
 // An ignored rule hides its tag (names compare exactly) until a later rule of the name shows it.
 TEST_F(TagFormat, RendersByKindOfLastRule) {
-  EXPECT_FALSE(isTagShown("SECRET"));
-  EXPECT_TRUE(isTagShown("secret"));
-  addTagRule("SECRET", lineItem, 0);
-  EXPECT_TRUE(isTagShown("SECRET"));
+  const Configuration hiding = withRules();
+  EXPECT_FALSE(isTagShown(hiding, "SECRET"));
+  EXPECT_TRUE(isTagShown(hiding, "secret"));
+  addTagRules(rules, "SECRET", false, TagKind::lineItem);
+  const Configuration config = withRules();
+  EXPECT_TRUE(isTagShown(config, "SECRET"));
   const char* const cases[][3] = {
       {"NAME", "\na\nb", "a\nb"},
       {"UNKNOWN", "\na\nb", "a\nb"},
@@ -64,7 +70,7 @@ TEST_F(TagFormat, RendersByKindOfLastRule) {
       {"INPUTS", "", "<table border=0></table>"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(c[2], formatTagValue(c[0], c[1])) << c[0] << " " << c[1];
+    EXPECT_EQ(c[2], formatTagValue(config, c[0], c[1])) << c[0] << " " << c[1];
   }
 }
 

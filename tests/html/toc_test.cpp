@@ -27,23 +27,26 @@ class Toc : public testing::Test {
  protected:
   void SetUp() override {
     clearDocument();
-    deriveSettings();
-    templateList.insert(templateList.begin(), {"page", "@@NAME@@ @@SECTION@@ @@TAGS@@"});
+    deriveSettings(settings);
+    settings.templateList.insert(settings.templateList.begin(),
+                                 {.name = "page", .text = "@@NAME@@ @@SECTION@@ @@TAGS@@"});
   }
 
   void useNames(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-      entryList.push_back(DocEntry{"G/" + name, name, "G", "", "", "f", {}});
+      entryList.push_back(DocEntry{
+          .headerPath = "G/" + name, .entryName = name, .groupName = "G", .headerType = "f"});
     }
   }
 
+  Settings settings;
   TempDir out;
 };
 
 // A name is listed under the capital of its initial when that is a letter from A to Z.
 TEST_F(Toc, ListsLettersOnlyInListOrder) {
   useNames({"1st", "#Flags", "begin", "_x", "", "\xE9t\xE9", "zoo", "Zed", "zoo"});
-  tocWriter(out.folder() + "toc.html");
+  tocWriter(Configuration(settings), out.folder() + "toc.html");
   EXPECT_EQ("TOC @@SECTION@@ <ul>" + letters('A', 'A') + letters('B', 'B', item("begin")) +
                 letters('C', 'Y') + letters('Z', 'Z', item("zoo") + item("Zed") + item("zoo")) +
                 "</ul>",

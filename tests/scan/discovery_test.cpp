@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "config/settings.h"
 #include "model/document.h"
 #include "scan/wildcard.h"
 #include "tempdir.h"
@@ -37,10 +38,10 @@ TEST_F(SourceWalk, WalksDepthFirstPruningIgnoredNamesAndLinksToAncestors) {
   scratch.write(deep + "/x.pb", "");
   fs::create_directory_symlink(scratch.path(), scratch.path() / "lib" / "loop");
   fs::create_directory_symlink(scratch.path() / "lib" / "d", scratch.path() / "lib" / "alias");
-  acceptPatterns = {"*.pb"};
-  ignorePatterns = {"CVS"};
-  sourcePaths = {root, root + "\\missing", root + "\\lib\\"};
-  scanSourcePaths();
+  scanSourcePaths(
+      Configuration(Settings{.acceptPatterns = {"*.pb"},
+                             .ignorePatterns = {"CVS"},
+                             .sourcePaths = {root, root + "\\missing", root + "\\lib\\"}}));
   std::string chain = deep.substr(5);
   std::replace(chain.begin(), chain.end(), '/', '\\');
   const std::string lib = root + "\\lib\\";
@@ -54,17 +55,17 @@ TEST_F(SourceWalk, WalksDepthFirstPruningIgnoredNamesAndLinksToAncestors) {
 
 // An empty path would list the current directory but name its files at the root of the drive.
 TEST_F(SourceWalk, EmptyPathAddsNothing) {
-  acceptPatterns = {"*"};
-  scanDirectory("");
-  scanDirectory("\\");
+  const Configuration config(Settings{.acceptPatterns = {"*"}});
+  scanDirectory(config, "");
+  scanDirectory(config, "\\");
   EXPECT_TRUE(fileList.empty());
 }
 
 TEST_F(SourceWalk, PatternListsStopAtTheirFirstMatch) {
-  acceptPatterns = {"*.pb", "*.pbi", ""};
-  EXPECT_TRUE(isAccepted("a.pb"));
+  const Configuration config(Settings{.acceptPatterns = {"*.pb", "*.pbi", ""}});
+  EXPECT_TRUE(isAccepted(config, "a.pb"));
   EXPECT_FALSE(wildcardMatch("a.pbi", ""));
-  EXPECT_FALSE(isAccepted("a.txt"));
+  EXPECT_FALSE(isAccepted(config, "a.txt"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "config/settings.h"
 #include "driver/run.h"
 #include "model/document.h"
 #include "scan/wildcard.h"
@@ -17,8 +18,9 @@ class BlockExtraction : public testing::Test {
   void SetUp() override {
     clearDocument();
     resetWildcardMatcher();
-    addTagRules("NAME\nSOURCE\nEXAMPLE\nother\n", plainItem, 0);
-    defaultMarkers = MarkerSet{"", "/****", "****", "*"};
+    addTagRules(settings.tagRuleList, "NAME\nSOURCE\nEXAMPLE\nother\n", false, TagKind::plainItem);
+    settings.defaultMarkers =
+        MarkerSet{.pattern = "", .blockStart = "/****", .blockEnd = "****", .lineStart = "*"};
   }
 
   // Reads a new file with the markers the run would choose for it; gives each of its entries as
@@ -26,7 +28,8 @@ class BlockExtraction : public testing::Test {
   std::vector<std::string> extract(const std::string& bytes) {
     const std::string path = scratch.write("src" + std::to_string(++files) + ".pb", bytes);
     const std::size_t known = entryList.size();
-    extractSourceFiles({path}, {&markersFor(path)});
+    const Configuration config(settings);
+    extractSourceFiles(config, {path}, {&markersFor(config, path)});
     std::vector<std::string> entries;
     for (std::size_t k = known; k < entryList.size(); ++k) {
       entries.push_back(entryList[k].headerType + "|" + entryList[k].headerPath + "|");
@@ -37,6 +40,7 @@ class BlockExtraction : public testing::Test {
     return entries;
   }
 
+  Settings settings;
   TempDir scratch;
   int files = 0;
 };
@@ -95,20 +99,24 @@ TEST_F(BlockExtraction, DropsTagsBeyondTheLastPair) {
 // A set registered for a pattern leaves the markers it was given no value for empty, and an
 // empty marker is a prefix of every line.
 TEST_F(BlockExtraction, ReadsEachFileWithTheLastMarkerSetMatchingItsPath) {
-  markerSetList = {MarkerSet{"*1.pb", "/**", "**/", ""}, MarkerSet{"*2.pb", ";{", ";}", ";"},
-                   MarkerSet{"*src2.pb", "<{", "", "<"}};
+  settings.markerSetList = {
+      {.pattern = "*1.pb", .blockStart = "/**", .blockEnd = "**/", .lineStart = ""},
+      {.pattern = "*2.pb", .blockStart = ";{", .blockEnd = ";}", .lineStart = ";"},
+      {.pattern = "*src2.pb", .blockStart = "<{", .blockEnd = "", .lineStart = "<"}};
   EXPECT_EQ(std::vector<std::string>{"f|A/X|NAME=\n  text;"},
             extract("/**f A/X\n NAME\n  text\n**/\n  more\n"));
   EXPECT_EQ(std::vector<std::string>{"f|A/Y|"}, extract("<{f A/Y\n< NAME\n< NAME\n;{f A/-\n"));
   EXPECT_EQ(std::vector<std::string>{"f|A/Z|NAME=;"}, extract("/****f A/Z\n* NAME\n****\n"));
-  extractSourceFiles({(scratch.path() / "missing.pb").string()}, {&defaultMarkers});
+  const Configuration config(settings);
+  extractSourceFiles(config, {(scratch.path() / "missing.pb").string()},
+                     {&settings.defaultMarkers});
   EXPECT_EQ(3u, entryList.size());
 }
 
 // Each file is read with the markers of its own position, and what the files give joins the lists
 // in the order of the paths, however the reading is shared out; a missing file adds nothing.
 TEST_F(BlockExtraction, JoinsTheFilesInTheOrderOfThePaths) {
-  const MarkerSet semicolons{"", ";{", ";}", ";"};
+  const MarkerSet semicolons{.blockStart = ";{", .blockEnd = ";}", .lineStart = ";"};
   std::vector<std::string> paths;
   std::vector<const MarkerSet*> markers;
   for (int file = 0; file < 6; ++file) {
@@ -117,11 +125,11 @@ TEST_F(BlockExtraction, JoinsTheFilesInTheOrderOfThePaths) {
     paths.push_back(scratch.write(name + ".pb", odd ? ";{f A/" + name + "\n; NAME\n;  " + name +
                                                           "\n;}\n#PBIMPORT:" + name + "()\n"
                                                     : "/****f* A/" + name + "\n* NAME\n****\n"));
-    markers.push_back(odd ? &semicolons : &defaultMarkers);
+    markers.push_back(odd ? &semicolons : &settings.defaultMarkers);
   }
   paths.insert(paths.begin() + 3, (scratch.path() / "missing.pb").string());
-  markers.insert(markers.begin() + 3, &defaultMarkers);
-  extractSourceFiles(paths, markers);
+  markers.insert(markers.begin() + 3, &settings.defaultMarkers);
+  extractSourceFiles(Configuration(settings), paths, markers);
   std::string entries;
   for (const DocEntry& entry : entryList) {
     entries += entry.headerPath + "|" + (entry.tags.empty() ? "" : entry.tags[0].tagValue) + ";";
@@ -200,8 +208,9 @@ std::string generatedSource(std::mt19937& random, const MarkerSet& markers, int 
 // file of a few megabytes holds one thread up while the other reads many small ones; the first
 // file is such a one, so that both threads meet their first tag lines at once.
 TEST_F(BlockExtraction, ReadsFilesOnTwoThreadsIntoTheListsOfOneReader) {
-  const MarkerSet markerSets[] = {defaultMarkers, MarkerSet{"", ";{", ";}", ";"},
-                                  MarkerSet{"", "/**", "**/", ""}};
+  const MarkerSet markerSets[] = {
+      settings.defaultMarkers, MarkerSet{.blockStart = ";{", .blockEnd = ";}", .lineStart = ";"},
+      MarkerSet{.blockStart = "/**", .blockEnd = "**/", .lineStart = ""}};
   std::mt19937 random(20240611);
   std::vector<std::string> paths;
   std::vector<const MarkerSet*> markers;
@@ -224,13 +233,14 @@ TEST_F(BlockExtraction, ReadsFilesOnTwoThreadsIntoTheListsOfOneReader) {
 
   // The two threads read first, while the index of the tag rules is still to be built, as in a
   // run.
-  extractSourceFiles(paths, markers);
+  const Configuration config(settings);
+  extractSourceFiles(config, paths, markers);
   const std::vector<std::vector<std::string>> twoThreadEntries = entryFields();
   const std::vector<std::vector<std::string>> twoThreadDirectives = importFields();
   entryList.clear();
   importList.clear();
   for (std::size_t k = 0; k < paths.size(); ++k) {
-    extractSourceFiles({paths[k]}, {markers[k]});
+    extractSourceFiles(config, {paths[k]}, {markers[k]});
   }
   const std::vector<std::vector<std::string>> entries = entryFields();
   const std::vector<std::vector<std::string>> directives = importFields();
