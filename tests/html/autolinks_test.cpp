@@ -44,6 +44,16 @@ TEST(AutoLinks, LongerNameIsLinkedFirstAndPrefixLinksWholeWords) {
       linker.applyTo("use Video or VideoDriver; Videos, video,Video"));
 }
 
+// The worked example of note [automatic links]: a later name, "href", links inside the anchors
+// the earlier ones left, and "play" links only the blank "playsound" left alone.
+TEST(AutoLinks, LaterNameLinksInsideEarlierAnchors) {
+  const AutoLinker linker(sortedLinks({"playsound", "play", "href"}));
+  EXPECT_EQ(
+      "use <a <a href=\"href.html\">href</a>=\"playsound.html\">playsound</a> or "
+      "<a <a href=\"href.html\">href</a>=\"play.html\">play</a>.",
+      linker.applyTo("use playsound or play."));
+}
+
 // Later names link inside the anchors earlier ones left: " X" comes before " <a" in descending
 // order, and every "<a" rewrites the blank before the anchor the previous one left. Each link to
 // "h" cuts into the anchor the previous one left, its run growing by a piece each time. Chains
