@@ -64,7 +64,40 @@ void addTagRule(std::vector<TagRule>& rules, FirstMatchIndex& first, std::string
   rules[position->second].kind = kind;
 }
 
+struct SwitchFlag {
+  std::string_view name;
+  bool Options::*flag;
+};
+
+// The names as the user writes them; config/keytable lists the same names for the manual and the
+// check program, and a test keeps the two lists equal.
+constexpr SwitchFlag kSwitchFlags[] = {
+    {"indented markers", &Options::indentedMarkers},
+    {"whole header name", &Options::wholeHeaderName},
+    {"whole tag names", &Options::wholeTagNames},
+    {"marked tags only", &Options::markedTagsOnly},
+    {"escape html", &Options::escapeHtml},
+    {"word links", &Options::wordLinks},
+    {"existing links only", &Options::existingLinksOnly},
+    {"skip empty tags", &Options::skipEmptyTags},
+    {"portable help project", &Options::portableHelpProject},
+    {"keep unchanged files", &Options::keepUnchangedFiles},
+};
+
 }  // namespace
+
+Options optionsFrom(std::string_view value) {
+  Options options;
+  forEachLine(value, [&](std::string_view line) {
+    const std::string_view name = trimBlanksView(line);
+    for (const SwitchFlag& known : kSwitchFlags) {
+      if (name == known.name) {
+        options.*known.flag = true;
+      }
+    }
+  });
+  return options;
+}
 
 // The rules are indexed once per text, so that a long list of names merges in linear time.
 void addTagRules(std::vector<TagRule>& rules, const std::string& text, bool ignored, TagKind kind) {
@@ -85,6 +118,8 @@ void deriveSettings(Settings& settings) {
   addTagRules(rules, configValue("line items"), false, TagKind::lineItem);
   addTagRules(rules, configValue("source items"), false, TagKind::sourceItem);
   addTagRules(rules, configValue("tab items"), false, TagKind::tabItem);
+
+  settings.options = optionsFrom(configValue("options"));
 
   appendValueLines(configValue("accept files"), settings.acceptPatterns);
   appendValueLines(configValue("ignore files"), settings.ignorePatterns);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -18,6 +19,26 @@ inline constexpr const char* kBuiltinPageTemplate =
 inline constexpr const char* kBuiltinTagTemplate =
     "<div width=600><h2>@@TAG@@</h2><br />@@VALUE@@</div>";
 
+// The switches of the "options" key, one per value line. Each one turns on an extension of the
+// block format or of the outputs; with none of them every output is what the original format
+// gives, byte for byte.
+struct Options {
+  bool indentedMarkers = false;
+  bool wholeHeaderName = false;
+  bool wholeTagNames = false;
+  bool markedTagsOnly = false;
+  bool escapeHtml = false;
+  bool wordLinks = false;
+  bool existingLinksOnly = false;
+  bool skipEmptyTags = false;
+  bool portableHelpProject = false;
+  bool keepUnchangedFiles = false;
+};
+
+// The switches that the lines of `value` name, each line trimmed of blanks and matched exactly;
+// lines that name no switch change nothing (the check program reports them).
+Options optionsFrom(std::string_view value);
+
 // Everything the configuration file says, as lists in file order, and every setting derived from
 // them (deriveSettings). A new setting becomes a field here.
 struct Settings {
@@ -31,6 +52,7 @@ struct Settings {
   std::vector<std::string> acceptPatterns;
   std::vector<std::string> ignorePatterns;
   std::vector<std::string> sourcePaths;
+  Options options;
 };
 
 // For every line of `text` (empty lines included): gives the first rule of `rules` named exactly

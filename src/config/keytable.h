@@ -1,0 +1,37 @@
+// The words a user writes: every configuration key that some part reads, every [options] switch,
+// and every page placeholder. One table each, read by the program, the check program and the
+// manual's completeness test, so that none of them can miss a word the others know.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace inkwright {
+
+struct KnownKey {
+  // The key as written between "[" and "]"; for a family such as "template:" + name, the part
+  // before the name, ending in ":".
+  std::string_view key;
+  bool isFamily;
+  // One line for the user: what the value holds.
+  std::string_view summary;
+};
+
+struct KnownSwitch {
+  std::string_view name;
+  std::string_view summary;
+};
+
+struct KnownPlaceholder {
+  std::string_view name;  // "@@NAME@@"
+  std::string_view summary;
+};
+
+std::span<const KnownKey> knownKeys();
+std::span<const KnownSwitch> knownSwitches();
+std::span<const KnownPlaceholder> knownPlaceholders();
+
+// Whether some part of the program reads `key` (a family key with its name counts).
+bool isKnownKey(std::string_view key);
+
+}  // namespace inkwright
