@@ -1,0 +1,4 @@
+/****f* Core/Begin
+* NAME
+*   Begin - starts the engine
+****

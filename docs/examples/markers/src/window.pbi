@@ -1,0 +1,4 @@
+;****f* Gui/OpenWindow
+;* NAME
+;*   OpenWindow - opens a window
+;****

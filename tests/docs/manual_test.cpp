@@ -1,0 +1,194 @@
+// The user's manual, docs/manual.md, checked against the program: it has a row for every key,
+// switch and placeholder that the key table knows, and every configuration, source and output it
+// shows is a real file, or what the program writes for a real example.
+//
+// An excerpt is a fenced block right under one of these comment lines:
+//   <!-- file: PATH -->             the block is an excerpt of the repository file PATH;
+//   <!-- output: FOLDER FILE -->    the program runs on a copy of the repository FOLDER, and the
+//                                   block is an excerpt of FILE that the run wrote there.
+// A line "..." inside a block leaves out text: the pieces between such lines are found in the file
+// in their order. A piece may end in the middle of a line of the file, since the pages are single
+// long lines. Files with CR LF line ends are compared with LF line ends.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "config/keytable.h"
+#include "tempdir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+std::string withLfLineEnds(std::string text) {
+  std::string::size_type at = 0;
+  while ((at = text.find("\r\n", at)) != std::string::npos) {
+    text.erase(at, 1);
+  }
+  return text;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+const std::string& manual() {
+  static const std::string text = readBytes(INKWRIGHT_MANUAL);
+  return text;
+}
+
+struct Excerpt {
+  int line = 0;        // of the comment, 1-based, for the failure message
+  std::string kind;    // "file" or "output"
+  std::string target;  // "PATH", or "FOLDER FILE"
+  std::vector<std::string> pieces;
+};
+
+// Every excerpt of the manual, in its order.
+std::vector<Excerpt> excerptsOf(const std::string& text) {
+  const std::vector<std::string> lines = linesOf(text);
+  std::vector<Excerpt> excerpts;
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    const std::string::size_type colon = line.find(':');
+    if (!line.starts_with("<!-- ") || !line.ends_with(" -->") || colon == std::string::npos ||
+        !lines[i + 1].starts_with("```")) {
+      continue;
+    }
+    Excerpt excerpt{static_cast<int>(i + 1),
+                    line.substr(5, colon - 5),
+                    line.substr(colon + 2, line.size() - 4 - colon - 2),
+                    {""}};
+    for (i += 2; i < lines.size() && lines[i] != "```"; ++i) {
+      if (lines[i] == "...") {
+        excerpt.pieces.emplace_back();
+      } else {
+        std::string& piece = excerpt.pieces.back();
+        piece += (piece.empty() ? "" : "\n") + lines[i];
+      }
+    }
+    excerpts.push_back(excerpt);
+  }
+  return excerpts;
+}
+
+// The first piece that `text` does not hold after the pieces before it; empty when it holds all.
+std::string missingPiece(const std::string& text, const std::vector<std::string>& pieces) {
+  std::string::size_type from = 0;
+  for (const std::string& piece : pieces) {
+    const std::string::size_type found = text.find(piece, from);
+    if (found == std::string::npos) {
+      return piece;
+    }
+    from = found + piece.size();
+  }
+  return "";
+}
+
+// Runs the program on a copy of the repository folder and gives the folder of the copy.
+fs::path runExample(const inkwright::TempDir& work, const std::string& folder) {
+  const fs::path copy = work.path() / folder;
+  fs::create_directories(copy);
+  fs::copy(fs::path(INKWRIGHT_SOURCE_DIR) / folder, copy, fs::copy_options::recursive);
+  fs::create_directories(copy / "out");
+  const std::string command =
+      "cd '" + copy.string() + "' && '" + INKWRIGHT_BINARY + "' inkwright.cfg";
+  EXPECT_EQ(0, std::system(command.c_str())) << folder;
+  return copy;
+}
+
+TEST(Manual, ShowsOnlyRealFilesAndWhatTheProgramWrites) {
+  const inkwright::TempDir work;
+  std::map<std::string, fs::path> ranFolders;
+  const std::vector<Excerpt> excerpts = excerptsOf(manual());
+  ASSERT_FALSE(excerpts.empty());
+  for (const Excerpt& excerpt : excerpts) {
+    fs::path file;
+    if (excerpt.kind == "file") {
+      file = fs::path(INKWRIGHT_SOURCE_DIR) / excerpt.target;
+    } else if (excerpt.kind == "output") {
+      const std::string folder = excerpt.target.substr(0, excerpt.target.find(' '));
+      if (!ranFolders.count(folder)) {
+        ranFolders[folder] = runExample(work, folder);
+      }
+      file = ranFolders[folder] / excerpt.target.substr(folder.size() + 1);
+    } else {
+      ADD_FAILURE() << "manual.md:" << excerpt.line << ": no such excerpt kind: " << excerpt.kind;
+      continue;
+    }
+    if (!fs::is_regular_file(file)) {
+      ADD_FAILURE() << "manual.md:" << excerpt.line << ": no file " << excerpt.target;
+      continue;
+    }
+    const std::string missing = missingPiece(withLfLineEnds(readBytes(file)), excerpt.pieces);
+    EXPECT_EQ("", missing) << "manual.md:" << excerpt.line << ": not in " << excerpt.target;
+  }
+}
+
+// An example that the manual never runs would go stale unseen.
+TEST(Manual, RunsEveryExampleOfTheDocs) {
+  std::set<std::string> run;
+  for (const Excerpt& excerpt : excerptsOf(manual())) {
+    if (excerpt.kind == "output") {
+      run.insert(excerpt.target.substr(0, excerpt.target.find(' ')));
+    }
+  }
+  for (const fs::directory_entry& item :
+       fs::directory_iterator(fs::path(INKWRIGHT_SOURCE_DIR) / "docs" / "examples")) {
+    const std::string folder = "docs/examples/" + item.path().filename().string();
+    EXPECT_TRUE(run.count(folder)) << "the manual shows no output of " << folder;
+  }
+}
+
+// A row of a reference table: a line starting "| `" + name.
+bool hasRowFor(const std::string& name) {
+  const std::string row = "\n| `" + name;
+  return manual().find(row) != std::string::npos;
+}
+
+TEST(Manual, HasARowForEveryKeySwitchAndPlaceholder) {
+  for (const inkwright::KnownKey& known : inkwright::knownKeys()) {
+    const std::string key(known.key);
+    EXPECT_TRUE(hasRowFor("[" + key + (known.isFamily ? "" : "]`"))) << "key [" << key << "]";
+  }
+  for (const inkwright::KnownSwitch& known : inkwright::knownSwitches()) {
+    EXPECT_TRUE(hasRowFor(std::string(known.name) + "` |")) << "switch " << known.name;
+  }
+  for (const inkwright::KnownPlaceholder& known : inkwright::knownPlaceholders()) {
+    EXPECT_TRUE(hasRowFor(std::string(known.name) + "` |")) << "placeholder " << known.name;
+  }
+}
+
+TEST(Manual, ExcerptsAreFoundInOrderWithGapsLeftOut) {
+  const std::vector<Excerpt> excerpts = excerptsOf(
+      "<!-- output: docs/examples/x out/A.html -->\n```html\none\n...\nthree\n```\n"
+      "<!-- file: a b -->\ntext\n```\n```\n");
+  ASSERT_EQ(1u, excerpts.size());
+  EXPECT_EQ("output", excerpts[0].kind);
+  EXPECT_EQ("docs/examples/x out/A.html", excerpts[0].target);
+  EXPECT_EQ(1, excerpts[0].line);
+  EXPECT_EQ("", missingPiece("one\ntwo\nthree", excerpts[0].pieces));
+  EXPECT_EQ("three", missingPiece("three\none\n", excerpts[0].pieces));
+  EXPECT_EQ("", missingPiece(withLfLineEnds("one\r\nthree\r\n"), excerpts[0].pieces));
+}
+
+}  // namespace
