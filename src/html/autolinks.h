@@ -35,6 +35,7 @@ class AutoLinker {
 
  private:
   class Compiled;
+  class Shortcut;
   // The links in order, cut into stages: a run of links that the trie can take, compiled together,
   // or one link that it cannot, applied as it stands.
   struct Stage {
@@ -42,6 +43,9 @@ class AutoLinker {
     AutoLink literal;
   };
   std::vector<Stage> stages_;
+  // All the trie's links as one stage, for the pages where no other link can apply; null where
+  // that cannot be told from the page.
+  std::unique_ptr<const Shortcut> shortcut_;
 };
 
 }  // namespace inkwright

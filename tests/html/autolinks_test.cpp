@@ -66,6 +66,26 @@ TEST(AutoLinks, NameWithBlankLinksAtItsPlaceInTheOrder) {
           .applyTo("call Do Something, Do it"));
 }
 
+// A name with a blank may apply where only the links before it made its first word a run between
+// blanks: "<a" of their markup, or the rest of their markup and what followed their name.
+TEST(AutoLinks, NameWithBlankLinksInsideMarkupThatEarlierLinksMade) {
+  const struct {
+    std::vector<std::string> names;
+    std::string page;
+    std::string linked;
+  } cases[] = {
+      {{"X", "<a href"}, "see X", "see <a href=\"<a href.html\"><a href</a>=\"X.html\">X</a>"},
+      {{"x", "href=\"x.html\">x</a>, y"},
+       "see x, y",
+       "see <a <a href=\"href=\"x.html\">x</a>, y.html\">href=\"x.html\">x</a>, y</a>"},
+  };
+  for (const auto& example : cases) {
+    const std::vector<AutoLink> links = sortedLinks(example.names);
+    EXPECT_EQ(example.linked, linkOneByOne(example.page, links));
+    EXPECT_EQ(example.linked, AutoLinker(links).applyTo(example.page)) << example.page;
+  }
+}
+
 // Later names link inside the anchors earlier ones left: " X" comes before " <a" in descending
 // order, and every "<a" rewrites the blank before the anchor the previous one left. Each link to
 // "h" cuts into the anchor the previous one left, its run growing by a piece each time. Chains
