@@ -61,11 +61,11 @@ namespace inkwright {
 // across the run of its blank, and two of its matches can overlap, so no blank can be handled on
 // its own. Such a link is applied as it stands, a replaceAll over the page, at its place in the
 // order; the links between two such links form a stage that the trie takes in one pass, over the
-// page the stage before it left. A list of k such names then costs k + 1 passes over every page
-// rather than one: cheap while they are a few, and a list without them is one stage, linked
-// exactly as before.
-// Most pages name none of these names, and then all the other links can go in one pass. A blank's
-// run changes only when a link applies at that blank, and then becomes the pieces of the
+// page the stage before it left. A list of k such names then costs up to 2k + 1 passes over a page
+// rather than one, and a list without them is one stage, linked exactly as before.
+// Most pages name none of these names, and then all the other links can go in one pass. While
+// every replacement begins with a blank, a blank's run changes only when a link applies at that
+// blank (or at a blank before it, for a name with a blank), and then becomes the pieces of the
 // replacement between its blanks, the last one followed by what the name left of the run. So
 // " Do Something" can apply only where a blank's run is "Do": where the page holds " Do ", or where
 // "Do" is a piece of some replacement, or some replacement's last piece begins it. Where no name
