@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 #include <span>
-#include <unordered_set>
+#include <unordered_map>
 
 namespace inkwright {
 
@@ -63,17 +63,20 @@ namespace inkwright {
 // order; the links between two such links form a stage that the trie takes in one pass, over the
 // page the stage before it left. A list of k such names then costs up to 2k + 1 passes over a page
 // rather than one, and a list without them is one stage, linked exactly as before.
-// Most pages name none of these names, and then all the other links can go in one pass. While
-// every replacement begins with a blank, a blank's run changes only when a link applies at that
-// blank (or at a blank before it, for a name with a blank), and then becomes the pieces of the
-// replacement between its blanks, the last one followed by what the name left of the run. So
-// " Do Something" can apply only where a blank's run is "Do": where the page holds " Do ", or where
-// "Do" is a piece of some replacement, or some replacement's last piece begins it. Where no name
-// with a blank can so much as begin, which the page shows by its runs, the trie takes all the
-// other links at once (Shortcut). In bench/autolinks.sh (BLANK_NAMES), where the pages name 20,000
-// entries, 10 names with a blank made linking the 4,000 pages take 240 ms instead of 30 without the
-// shortcut and 50 ms with it; 100 of them 1,200 and 220 ms. With 1,000 of them nearly every page
-// names one, and linking took 7 s.
+// Most pages name few of these names or none, and then the other links can go in fewer passes.
+// While every replacement begins with a blank, a blank's run changes only when a link applies at
+// that blank (or at a blank before it, for a name with a blank), and then becomes the pieces of
+// the replacement between its blanks, the last one followed by what the name left of the run. So
+// " Do Something" can apply only where a blank's run is "Do": where the page holds " Do ", or
+// where "Do" is a piece of some replacement, or some replacement's last piece begins it. Where no
+// replacement can make the first word of any such name, the page alone shows which of them may
+// apply: a link that cannot apply changes nothing, and the trie links around it go in one pass,
+// as one trie over all of them taken from one link to another (Shortcut). A page then costs
+// 2p + 1 passes, p being the names with blanks whose first word it holds between blanks. In
+// bench/autolinks.sh (BLANK_NAMES), where the pages name 20,000 entries, 10 names with a blank
+// made linking the 4,000 pages take 240 ms instead of 30 in stages, 100 of them 1,200 ms and 1,000
+// of them 9.4 s; with the shortcut, 40 ms, 57 ms and 1.4 s. (Those names share 21 first words, so
+// a page that names one of them may apply some fifty.)
 
 namespace {
 
@@ -199,7 +202,10 @@ struct Expansion {
 class AutoLinker::Compiled {
  public:
   explicit Compiled(std::span<const AutoLink> links);
-  std::string applyTo(std::string_view page) const;
+  std::size_t linkCount() const { return replacementStart_.size() - 1; }
+
+  // The page linked by the links from firstLink to endLink alone, in order.
+  std::string applyTo(std::string_view page, std::size_t firstLink, std::size_t endLink) const;
 
  private:
   // A node of the trie: the bytes on the way to it from its parent (in labels_), its children
@@ -232,10 +238,10 @@ class AutoLinker::Compiled {
   std::string_view replacementOf(std::size_t link) const;
   bool isInert(std::uint32_t first, std::uint32_t end) const;
   std::uint32_t childOf(std::uint32_t node, unsigned char byte) const;
-  Match firstMatch(std::string_view run, std::size_t firstLink) const;
+  Match firstMatch(std::string_view run, std::size_t firstLink, std::size_t endLink) const;
   std::size_t nextCandidate(std::string_view page, std::size_t from) const;
   void pushSegments(std::size_t link, std::int32_t rest, Expansion& expansion) const;
-  void expandLink(std::size_t link, std::string_view rest, std::string& result,
+  void expandLink(std::size_t link, std::size_t endLink, std::string_view rest, std::string& result,
                   Expansion& expansion) const;
 
   std::size_t maxNameLength_ = 0;
@@ -252,23 +258,28 @@ class AutoLinker::Compiled {
   std::vector<bool> isInert_;
 };
 
-// The links whose names hold blanks, told apart by the first word of each name, and all the other
-// links as one stage.
+// The links whose names hold blanks, found by the first word of each name, and all the other
+// links in one trie. See note [automatic links].
 class AutoLinker::Shortcut {
  public:
   // Null when some name with a blank could apply on any page, as far as its first word shows.
   static std::unique_ptr<const Shortcut> of(const std::vector<AutoLink>& links);
 
-  // Whether no name with a blank can apply on page, so that the trie alone links it.
-  bool isTrieAlone(std::string_view page) const;
-
-  std::string applyTo(std::string_view page) const { return trieLinks_.applyTo(page); }
+  std::string applyTo(std::string_view page) const;
 
  private:
-  Shortcut(std::span<const AutoLink> trieLinks, std::unordered_set<std::string> firstWords);
+  struct NameWithBlank {
+    AutoLink link;
+    // The links of the trie that come before it in the order.
+    std::size_t trieLinksBefore;
+  };
+
+  Shortcut(std::span<const AutoLink> trieLinks, std::vector<NameWithBlank> namesWithBlanks);
+  std::vector<std::size_t> namesThatMayApply(std::string_view page) const;
 
   Compiled trieLinks_;
-  std::unordered_set<std::string> firstWords_;
+  std::vector<NameWithBlank> namesWithBlanks_;
+  std::unordered_map<std::string, std::vector<std::size_t>> byFirstWord_;
   std::array<bool, 256> isFirstByte_ = {};
   std::size_t longestFirstWord_ = 0;
 };
@@ -278,6 +289,14 @@ AutoLink autoLinkFor(const std::string& entryName) {
 }
 
 AutoLinker::AutoLinker(const std::vector<AutoLink>& links) {
+  if (std::all_of(links.begin(), links.end(), isTrieLink)) {
+    stages_.push_back(Stage{std::make_unique<const Compiled>(links), AutoLink{}});
+    return;
+  }
+  shortcut_ = Shortcut::of(links);
+  if (shortcut_) {
+    return;
+  }
   auto begin = links.begin();
   while (begin != links.end()) {
     const auto end = std::find_if_not(begin, links.end(), isTrieLink);
@@ -290,15 +309,30 @@ AutoLinker::AutoLinker(const std::vector<AutoLink>& links) {
     }
     begin = end == links.end() ? end : end + 1;
   }
-  if (stages_.size() > 1) {
-    shortcut_ = Shortcut::of(links);
+}
+
+AutoLinker::~AutoLinker() = default;
+
+std::string AutoLinker::applyTo(std::string_view page) const {
+  if (shortcut_) {
+    return shortcut_->applyTo(page);
   }
+  if (stages_.size() == 1 && stages_.front().compiled) {
+    return stages_.front().compiled->applyTo(page, 0, stages_.front().compiled->linkCount());
+  }
+  std::string text(page);
+  for (const Stage& stage : stages_) {
+    text = stage.compiled ? stage.compiled->applyTo(text, 0, stage.compiled->linkCount())
+                          : replacedAll(text, stage.literal);
+  }
+  return text;
 }
 
 std::unique_ptr<const AutoLinker::Shortcut> AutoLinker::Shortcut::of(
     const std::vector<AutoLink>& links) {
   std::vector<AutoLink> trieLinks;
-  std::unordered_set<std::string> firstWords;
+  std::vector<NameWithBlank> namesWithBlanks;
+  std::vector<std::string_view> firstWords;
   for (const AutoLink& link : links) {
     if (link.replacement.empty() || link.replacement[0] != ' ') {
       return nullptr;
@@ -311,72 +345,85 @@ std::unique_ptr<const AutoLinker::Shortcut> AutoLinker::Shortcut::of(
     if (link.searchText[0] != ' ' || blank == 1 || blank == std::string::npos) {
       return nullptr;
     }
-    firstWords.insert(link.searchText.substr(1, blank - 1));
+    namesWithBlanks.push_back(NameWithBlank{link, trieLinks.size()});
+    firstWords.push_back(std::string_view(link.searchText).substr(1, blank - 1));
   }
   // The runs that links make: every piece of a replacement but the last is one, and the last one
   // begins one.
-  std::vector<std::string_view> sortedWords(firstWords.begin(), firstWords.end());
-  std::sort(sortedWords.begin(), sortedWords.end());
+  std::sort(firstWords.begin(), firstWords.end());
+  const auto isFirstWord = [&](std::string_view run) {
+    return std::binary_search(firstWords.begin(), firstWords.end(), run);
+  };
   for (const AutoLink& link : links) {
     const std::string_view replacement = link.replacement;
     const std::size_t lastBlank = replacement.rfind(' ');
     for (std::size_t blank = 0; blank < lastBlank;) {
       const std::size_t next = replacement.find(' ', blank + 1);
-      if (firstWords.contains(std::string(replacement.substr(blank + 1, next - blank - 1)))) {
+      if (isFirstWord(replacement.substr(blank + 1, next - blank - 1))) {
         return nullptr;
       }
       blank = next;
     }
     const std::string_view last = replacement.substr(lastBlank + 1);
-    const auto next = std::lower_bound(sortedWords.begin(), sortedWords.end(), last);
-    if (next != sortedWords.end() && next->starts_with(last)) {
+    const auto next = std::lower_bound(firstWords.begin(), firstWords.end(), last);
+    if (next != firstWords.end() && next->starts_with(last)) {
       return nullptr;
     }
   }
-  return std::unique_ptr<const Shortcut>(new Shortcut(trieLinks, std::move(firstWords)));
+  return std::unique_ptr<const Shortcut>(new Shortcut(trieLinks, std::move(namesWithBlanks)));
 }
 
 AutoLinker::Shortcut::Shortcut(std::span<const AutoLink> trieLinks,
-                               std::unordered_set<std::string> firstWords)
-    : trieLinks_(trieLinks), firstWords_(std::move(firstWords)) {
-  for (const std::string& word : firstWords_) {
+                               std::vector<NameWithBlank> namesWithBlanks)
+    : trieLinks_(trieLinks), namesWithBlanks_(std::move(namesWithBlanks)) {
+  for (std::size_t i = 0; i < namesWithBlanks_.size(); ++i) {
+    const std::string& searchText = namesWithBlanks_[i].link.searchText;
+    std::string word = searchText.substr(1, searchText.find(' ', 1) - 1);
     isFirstByte_[static_cast<unsigned char>(word[0])] = true;
     longestFirstWord_ = std::max(longestFirstWord_, word.size());
+    byFirstWord_[std::move(word)].push_back(i);
   }
 }
 
-// Looks up only the runs that begin like a first word and are no longer than the longest.
-bool AutoLinker::Shortcut::isTrieAlone(std::string_view page) const {
+// The names with blanks whose first word is a run of the page, in order. Only the runs that begin
+// like a first word and are no longer than the longest are looked up.
+std::vector<std::size_t> AutoLinker::Shortcut::namesThatMayApply(std::string_view page) const {
+  std::vector<std::size_t> names;
   for (std::size_t blank = page.find(' '); blank != std::string_view::npos;) {
     const std::size_t next = page.find(' ', blank + 1);
     if (next == std::string_view::npos) {
-      return true;
+      break;
     }
     const std::size_t length = next - blank - 1;
     if (length > 0 && length <= longestFirstWord_ &&
-        isFirstByte_[static_cast<unsigned char>(page[blank + 1])] &&
-        firstWords_.contains(std::string(page.substr(blank + 1, length)))) {
-      return false;
+        isFirstByte_[static_cast<unsigned char>(page[blank + 1])]) {
+      const auto found = byFirstWord_.find(std::string(page.substr(blank + 1, length)));
+      if (found != byFirstWord_.end()) {
+        names.insert(names.end(), found->second.begin(), found->second.end());
+      }
     }
     blank = next;
   }
-  return true;
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  return names;
 }
 
-AutoLinker::~AutoLinker() = default;
-
-std::string AutoLinker::applyTo(std::string_view page) const {
-  if (stages_.size() == 1 && stages_.front().compiled) {
-    return stages_.front().compiled->applyTo(page);
-  }
-  if (shortcut_ && shortcut_->isTrieAlone(page)) {
-    return shortcut_->applyTo(page);
+// The names with blanks that cannot apply are left out, and the links of the trie between those
+// that may go in one pass.
+std::string AutoLinker::Shortcut::applyTo(std::string_view page) const {
+  const std::vector<std::size_t> names = namesThatMayApply(page);
+  if (names.empty()) {
+    return trieLinks_.applyTo(page, 0, trieLinks_.linkCount());
   }
   std::string text(page);
-  for (const Stage& stage : stages_) {
-    text = stage.compiled ? stage.compiled->applyTo(text) : replacedAll(text, stage.literal);
+  std::size_t firstLink = 0;
+  for (const std::size_t name : names) {
+    const NameWithBlank& link = namesWithBlanks_[name];
+    text = replacedAll(trieLinks_.applyTo(text, firstLink, link.trieLinksBefore), link.link);
+    firstLink = link.trieLinksBefore;
   }
-  return text;
+  return trieLinks_.applyTo(text, firstLink, trieLinks_.linkCount());
 }
 
 AutoLinker::Compiled::Compiled(std::span<const AutoLink> links) {
@@ -506,10 +553,11 @@ std::uint32_t AutoLinker::Compiled::childOf(std::uint32_t node, unsigned char by
   return 0;
 }
 
-// The first link at or after firstLink whose name begins the run, with the name's length; the link
-// is kNoLink when there is none.
+// The first link from firstLink to endLink whose name begins the run, with the name's length; the
+// link is kNoLink when there is none.
 AutoLinker::Compiled::Match AutoLinker::Compiled::firstMatch(std::string_view run,
-                                                             std::size_t firstLink) const {
+                                                             std::size_t firstLink,
+                                                             std::size_t endLink) const {
   Match best{kNoLink, 0};
   std::uint32_t node = 0;
   std::size_t at = 0;
@@ -522,7 +570,7 @@ AutoLinker::Compiled::Match AutoLinker::Compiled::firstMatch(std::string_view ru
     node = child;
     at += nodes_[node].labelLength;
     const std::size_t candidate = std::max<std::size_t>(nodes_[node].linkBegin, firstLink);
-    if (candidate < nodes_[node].linkEnd && candidate < best.link) {
+    if (candidate < std::min<std::size_t>(nodes_[node].linkEnd, endLink) && candidate < best.link) {
       best = Match{candidate, at};
     }
   }
@@ -544,8 +592,8 @@ void AutoLinker::Compiled::pushSegments(std::size_t link, std::int32_t rest,
 // Appends what a blank becomes once `link` matched there and rest followed its name in the run.
 // A run that a later name cuts into again keeps its bytes as a chain of pieces, so a name
 // repeated many times costs as much as the text it makes, never more.
-void AutoLinker::Compiled::expandLink(std::size_t link, std::string_view rest, std::string& result,
-                                      Expansion& expansion) const {
+void AutoLinker::Compiled::expandLink(std::size_t link, std::size_t endLink, std::string_view rest,
+                                      std::string& result, Expansion& expansion) const {
   pushSegments(link, expansion.prepend(rest, -1), expansion);
   while (!expansion.stack.empty()) {
     const PendingRun run = expansion.stack.back();
@@ -553,7 +601,7 @@ void AutoLinker::Compiled::expandLink(std::size_t link, std::string_view rest, s
     Match match{kNoLink, 0};
     if (run.chain >= 0 &&
         rootChild_[static_cast<unsigned char>(expansion.pieces[run.chain].bytes[0])] != 0) {
-      match = firstMatch(expansion.frontOf(run.chain, maxNameLength_), run.firstLink);
+      match = firstMatch(expansion.frontOf(run.chain, maxNameLength_), run.firstLink, endLink);
     }
     if (match.link == kNoLink) {
       result += ' ';
@@ -583,14 +631,15 @@ std::size_t AutoLinker::Compiled::nextCandidate(std::string_view page, std::size
   return page.size();
 }
 
-std::string AutoLinker::Compiled::applyTo(std::string_view page) const {
+std::string AutoLinker::Compiled::applyTo(std::string_view page, std::size_t firstLink,
+                                          std::size_t endLink) const {
   std::string result;
   // Links make a page of prose about a third longer.
   result.reserve(page.size() + page.size() / 2);
   Expansion expansion;
   std::size_t copied = 0;
   for (std::size_t blank = nextCandidate(page, 0); blank < page.size();) {
-    const Match match = firstMatch(page.substr(blank + 1), 0);
+    const Match match = firstMatch(page.substr(blank + 1), firstLink, endLink);
     if (match.link == kNoLink) {
       blank = nextCandidate(page, blank + 1);
       continue;
@@ -603,7 +652,7 @@ std::string AutoLinker::Compiled::applyTo(std::string_view page) const {
       result += replacementOf(match.link);
       result += rest;
     } else {
-      expandLink(match.link, rest, result, expansion);
+      expandLink(match.link, endLink, rest, result, expansion);
     }
     copied = runEnd;
     blank = nextCandidate(page, runEnd);

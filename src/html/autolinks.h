@@ -43,8 +43,8 @@ class AutoLinker {
     AutoLink literal;
   };
   std::vector<Stage> stages_;
-  // All the trie's links as one stage, for the pages where no other link can apply; null where
-  // that cannot be told from the page.
+  // Instead of the stages, where a page shows which names with blanks may apply to it: the other
+  // links as one trie, and those names apart. Null where a page cannot show it.
   std::unique_ptr<const Shortcut> shortcut_;
 };
 

@@ -67,7 +67,8 @@ TEST(AutoLinks, NameWithBlankLinksAtItsPlaceInTheOrder) {
 }
 
 // A name with a blank may apply where only the links before it made its first word a run between
-// blanks: "<a" of their markup, or the rest of their markup and what followed their name.
+// blanks: "<a" of their markup, or the rest of their markup and what followed their name. And the
+// links after it apply only after it, also inside the links before it: here " <a" comes last.
 TEST(AutoLinks, NameWithBlankLinksInsideMarkupThatEarlierLinksMade) {
   const struct {
     std::vector<std::string> names;
@@ -78,6 +79,10 @@ TEST(AutoLinks, NameWithBlankLinksInsideMarkupThatEarlierLinksMade) {
       {{"x", "href=\"x.html\">x</a>, y"},
        "see x, y",
        "see <a <a href=\"href=\"x.html\">x</a>, y.html\">href=\"x.html\">x</a>, y</a>"},
+      {{"X", "Do Something", "<a"},
+       "see X, Do Something",
+       "see <a href=\"<a.html\"><a</a> href=\"X.html\">X</a>, <a href=\"<a.html\"><a</a> "
+       "href=\"Do Something.html\">Do Something</a>"},
   };
   for (const auto& example : cases) {
     const std::vector<AutoLink> links = sortedLinks(example.names);
