@@ -23,8 +23,8 @@ namespace inkwright {
 // - The page is read once, left to right. At each place the longest name that matches is linked,
 //   and the reading goes on after it: what a link inserts is never read again.
 // So a match depends only on the set of names, never on their order. The names are kept in a
-// trie, walked from each place where a word may begin; most places are inside words and cost a
-// look at the byte before them. In bench/autolinks.sh, five runs of the best of ten, linking 4,000
+// trie, walked from each place where a word may begin; at other places, a look into a table or two
+// decides. In bench/autolinks.sh, five runs of the best of ten, linking 4,000
 // pages (12.7 MB) took 41 to 53 ms with 20,000 names, against 28 to 34 ms for the default links,
 // and 64 to 81 ms with 50,000 names, against 35 to 48. Building the trie took 5 ms instead of 2,
 // and 15 to 19 ms instead of 6.
