@@ -2,7 +2,10 @@
 # Times the same generated library read with and without the comment-style keys (generate.py
 # --extensions): once with no output selected, which leaves the reading and ordering of the
 # sources, and once with the HTML pages. The runs of both configurations alternate, so that a
-# shared machine slows both alike, and each figure is the best of TAKES runs. Not run by CI.
+# shared machine slows both alike, and each figure is the best of TAKES runs: wall time, and
+# processor time (user and system), which a busy machine disturbs less. As in run.sh, no output is
+# deleted until the phase is timed; a WORK_DIR on a tmpfs (/dev/shm) keeps the disk out of it.
+# Not run by CI.
 # Usage: bench/extensions.sh   (SIZES="20000", TAKES=5 and WORK_DIR=... override the defaults)
 set -euo pipefail
 
@@ -18,18 +21,21 @@ cmake --build "$build" -j2 --target inkwright > /dev/null
 now() { date +%s.%N; }
 best() { sort -g | head -1; }
 
-# One run of a configuration in a fresh out/; prints its wall time in seconds.
+# One run of a configuration in a fresh out/, kept as out.TAKE; prints its wall time and its
+# processor time in seconds.
 timedRun() {
-  local tree=$1 config=$2 start
-  rm -rf "$tree/out"
+  local tree=$1 config=$2 take=$3 start
   mkdir "$tree/out"
   sync
   start=$(now)
-  (cd "$tree" && "$build/inkwright" "$config")
-  awk -v start="$start" -v end="$(now)" 'BEGIN { print end - start }'
+  (cd "$tree" && /usr/bin/time -f '%U %S' -o "$work/usage" "$build/inkwright" "$config")
+  awk -v start="$start" -v end="$(now)" -v usage="$(cat "$work/usage")" \
+    'BEGIN { split(usage, u, " "); print end - start, u[1] + u[2] }'
+  mv "$tree/out" "$tree/out.$take"
 }
 
-printf '%8s %10s %10s %10s %8s\n' entries phase "off s" "on s" "on/off"
+printf '%8s %8s %9s %9s %7s %9s %9s %7s\n' entries phase "off s" "on s" "on/off" \
+  "off cpu" "on cpu" "on/off"
 for entries in $sizes; do
   for side in off on; do
     tree="$work/library-$entries-$side"
@@ -40,13 +46,16 @@ for entries in $sizes; do
   done
   for phase in reading pages; do
     off=() on=()
-    for _ in $(seq "$takes"); do
-      off+=("$(timedRun "$work/library-$entries-off" "$phase.cfg")")
-      on+=("$(timedRun "$work/library-$entries-on" "$phase.cfg")")
+    for take in $(seq "$takes"); do
+      off+=("$(timedRun "$work/library-$entries-off" "$phase.cfg" "$take")")
+      on+=("$(timedRun "$work/library-$entries-on" "$phase.cfg" "$take")")
     done
-    a=$(printf '%s\n' "${off[@]}" | best)
-    b=$(printf '%s\n' "${on[@]}" | best)
-    awk -v e="$entries" -v p="$phase" -v a="$a" -v b="$b" \
-      'BEGIN { printf "%8d %10s %10.3f %10.3f %8.3f\n", e, p, a, b, b / a }'
+    a=$(printf '%s\n' "${off[@]}" | cut -d' ' -f1 | best)
+    b=$(printf '%s\n' "${on[@]}" | cut -d' ' -f1 | best)
+    c=$(printf '%s\n' "${off[@]}" | cut -d' ' -f2 | best)
+    d=$(printf '%s\n' "${on[@]}" | cut -d' ' -f2 | best)
+    awk -v e="$entries" -v p="$phase" -v a="$a" -v b="$b" -v c="$c" -v d="$d" \
+      'BEGIN { printf "%8d %8s %9.3f %9.3f %7.3f %9.2f %9.2f %7.3f\n", e, p, a, b, b / a, c, d, d / c }'
+    rm -rf "$work"/library-"$entries"-*/out.*
   done
 done
