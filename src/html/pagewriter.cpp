@@ -7,6 +7,7 @@
 #include "config/settings.h"
 #include "html/autolinks.h"
 #include "html/htmloutput.h"
+#include "html/pagelinks.h"
 #include "html/serialworker.h"
 #include "html/tagformat.h"
 #include "model/document.h"
@@ -19,13 +20,16 @@ namespace inkwright {
 namespace {
 
 // Header entries get no link. Neither does an entry without a name: its search text would be a
-// lone blank, and every blank of every page would gain a link.
-std::vector<AutoLink> autoLinkList() {
+// lone blank, and every blank of every page would gain a link. Where names are shown escaped, the
+// link looks for the name as the page shows it.
+std::vector<AutoLink> autoLinkList(const PageLinks& pageLinks) {
   std::vector<AutoLink> links;
   links.reserve(entryList.size());
   for (const DocEntry& entry : entryList) {
-    if (entry.headerType != "h" && !entry.entryName.empty()) {
-      links.push_back(autoLinkFor(entry.entryName));
+    if (entry.headerType != "h" && !entry.entryName.empty() &&
+        pageLinks.isLinked(entry.entryName)) {
+      links.push_back(
+          {" " + pageLinks.shown(entry.entryName), " " + pageLinks.linkOrText(entry.entryName)});
     }
   }
   // Descending, so that a name is linked before every name that is a prefix of it.
@@ -45,13 +49,13 @@ SectionIndex indexSections() {
   return sections;
 }
 
-std::string contentsList(const DocEntry& header, const SectionIndex& sections) {
+std::string contentsList(const DocEntry& header, const SectionIndex& sections,
+                         const PageLinks& pageLinks) {
   std::string list = "Contents=<br /><ul>";
   const auto members = sections.find(header.entryName);
   if (members != sections.end()) {
     for (const std::size_t i : members->second) {
-      const std::string& name = entryList[i].entryName;
-      list += "<li><a href=\"" + name + ".html\">" + name + "</a></li>";
+      list += "<li>" + pageLinks.linkOrText(entryList[i].entryName) + "</li>";
     }
   }
   list += "</ul>";
@@ -82,15 +86,27 @@ class TagTemplates {
   std::unordered_map<std::string, std::string> byName_;
 };
 
-std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates) {
+std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates,
+                     const PageLinks& pageLinks) {
+  const std::string tagName = pageLinks.shown(tag.tagName);
   std::string block = templates.forTag(tag.tagName);
-  replaceAllIn(block, "@@TAG@@", tag.tagName);
+  replaceAllIn(block, "@@TAG@@", tagName);
   replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
-  replaceAllIn(block, "@@TAG-LOWER@@", lowerCase(tag.tagName));
+  replaceAllIn(block, "@@TAG-LOWER@@", lowerCase(tagName));
   return block;
 }
 
-std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemplates& templates) {
+// Under "skip empty tags", a value of nothing but blanks, tabs and line ends leaves no block.
+bool isTagRendered(const Configuration& config, const TagPair& tag) {
+  if (tag.tagName.empty() || !isTagShown(config, tag.tagName)) {
+    return false;
+  }
+  return !config.settings().options.skipEmptyTags ||
+         tag.tagValue.find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemplates& templates,
+                     const PageLinks& pageLinks) {
   std::size_t expected = 0;
   for (const TagPair& tag : entry.tags) {
     expected += tag.tagValue.size() + templates.fallbackSize();
@@ -98,22 +114,11 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemp
   std::string html;
   html.reserve(expected + expected / 4);
   for (const TagPair& tag : entry.tags) {
-    if (!tag.tagName.empty() && isTagShown(config, tag.tagName)) {
-      html += tagBlock(config, tag, templates);
+    if (isTagRendered(config, tag)) {
+      html += tagBlock(config, tag, templates, pageLinks);
     }
   }
   return html;
-}
-
-// The file name drops a leading "#", though every link keeps it.
-std::string pageFileName(const std::string& entryName) {
-  return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
-}
-
-// A name holding a separator would put its page outside the output directory, or into a
-// directory of the output that nobody asked for; both systems split paths at "\" as well as "/".
-bool isPlainFileName(const std::string& fileName) {
-  return fileName.find_first_of("/\\") == std::string::npos;
 }
 
 }  // namespace
@@ -128,26 +133,26 @@ bool isPlainFileName(const std::string& fileName) {
 //   automatic links and the replacers;
 // - the writing thread writes the page to its file.
 // The threads share only what nobody changes until the pages are written: entryList (every entry
-// is named before the first page is handed on), the page template, the linker and the
-// configuration with its replacers, all read only.
-// What differs per page (its path, tags and text) is moved into the task that uses it, and the
-// worker's lock hands the task over whole.
-// Every output keeps the order of effects of a plain loop over the entries. Each SerialWorker runs
-// its tasks one after the other in the order they were handed over; this thread hands the pages
-// on in list order, and the filling thread hands each on to the writing thread as it finishes it.
-// So pages are written in list order, and a later page of the same name replaces an earlier one.
-// Both workers finish before pageWriter returns, so every page is written before the index files
-// are, and an index file replaces a page of its name. Nothing here shows a message. Where no
-// thread can be started, a worker runs each task at once, and the loop is a plain loop.
-// The threads paid for themselves in bench/run.sh: at 20,000 entries the first, single-threaded
-// page writer made a run take 5.7 times as long as cp -r of its output; with this pipeline, and
-// other work since, a run takes about 2.0 times as long.
+// is named before the first page is handed on), the page template, the linker, the page links and
+// the configuration with its replacers, all read only. What differs per page (its path, tags and
+// text) is moved into the task that uses it, and the worker's lock hands the task over whole. Every
+// output keeps the order of effects of a plain loop over the entries. Each SerialWorker runs its
+// tasks one after the other in the order they were handed over; this thread hands the pages on in
+// list order, and the filling thread hands each on to the writing thread as it finishes it. So
+// pages are written in list order, and a later page of the same name replaces an earlier one. Both
+// workers finish before pageWriter returns, so every page is written before the index files are,
+// and an index file replaces a page of its name. Nothing here shows a message. Where no thread can
+// be started, a worker runs each task at once, and the loop is a plain loop. The threads paid for
+// themselves in bench/run.sh: at 20,000 entries the first, single-threaded page writer made a run
+// take 5.7 times as long as cp -r of its output; with this pipeline, and other work since, a run
+// takes about 2.0 times as long.
 void pageWriter(const Configuration& config, const std::string& outputDirectory) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   for (DocEntry& entry : entryList) {
     nameEntry(entry);
   }
-  const AutoLinker linker(autoLinkList());
+  const PageLinks pageLinks(config.settings().options);
+  const AutoLinker linker(autoLinkList(pageLinks));
   const SectionIndex sections = indexSections();
   const std::string pageTemplate = config.templateText("page");
   TagTemplates tagTemplates(config);
@@ -156,22 +161,21 @@ void pageWriter(const Configuration& config, const std::string& outputDirectory)
   SerialWorker writing;
   SerialWorker filling;
   for (const DocEntry& entry : entryList) {
-    const std::string fileName = pageFileName(entry.entryName);
-    if (!isPlainFileName(fileName)) {
+    if (!isPageWritten(entry.entryName)) {
       continue;
     }
-    std::string tags = tagsHtml(config, entry, tagTemplates);
+    std::string tags = tagsHtml(config, entry, tagTemplates, pageLinks);
     if (entry.headerType == "h") {
-      tags += contentsList(entry, sections);
+      tags += contentsList(entry, sections, pageLinks);
     }
     const std::size_t weight = tags.size();
     filling.run(
-        [&config, &pageTemplate, &entry, &linker, &writing, path = directory + fileName + ".html",
-         tags = std::move(tags)] {
+        [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing,
+         path = directory + pageFileName(entry.entryName) + ".html", tags = std::move(tags)] {
           std::string page = pageTemplate;
-          replaceAllIn(page, "@@NAME@@", entry.entryName);
+          replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
           replaceAllIn(page, "@@TAGS@@", tags);
-          replaceAllIn(page, "@@SECTION@@", entry.sectionName);
+          replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
           page = applyReplacers(config, linker.applyTo(page));
           const std::size_t size = page.size();
           writing.run([path, page = std::move(page)] { writeWholeFile(path, page); }, size);
