@@ -19,6 +19,14 @@ namespace inkwright {
 
 namespace {
 
+std::string blankThen(std::string_view text) {
+  std::string result;
+  result.reserve(text.size() + 1);
+  result += ' ';
+  result += text;
+  return result;
+}
+
 // Header entries get no link. Neither does an entry without a name: its search text would be a
 // lone blank, and every blank of every page would gain a link. Where names are shown escaped, the
 // link looks for the name as the page shows it.
@@ -28,8 +36,8 @@ std::vector<AutoLink> autoLinkList(const PageLinks& pageLinks) {
   for (const DocEntry& entry : entryList) {
     if (entry.headerType != "h" && !entry.entryName.empty() &&
         pageLinks.isLinked(entry.entryName)) {
-      links.push_back(
-          {" " + pageLinks.shown(entry.entryName), " " + pageLinks.linkOrText(entry.entryName)});
+      links.push_back({blankThen(pageLinks.shown(entry.entryName)),
+                       blankThen(pageLinks.linkOrText(entry.entryName))});
     }
   }
   // Descending, so that a name is linked before every name that is a prefix of it.
