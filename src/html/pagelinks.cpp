@@ -1,5 +1,8 @@
 #include "html/pagelinks.h"
 
+#include <algorithm>
+#include <array>
+
 #include "model/document.h"
 #include "text/text.h"
 
@@ -12,56 +15,72 @@ bool isUnreservedByte(unsigned char c) {
          c == '.' || c == '_';
 }
 
+constexpr std::array<char, 4> kEscapedBytes = {'&', '<', '>', '"'};
+constexpr std::array<const char*, 4> kEntities = {"&amp;", "&lt;", "&gt;", "&quot;"};
+
+std::string_view fileNameOf(std::string_view entryName) {
+  return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
+}
+
+void appendPercentEncoded(std::string& out, std::string_view text) {
+  static constexpr char kHexDigits[] = "0123456789ABCDEF";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (isUnreservedByte(byte)) {
+      out += c;
+    } else {
+      out += '%';
+      out += kHexDigits[byte >> 4];
+      out += kHexDigits[byte & 15];
+    }
+  }
+}
+
 }  // namespace
 
 std::string pageFileName(const std::string& entryName) {
-  return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
+  return std::string(fileNameOf(entryName));
 }
 
 // A name holding a separator would put its page outside the output directory, or into a
 // directory of the output that nobody asked for; both systems split paths at "\" as well as "/".
 bool isPageWritten(const std::string& entryName) {
-  return pageFileName(entryName).find_first_of("/\\") == std::string::npos;
+  return fileNameOf(entryName).find_first_of("/\\") == std::string_view::npos;
 }
 
+// Tag values hold most of the bytes of a run, and most hold none of the four bytes. So each of
+// the four is looked for on its own with string_view::find (memchr, many bytes at a time), and
+// found again only once the text has passed it; the text between is copied in runs. A look-up per
+// byte, or find_first_of (a memchr over the four bytes for every byte of the text), made escaping
+// cost a whole run an eighth and a half again as many instructions.
 std::string escapeHtml(std::string_view text) {
+  std::array<std::size_t, kEscapedBytes.size()> next{};
+  for (std::size_t k = 0; k < kEscapedBytes.size(); ++k) {
+    next[k] = text.find(kEscapedBytes[k]);
+  }
+  std::size_t at = *std::min_element(next.begin(), next.end());
+  if (at == std::string_view::npos) {
+    return std::string(text);
+  }
   std::string escaped;
   escaped.reserve(text.size() + text.size() / 8);
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
-    }
+  std::size_t from = 0;
+  while (at != std::string_view::npos) {
+    escaped.append(text, from, at - from);
+    const std::size_t k = std::find(next.begin(), next.end(), at) - next.begin();
+    escaped += kEntities[k];
+    from = at + 1;
+    next[k] = text.find(kEscapedBytes[k], from);
+    at = *std::min_element(next.begin(), next.end());
   }
+  escaped.append(text, from);
   return escaped;
 }
 
 std::string percentEncoded(std::string_view text) {
-  static constexpr char kHexDigits[] = "0123456789ABCDEF";
   std::string encoded;
   encoded.reserve(text.size());
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (isUnreservedByte(byte)) {
-      encoded += c;
-    } else {
-      encoded += '%';
-      encoded += kHexDigits[byte >> 4];
-      encoded += kHexDigits[byte & 15];
-    }
-  }
+  appendPercentEncoded(encoded, text);
   return encoded;
 }
 
@@ -73,7 +92,7 @@ PageLinks::PageLinks(const Options& options)
   writtenFiles_.reserve(entryList.size());
   for (const DocEntry& entry : entryList) {
     if (isPageWritten(entry.entryName)) {
-      writtenFiles_.insert(pageFileName(entry.entryName));
+      writtenFiles_.emplace(fileNameOf(entry.entryName));
     }
   }
 }
@@ -84,22 +103,37 @@ std::string PageLinks::shown(std::string_view text) const {
 
 bool PageLinks::isLinked(const std::string& name) const {
   return !existingLinksOnly_ ||
-         (isPageWritten(name) && writtenFiles_.count(pageFileName(name)) != 0);
+         (isPageWritten(name) && writtenFiles_.find(fileNameOf(name)) != writtenFiles_.end());
+}
+
+void PageLinks::appendHref(std::string& out, const std::string& name) const {
+  if (existingLinksOnly_) {
+    appendPercentEncoded(out, fileNameOf(name));
+  } else {
+    out += shown(name);
+  }
+  out += ".html";
 }
 
 std::string PageLinks::href(const std::string& name) const {
-  if (existingLinksOnly_) {
-    return percentEncoded(pageFileName(name)) + ".html";
-  }
-  return shown(name) + ".html";
+  std::string href;
+  href.reserve(name.size() + 5);
+  appendHref(href, name);
+  return href;
 }
 
 std::string PageLinks::linkOrText(const std::string& name) const {
-  const std::string text = shown(name);
   if (!isLinked(name)) {
-    return text;
+    return shown(name);
   }
-  return "<a href=\"" + href(name) + "\">" + text + "</a>";
+  std::string link;
+  link.reserve(2 * name.size() + 20);
+  link += "<a href=\"";
+  appendHref(link, name);
+  link += "\">";
+  link += shown(name);
+  link += "</a>";
+  return link;
 }
 
 }  // namespace inkwright

@@ -3,6 +3,8 @@
 // HTML text and links that lead only to written pages.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -48,9 +50,19 @@ class PageLinks {
   std::string linkOrText(const std::string& name) const;
 
  private:
+  // Looks file names up by string_view, so that a look-up copies nothing.
+  struct FileNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const {
+      return std::hash<std::string_view>{}(name);
+    }
+  };
+
+  void appendHref(std::string& out, const std::string& name) const;
+
   bool escapeHtml_;
   bool existingLinksOnly_;
-  std::unordered_set<std::string> writtenFiles_;
+  std::unordered_set<std::string, FileNameHash, std::equal_to<>> writtenFiles_;
 };
 
 }  // namespace inkwright
