@@ -16,20 +16,21 @@ namespace {
 
 // The index shows the description trimmed of blanks, but keeps the line breaks it spans: in
 // HTML they read as blanks.
-std::string_view indexDescriptionOf(const DocEntry& entry) {
-  return trimBlanksView(entryDescription(entry).value_or(""));
+std::string_view indexDescriptionOf(const Configuration& config, const DocEntry& entry) {
+  return trimBlanksView(entryDescription(entry, config.settings().descriptionItems).value_or(""));
 }
 
-void appendEntryItem(std::string& html, const DocEntry& entry, const PageLinks& pageLinks) {
+void appendEntryItem(const Configuration& config, std::string& html, const DocEntry& entry,
+                     const PageLinks& pageLinks) {
   html += "<li>";
   html += pageLinks.linkOrText(entry.entryName);
   html += "&nbsp;&nbsp;-&nbsp;&nbsp;<i>";
-  html += pageLinks.shown(indexDescriptionOf(entry));
+  html += pageLinks.shown(indexDescriptionOf(config, entry));
   html += "</i></li>";
 }
 
 // A group heading links to the page of the entry named after the group, when there is one.
-std::string indexHtml(const PageLinks& pageLinks) {
+std::string indexHtml(const Configuration& config, const PageLinks& pageLinks) {
   const GroupMembers groups = entriesByGroup();
   std::string html = "<ul>";
   for (const std::string& group : groupList) {
@@ -40,7 +41,7 @@ std::string indexHtml(const PageLinks& pageLinks) {
     const auto members = groups.find(group);
     if (members != groups.end()) {
       for (const DocEntry* const entry : members->second) {
-        appendEntryItem(html, *entry, pageLinks);
+        appendEntryItem(config, html, *entry, pageLinks);
       }
     }
     html += "</ul>";
@@ -58,7 +59,7 @@ void masterIndexWriter(const Configuration& config, const std::string& path) {
   }
   const PageLinks pageLinks(config.settings().options);
   page = replaceAll(page, "@@NAME@@", "Index");
-  page = replaceAll(page, "@@INDEX@@", indexHtml(pageLinks));
+  page = replaceAll(page, "@@INDEX@@", indexHtml(config, pageLinks));
   page = replaceAll(page, "@@PROJECTNAME@@", pageLinks.shown(config.configValue("document title")));
   writePageOrWarn(path, applyReplacers(config, std::move(page)));
 }

@@ -1,6 +1,9 @@
 #include "html/pagewriter.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -10,6 +13,7 @@
 #include "html/pagelinks.h"
 #include "html/serialworker.h"
 #include "html/tagformat.h"
+#include "html/wordlinks.h"
 #include "model/document.h"
 #include "scan/ordering.h"
 #include "text/text.h"
@@ -28,22 +32,60 @@ std::string blankThen(std::string_view text) {
 }
 
 // Header entries get no link. Neither does an entry without a name: its search text would be a
-// lone blank, and every blank of every page would gain a link. Where names are shown escaped, the
-// link looks for the name as the page shows it.
+// lone blank, and every blank of every page would gain a link. Under "existing links only", an
+// entry whose page is not written gets none either.
+bool isLinked(const DocEntry& entry, const PageLinks& pageLinks) {
+  return entry.headerType != "h" && !entry.entryName.empty() && pageLinks.isLinked(entry.entryName);
+}
+
+// Where names are shown escaped, a link looks for the name as the page shows it.
 std::vector<AutoLink> autoLinkList(const PageLinks& pageLinks) {
   std::vector<AutoLink> links;
   links.reserve(entryList.size());
   for (const DocEntry& entry : entryList) {
-    if (entry.headerType != "h" && !entry.entryName.empty() &&
-        pageLinks.isLinked(entry.entryName)) {
-      links.push_back({blankThen(pageLinks.shown(entry.entryName)),
-                       blankThen(pageLinks.linkOrText(entry.entryName))});
+    if (isLinked(entry, pageLinks)) {
+      links.push_back(AutoLink{blankThen(pageLinks.shown(entry.entryName)),
+                               blankThen(pageLinks.linkOrText(entry.entryName))});
     }
   }
   // Descending, so that a name is linked before every name that is a prefix of it.
   sortList(links, &AutoLink::searchText, SortDirection::descending, CaseMode::exact);
   return links;
 }
+
+// The word linker takes the names in any order; each is searched as it stands in the page.
+std::vector<WordLink> wordLinkList(const PageLinks& pageLinks) {
+  std::vector<WordLink> links;
+  links.reserve(entryList.size());
+  for (const DocEntry& entry : entryList) {
+    if (isLinked(entry, pageLinks)) {
+      links.push_back(
+          WordLink{pageLinks.shown(entry.entryName), pageLinks.linkOrText(entry.entryName)});
+    }
+  }
+  return links;
+}
+
+// The automatic links of a run: whole words only when the `word links` switch is on, else every
+// blank followed by a name.
+class PageLinker {
+ public:
+  PageLinker(const Options& options, const PageLinks& pageLinks) {
+    if (options.wordLinks) {
+      wordLinker_.emplace(wordLinkList(pageLinks));
+    } else {
+      autoLinker_.emplace(autoLinkList(pageLinks));
+    }
+  }
+
+  std::string applyTo(std::string_view page) const {
+    return wordLinker_ ? wordLinker_->applyTo(page) : autoLinker_->applyTo(page);
+  }
+
+ private:
+  std::optional<AutoLinker> autoLinker_;
+  std::optional<WordLinker> wordLinker_;
+};
 
 // The positions in entryList of the entries of each section, in list order, so that a header
 // entry finds its contents without walking every entry.
@@ -94,13 +136,23 @@ class TagTemplates {
   std::unordered_map<std::string, std::string> byName_;
 };
 
+// The tag's name as one CSS class: whole tag names may hold blanks ("SEE ALSO" gives "see-also").
+std::string lowerTagName(const Configuration& config, const std::string& tagName) {
+  std::string lower = lowerCase(tagName);
+  if (config.settings().options.wholeTagNames) {
+    std::replace_if(
+        lower.begin(), lower.end(), [](char c) { return c == ' ' || c == '\t'; }, '-');
+  }
+  return lower;
+}
+
 std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates,
                      const PageLinks& pageLinks) {
   const std::string tagName = pageLinks.shown(tag.tagName);
   std::string block = templates.forTag(tag.tagName);
   replaceAllIn(block, "@@TAG@@", tagName);
   replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
-  replaceAllIn(block, "@@TAG-LOWER@@", lowerCase(tagName));
+  replaceAllIn(block, "@@TAG-LOWER@@", lowerTagName(config, tagName));
   return block;
 }
 
@@ -141,26 +193,27 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemp
 //   automatic links and the replacers;
 // - the writing thread writes the page to its file.
 // The threads share only what nobody changes until the pages are written: entryList (every entry
-// is named before the first page is handed on), the page template, the linker, the page links and
-// the configuration with its replacers, all read only. What differs per page (its path, tags and
-// text) is moved into the task that uses it, and the worker's lock hands the task over whole. Every
-// output keeps the order of effects of a plain loop over the entries. Each SerialWorker runs its
-// tasks one after the other in the order they were handed over; this thread hands the pages on in
-// list order, and the filling thread hands each on to the writing thread as it finishes it. So
-// pages are written in list order, and a later page of the same name replaces an earlier one. Both
-// workers finish before pageWriter returns, so every page is written before the index files are,
-// and an index file replaces a page of its name. Nothing here shows a message. Where no thread can
-// be started, a worker runs each task at once, and the loop is a plain loop. The threads paid for
-// themselves in bench/run.sh: at 20,000 entries the first, single-threaded page writer made a run
-// take 5.7 times as long as cp -r of its output; with this pipeline, and other work since, a run
-// takes about 2.0 times as long.
+// is named before the first page is handed on), the page template, the linkers and the
+// configuration with its replacers, all read only.
+// What differs per page (its path, tags and text) is moved into the task that uses it, and the
+// worker's lock hands the task over whole.
+// Every output keeps the order of effects of a plain loop over the entries. Each SerialWorker runs
+// its tasks one after the other in the order they were handed over; this thread hands the pages
+// on in list order, and the filling thread hands each on to the writing thread as it finishes it.
+// So pages are written in list order, and a later page of the same name replaces an earlier one.
+// Both workers finish before pageWriter returns, so every page is written before the index files
+// are, and an index file replaces a page of its name. Nothing here shows a message. Where no
+// thread can be started, a worker runs each task at once, and the loop is a plain loop.
+// The threads paid for themselves in bench/run.sh: at 20,000 entries the first, single-threaded
+// page writer made a run take 5.7 times as long as cp -r of its output; with this pipeline, and
+// other work since, a run takes about 2.0 times as long.
 void pageWriter(const Configuration& config, const std::string& outputDirectory) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   for (DocEntry& entry : entryList) {
     nameEntry(entry);
   }
   const PageLinks pageLinks(config.settings().options);
-  const AutoLinker linker(autoLinkList(pageLinks));
+  const PageLinker linker(config.settings().options, pageLinks);
   const SectionIndex sections = indexSections();
   const std::string pageTemplate = config.templateText("page");
   TagTemplates tagTemplates(config);
