@@ -2,7 +2,8 @@
 # Times whole runs on generated libraries (generate.py) with every [options] switch of the pages
 # on, next to the same library without them. The two configurations take turns, and which goes
 # first alternates, so that a slow spell of a shared machine, or the deletion of the outputs
-# between turns, falls on both alike; each figure is the best of the runs.
+# between turns, falls on both alike; each figure is the best of the runs: wall time, and the
+# processor time (user and system) of the run.
 # Not run by CI.
 # Usage: bench/options.sh   (SIZES="20000 50000", TAKES=5, WORK_DIR=... override the defaults)
 set -euo pipefail
@@ -22,19 +23,21 @@ now() { date +%s.%N; }
 since() { awk -v start="$1" -v end="$(now)" 'BEGIN { print end - start }'; }
 best() { sort -g | head -1; }
 
-# Runs the configuration $2 of the tree $1 into a new out folder, and prints the seconds it took.
+# Runs the configuration $2 of the tree $1 into a new out folder, and prints the seconds it took
+# and the processor seconds it used.
 timeRun() {
   local out="$1/out"
   mkdir "$out"
   sync
   local start
   start=$(now)
-  (cd "$1" && "$build/inkwright" "$2")
-  since "$start"
+  (cd "$1" && /usr/bin/time -f '%U %S' -o "$1/usage" "$build/inkwright" "$2")
+  echo "$(since "$start") $(awk '{ print $1 + $2 }' "$1/usage")"
   mv "$out" "$1/done.$RANDOM$RANDOM"
 }
 
-printf '%8s %10s %10s %8s\n' entries "off s" "on s" "on / off"
+printf '%8s %10s %10s %8s %12s %12s %8s\n' entries "off s" "on s" "on / off" "off cpu s" \
+  "on cpu s" "on / off"
 for entries in $sizes; do
   tree="$work/library-$entries"
   rm -rf "$tree"
@@ -52,10 +55,12 @@ for entries in $sizes; do
     fi
     rm -rf "$tree"/done.*
   done
-  best_off=$(printf '%s\n' "${off[@]}" | best)
-  best_on=$(printf '%s\n' "${on[@]}" | best)
-  awk -v e="$entries" -v a="$best_off" -v b="$best_on" \
-    'BEGIN { printf "%8d %10.3f %10.3f %8.2f\n", e, a, b, b / a }'
+  best_off=$(printf '%s\n' "${off[@]}" | cut -d' ' -f1 | best)
+  best_on=$(printf '%s\n' "${on[@]}" | cut -d' ' -f1 | best)
+  cpu_off=$(printf '%s\n' "${off[@]}" | cut -d' ' -f2 | best)
+  cpu_on=$(printf '%s\n' "${on[@]}" | cut -d' ' -f2 | best)
+  awk -v e="$entries" -v a="$best_off" -v b="$best_on" -v c="$cpu_off" -v d="$cpu_on" \
+    'BEGIN { printf "%8d %10.3f %10.3f %8.2f %12.2f %12.2f %8.2f\n", e, a, b, b / a, c, d, d / c }'
   rm -rf "$tree"
 done
 [[ -n "${WORK_DIR:-}" ]] || rm -rf "$work"
