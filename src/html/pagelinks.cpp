@@ -22,17 +22,24 @@ std::string_view fileNameOf(std::string_view entryName) {
   return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
 }
 
+// Names are mostly letters, digits and "_", so the bytes that stay are copied in runs.
 void appendPercentEncoded(std::string& out, std::string_view text) {
   static constexpr char kHexDigits[] = "0123456789ABCDEF";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (isUnreservedByte(byte)) {
-      out += c;
-    } else {
+  std::size_t from = 0;
+  while (from < text.size()) {
+    std::size_t to = from;
+    while (to < text.size() && isUnreservedByte(static_cast<unsigned char>(text[to]))) {
+      ++to;
+    }
+    out.append(text, from, to - from);
+    if (to < text.size()) {
+      const auto byte = static_cast<unsigned char>(text[to]);
       out += '%';
       out += kHexDigits[byte >> 4];
       out += kHexDigits[byte & 15];
+      ++to;
     }
+    from = to;
   }
 }
 
@@ -45,7 +52,8 @@ std::string pageFileName(const std::string& entryName) {
 // A name holding a separator would put its page outside the output directory, or into a
 // directory of the output that nobody asked for; both systems split paths at "\" as well as "/".
 bool isPageWritten(const std::string& entryName) {
-  return fileNameOf(entryName).find_first_of("/\\") == std::string_view::npos;
+  return std::none_of(entryName.begin(), entryName.end(),
+                      [](char c) { return c == '/' || c == '\\'; });
 }
 
 // Tag values hold most of the bytes of a run, and most hold none of the four bytes. So each of
