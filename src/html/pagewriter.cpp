@@ -105,7 +105,8 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemp
   return html;
 }
 
-// The file name drops a leading "#", though every link keeps it.
+}  // namespace
+
 std::string pageFileName(const std::string& entryName) {
   return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
 }
@@ -115,8 +116,6 @@ std::string pageFileName(const std::string& entryName) {
 bool isPlainFileName(const std::string& fileName) {
   return fileName.find_first_of("/\\") == std::string::npos;
 }
-
-}  // namespace
 
 // note [page pipeline]
 // A page passes three steps, each on a thread of its own, so that the work on one page overlaps
