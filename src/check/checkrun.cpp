@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "check/bindingchecks.h"
+#include "check/blockchecks.h"
 #include "check/configchecks.h"
 #include "check/configlines.h"
 #include "check/outputchecks.h"
@@ -39,9 +40,10 @@ void checkWalk(const Configuration& config, const WalkRecord& walk, WarningList&
   }
 }
 
-RunCounts countsOf(const std::unordered_set<std::string>& pages, const SelectedOutputs& selected) {
+RunCounts countsOf(std::size_t filesRead, const std::unordered_set<std::string>& pages,
+                   const SelectedOutputs& selected) {
   RunCounts counts;
-  counts.filesRead = fileList.size();
+  counts.filesRead = filesRead;
   counts.blocks = entryList.size();
   for (const DocEntry& entry : entryList) {
     counts.entries += entry.headerPath.empty() ? 0 : 1;
@@ -64,12 +66,15 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
   startRun();
   const Configuration config = readConfiguration(configurationPath);
   WalkRecord walk;
-  readAndOrderSources(config, &walk);
+  BlockWatch blocks;
+  readAndOrderSources(config, &walk, &blocks);
 
   CheckResult result;
   WarningList& warnings = result.warnings;
   checkConfiguration(ConfigCheckInput{config, configurationPath, *keyLines, walk}, warnings);
   checkWalk(config, walk, warnings);
+  const WarningList blockWarnings = blocks.warnings();
+  warnings.insert(warnings.end(), blockWarnings.begin(), blockWarnings.end());
   const std::string outputPath = outputPathFrom(config.configValue("output path"));
   const SelectedOutputs selected = selectedOutputs(config.configValue("output format"));
   const std::unordered_set<std::string> pages = writtenPageFiles();
@@ -83,7 +88,7 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
   checkOutputDirectory(outputPath, writtenOutputFiles(config, outputPath, selected, pages),
                        warnings);
   sortWarnings(warnings);
-  result.counts = countsOf(pages, selected);
+  result.counts = countsOf(blocks.filesRead(), pages, selected);
   return result;
 }
 

@@ -22,13 +22,13 @@ namespace {
 
 // The markers are chosen first, file by file in list order, as the matcher's kept pattern wants
 // (note [kept pattern]); reading the files needs no matcher.
-void extractFiles(const Configuration& config) {
+void extractFiles(const Configuration& config, ExtractionObserver* observer) {
   std::vector<const MarkerSet*> markers;
   markers.reserve(fileList.size());
   for (const std::string& path : fileList) {
     markers.push_back(&markersFor(config, path));
   }
-  extractSourceFiles(config, fileList, markers);
+  extractSourceFiles(config, fileList, markers, observer);
 }
 
 void orderEntries() {
@@ -90,16 +90,17 @@ void startRun() {
   resetWildcardMatcher();
 }
 
-void readAndOrderSources(const Configuration& config, WalkRecord* record) {
+void readAndOrderSources(const Configuration& config, WalkRecord* record,
+                         ExtractionObserver* observer) {
   scanSourcePaths(config, record);
-  extractFiles(config);
+  extractFiles(config, observer);
   orderEntries();
 }
 
 void runInkwright(const std::string& configurationPath) {
   startRun();
   const Configuration config = readConfiguration(configurationPath);
-  readAndOrderSources(config, nullptr);
+  readAndOrderSources(config, nullptr, nullptr);
   writeSelectedOutputs(config, outputPathFrom(config.configValue("output path")),
                        selectedOutputs(config.configValue("output format")));
 }

@@ -6,6 +6,7 @@
 #include "config/settings.h"
 #include "model/document.h"
 #include "scan/discovery.h"
+#include "scan/extraction.h"
 
 namespace inkwright {
 
@@ -18,8 +19,9 @@ void startRun();
 // Everything a run does before it writes: walks the source paths, extracts the blocks and orders
 // the entries, filling the global lists. inkwright and inkwright-check both read through this one
 // function, so the check reports on exactly what a run writes from. When record is given, the walk
-// adds what it met to it.
-void readAndOrderSources(const Configuration& config, WalkRecord* record);
+// adds what it met to it; when observer is given, the extraction tells it every line.
+void readAndOrderSources(const Configuration& config, WalkRecord* record,
+                         ExtractionObserver* observer);
 
 // The outputs that an "output format" value selects. Each word is a case-sensitive substring test
 // of its own; "HTMLHELP" holds "HTML", so the help project always comes with the pages.

@@ -29,10 +29,17 @@ struct BlockState {
   std::string* currentValue = nullptr;
 };
 
-void startBlock(std::string_view line, const std::string& path, const MarkerSet& markers,
-                BlockState& state) {
+// What one file gave, kept until the files before it are in the lists.
+struct SourceBlocks {
+  std::vector<DocEntry> entries;
+  std::vector<ImportDirective> directives;
+};
+
+void startBlock(std::string_view line, const std::string& path, std::size_t lineNumber,
+                const MarkerSet& markers, BlockState& state) {
   DocEntry& entry = state.entries.emplace_back();
   entry.sourceFile = path;
+  entry.sourceLine = lineNumber;
   entry.headerType = std::string(line.substr(markers.blockStart.size()).substr(0, 1));
   std::string_view headerPath = fieldView(line, 2, ' ');
   if (startsWith(headerPath, "/")) {
@@ -47,60 +54,88 @@ bool isTagWord(const Configuration& config, const std::string& word) {
   return !word.empty() && config.tagRule(word) != nullptr;
 }
 
-void readContentLine(std::string_view text, BlockState& state) {
+LineRole readContentLine(std::string_view text, BlockState& state) {
   std::string word = upperCase(fieldView(text, 2, ' '));
   if (!isTagWord(state.config, word)) {
     if (state.currentValue != nullptr) {
       state.currentValue->append(1, '\n').append(text);
     }
-    return;
+    return LineRole::textLine;
   }
   state.inSource = word == "SOURCE";
   std::vector<TagPair>& tags = state.entries.back().tags;
   if (tags.size() == static_cast<std::size_t>(kMaxTags)) {
     state.currentValue = nullptr;
-    return;
+    return LineRole::tagLine;
   }
   tags.push_back(TagPair{std::move(word), {}});
   state.currentValue = &tags.back().tagValue;
+  return LineRole::tagLine;
 }
 
-void readBlockLine(std::string_view line, const MarkerSet& markers, BlockState& state) {
+// The role of the line, and in `content` the part of it that a content line reads.
+LineRole readBlockLine(std::string_view line, const MarkerSet& markers, BlockState& state,
+                       std::string_view& content) {
   if (startsWith(line, markers.blockEnd)) {
     state.inBlock = false;
-  } else if (startsWith(line, markers.lineStart)) {
-    readContentLine(line.substr(markers.lineStart.size()), state);
-  } else if (state.inSource) {
-    readContentLine(line, state);
+    return LineRole::blockEnd;
   }
+  if (startsWith(line, markers.lineStart)) {
+    content = line.substr(markers.lineStart.size());
+    return readContentLine(content, state);
+  }
+  if (state.inSource) {
+    return readContentLine(line, state);
+  }
+  return LineRole::unmarked;
 }
+
+LineRole readLineOfFile(std::string_view line, const std::string& path, std::size_t lineNumber,
+                        const MarkerSet& markers, BlockState& state, std::string_view& content) {
+  if (state.inBlock) {
+    return readBlockLine(line, markers, state, content);
+  }
+  if (startsWith(line, markers.blockStart)) {
+    startBlock(line, path, lineNumber, markers, state);
+    return LineRole::blockStart;
+  }
+  return LineRole::outside;
+}
+
+// The file's place in the paths, and whom to tell about its lines (null: nobody).
+struct Watch {
+  ExtractionObserver* observer;
+  std::size_t fileIndex;
+};
 
 // The blocks and directives of one file, appended to the lists given.
 void readSource(const Configuration& config, const std::string& path, const MarkerSet& markers,
-                std::vector<DocEntry>& entries, std::vector<ImportDirective>& directives) {
+                SourceBlocks& read, const Watch& watch) {
   std::optional<InputFile> file = openInput(path);
   if (!file) {
+    if (watch.observer != nullptr) {
+      watch.observer->unreadableFile(watch.fileIndex);
+    }
     return;
   }
-  BlockState state{config, entries};
+  BlockState state{config, read.entries};
   std::string line;
+  std::size_t lineNumber = 0;
   do {
     readLine(*file, line);
-    readImportDirective(line, path, directives);
-    if (state.inBlock) {
-      readBlockLine(line, markers, state);
-    } else if (startsWith(line, markers.blockStart)) {
-      startBlock(line, path, markers, state);
+    ++lineNumber;
+    readImportDirective(line, path, lineNumber, read.directives);
+    std::string_view content = line;
+    const LineRole role = readLineOfFile(line, path, lineNumber, markers, state, content);
+    if (watch.observer != nullptr) {
+      watch.observer->sawLine(watch.fileIndex, lineNumber, role, content);
     }
   } while (!atEnd(*file));
   closeFile(*file);
+  if (watch.observer != nullptr) {
+    watch.observer->fileEnded(watch.fileIndex, state.inBlock);
+  }
 }
-
-// What one file gave, kept until the files before it are in the lists.
-struct SourceBlocks {
-  std::vector<DocEntry> entries;
-  std::vector<ImportDirective> directives;
-};
 
 }  // namespace
 
@@ -109,12 +144,16 @@ struct SourceBlocks {
 // order afterwards, so the lists are the same as from one reader. Both threads only read the
 // configuration, which nothing changes once it has been read.
 void extractSourceFiles(const Configuration& config, const std::vector<std::string>& paths,
-                        const std::vector<const MarkerSet*>& markers) {
+                        const std::vector<const MarkerSet*>& markers,
+                        ExtractionObserver* observer) {
+  if (observer != nullptr) {
+    observer->filesListed(paths);
+  }
   std::vector<SourceBlocks> read(paths.size());
   std::atomic<std::size_t> next = 0;
-  const auto readFiles = [&config, &paths, &markers, &read, &next] {
+  const auto readFiles = [&config, &paths, &markers, &read, &next, observer] {
     for (std::size_t k = next++; k < paths.size(); k = next++) {
-      readSource(config, paths[k], *markers[k], read[k].entries, read[k].directives);
+      readSource(config, paths[k], *markers[k], read[k], Watch{observer, k});
     }
   };
   // Without a second thread this one reads every file.
