@@ -85,8 +85,10 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
   if (selected.importFile || selected.editorReference || selected.userLibrary) {
     checkBindings(warnings);
   }
-  checkOutputDirectory(outputPath, writtenOutputFiles(config, outputPath, selected, pages),
-                       warnings);
+  if (selected.pages || selected.importFile || selected.editorReference || selected.userLibrary) {
+    checkOutputDirectory(outputPath, writtenOutputFiles(config, outputPath, selected, pages),
+                         warnings);
+  }
   sortWarnings(warnings);
   result.counts = countsOf(blocks.filesRead(), pages, selected);
   return result;
