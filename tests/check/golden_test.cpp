@@ -86,6 +86,31 @@ TEST_P(CheckGolden, ReportsExactlyTheExpectedWarnings) {
   EXPECT_TRUE(before == filesBelow(folder)) << "the check wrote or changed a file";
 }
 
+// Exit code 2 and one line on standard error, never a report, when there is no configuration to
+// read or the command line is not understood.
+TEST(CheckProgram, ExitsWithTwoWhenTheConfigurationCannotBeRead) {
+  const inkwright::TempDir work;
+  fs::create_directories(work.path() / "run" / "folder.cfg");
+  work.write("run/inkwright.cfg", "[output format]\nHTML\n");
+  const struct {
+    const char* arguments;
+    const char* message;
+  } cases[] = {
+      {"missing.cfg", "inkwright-check: cannot read the configuration file \"missing.cfg\"\n"},
+      {"folder.cfg", "inkwright-check: cannot read the configuration file \"folder.cfg\"\n"},
+      {"", "usage: inkwright-check CONFIG [--format=gnu|json|sarif] [--quiet]\n"},
+      {"inkwright.cfg --format=xml",
+       "usage: inkwright-check CONFIG [--format=gnu|json|sarif] [--quiet]\n"},
+      {"inkwright.cfg other.cfg",
+       "usage: inkwright-check CONFIG [--format=gnu|json|sarif] [--quiet]\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(2, runCheck(work.path() / "run", c.arguments)) << c.arguments;
+    EXPECT_EQ("", work.read("stdout.txt")) << c.arguments;
+    EXPECT_EQ(c.message, work.read("stderr.txt")) << c.arguments;
+  }
+}
+
 std::vector<std::string> caseNames() {
   std::vector<std::string> names;
   for (const fs::directory_entry& item : fs::directory_iterator(INKWRIGHT_CHECK_DIR)) {
