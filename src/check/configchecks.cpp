@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "config/keytable.h"
 #include "driver/run.h"
@@ -115,10 +116,10 @@ void checkKeys(Checker& checker) {
 
 // Only the first pair of a key is read, so only its value can lose a line feed that matters.
 void checkTrailingLineFeeds(Checker& checker) {
-  std::unordered_map<std::string_view, bool> seen;
+  std::unordered_set<std::string_view> seen;
   for (std::size_t k = 0; k < checker.pairs.size(); ++k) {
     const ConfigPair& pair = checker.pairs.pair(k);
-    if (!isKnownKey(pair.key) || !seen.emplace(pair.key, true).second) {
+    if (!isKnownKey(pair.key) || !seen.insert(pair.key).second) {
       continue;
     }
     if (!pair.value.empty() && pair.value.back() == '\n') {
@@ -190,9 +191,10 @@ void checkNamePatterns(Checker& checker) {
   });
 }
 
-// A marker set is named by the key line that first registered its pattern.
+// A marker set is named by the key line that first registered its pattern; the pattern is matched
+// against the full paths of the files read, as the run chooses a file's markers.
 void checkMarkerPatterns(Checker& checker) {
-  std::unordered_map<std::string_view, bool> reported;
+  std::unordered_set<std::string> seen;
   for (std::size_t k = 0; k < checker.pairs.size(); ++k) {
     const std::string& key = checker.pairs.pair(k).key;
     const std::string_view head = fieldView(key, 1, ':');
@@ -201,7 +203,7 @@ void checkMarkerPatterns(Checker& checker) {
       continue;
     }
     const std::string pattern(fieldView(key, 2, ':'));
-    if (!reported.emplace(fieldView(key, 2, ':'), true).second || pattern.empty()) {
+    if (pattern.empty() || !seen.insert(pattern).second) {
       continue;
     }
     if (!anyNameMatches(fileList, pattern)) {

@@ -69,29 +69,33 @@ void checkSamePages(WarningList& warnings) {
   }
 }
 
-std::string foldedName(const std::string& name) { return lowerCase(name); }
+// The first page of a name folded to lower case, and the entry that wrote it; none for an index.
+struct FirstPage {
+  std::string file;
+  const DocEntry* entry;
+};
 
+// Windows compares file names ignoring case, so one page there replaces the other.
 void checkCaseCollisions(WarningList& warnings) {
-  // The first file name of each folded name, with the entry that first wrote it.
-  std::unordered_map<std::string, std::pair<std::string, const DocEntry*>> firstOf;
-  std::unordered_map<std::string, bool> reported;
+  std::unordered_map<std::string, FirstPage> firstOf;
   for (const char* index : kIndexFiles) {
-    firstOf.emplace(index, std::pair<std::string, const DocEntry*>(index, nullptr));
+    firstOf.emplace(index, FirstPage{index, nullptr});
   }
+  std::unordered_set<std::string> reported;
   for (const DocEntry& entry : entryList) {
     if (!writesPage(entry)) {
       continue;
     }
     const std::string file = pagePath(entry);
-    const auto [first, isNew] =
-        firstOf.emplace(foldedName(file), std::pair<std::string, const DocEntry*>(file, &entry));
-    if (isNew || first->second.first == file || !reported.emplace(file, true).second) {
+    const auto [found, isNew] = firstOf.emplace(lowerCase(file), FirstPage{file, &entry});
+    const FirstPage& first = found->second;
+    if (isNew || first.file == file || !reported.insert(file).second) {
       continue;
     }
-    const std::string other = first->second.second == nullptr
-                                  ? "the index page " + first->second.first
-                                  : "the page " + first->second.first + " of the entry at " +
-                                        placeOf(*first->second.second);
+    const std::string other =
+        first.entry == nullptr
+            ? "the index page " + first.file
+            : "the page " + first.file + " of the entry at " + placeOf(*first.entry);
     warnings.push_back(entryWarning(entry, "name.case-collision",
                                     "the page " + file + " differs from " + other +
                                         " only in case; on Windows both are one file"));

@@ -96,7 +96,7 @@ std::string gnuReport(const WarningList& warnings) {
   for (const Warning& warning : warnings) {
     report += displayPath(warning.file);
     if (warning.line > 0) {
-      report += ":" + countText(warning.line);
+      report.append(":").append(countText(warning.line));
     }
     report.append(": warning: ").append(warning.message);
     report.append(" [").append(warning.rule).append("]\n");

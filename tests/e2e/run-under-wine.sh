@@ -112,11 +112,12 @@ if [ -n "$linux" ]; then
 fi
 
 # The check program's golden reports. Windows shows paths with "\", where the expected reports,
-# written on Linux, have "/": every path the cases name begins with src or out, so those separators
-# are turned round (in JSON each "\" is written twice), and so is the "\" that ends the output
-# path that a line feed broke in two.
+# written on Linux, have "/": every path the cases name begins with src or out, after a blank, a
+# quote or the start of a line, so the separator after them is turned round (in JSON each "\" is
+# written twice), and so is the "\" that ends the output path that a line feed broke in two.
 normalise() {
-  sed -e 's#\(src\|out\)\\\\#\1/#g' -e 's#\(src\|out\)\\#\1/#g' -e 's#^\\" does not exist#/" does not exist#'
+  sed -e 's#\(^\|[" ]\)\(src\|out\)\\\\#\1\2/#g' -e 's#\(^\|[" ]\)\(src\|out\)\\#\1\2/#g' \
+    -e 's#^\\" does not exist#/" does not exist#'
 }
 checks=$(realpath "$cases/../check")
 for case in "$checks"/*/; do
