@@ -100,7 +100,7 @@ void checkKeys(Checker& checker) {
     const std::size_t line = checker.pairs.lines(k).keyLine;
     if (!isKnownKey(key)) {
       checker.add(line, "config.unknown-key",
-                  "unknown key " + quoted(key) + ", which no part reads; did you mean " +
+                  "key " + quoted(key) + " is not known; did you mean " +
                       quoted(closestKnownKey(key)) + "?");
       continue;
     }

@@ -1,6 +1,6 @@
 inkwright.cfg:4: warning: the source path "missing" does not exist or cannot be listed; nothing below it is read [config.unlisted-source-path]
 inkwright.cfg:7: warning: the accept pattern "*.c" matches no file [config.unmatched-pattern]
-inkwright.cfg:8: warning: unknown key "sorce path", which no part reads; did you mean "source path"? [config.unknown-key]
+inkwright.cfg:8: warning: key "sorce path" is not known; did you mean "source path"? [config.unknown-key]
 inkwright.cfg:16: warning: the key "items" was given on line 14 already; this value is never read [config.duplicate-key]
 inkwright.cfg:20: warning: the [options] line "shout" names no switch; it changes nothing [config.unknown-option]
 inkwright.cfg:21: warning: the value of "options" ends in a line feed, since this empty line stands before the next key [config.trailing-line-feed]
