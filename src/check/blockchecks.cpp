@@ -82,6 +82,7 @@ void BlockWatch::sawLine(std::size_t fileIndex, std::size_t lineNumber, LineRole
     file.blockLine = lineNumber;
     file.tagCount = 0;
     file.reportedText = false;
+    file.inCode = false;
     return;
   }
   watchContent(file, lineNumber, role, text);
@@ -90,6 +91,8 @@ void BlockWatch::sawLine(std::size_t fileIndex, std::size_t lineNumber, LineRole
 void BlockWatch::watchContent(FileWatch& file, std::size_t lineNumber, LineRole role,
                               std::string_view text) {
   if (role == LineRole::tagLine) {
+    const TagRule* const rule = config_.tagRule(upperCase(fieldView(text, 2, ' ')));
+    file.inCode = rule != nullptr && rule->kind == TagKind::sourceItem;
     ++file.tagCount;
     if (file.tagCount == static_cast<std::size_t>(kMaxTags) + 1) {
       add(file, lineNumber, "block.too-many-tags",
@@ -101,7 +104,7 @@ void BlockWatch::watchContent(FileWatch& file, std::size_t lineNumber, LineRole 
   if (role != LineRole::textLine) {
     return;
   }
-  if (looksLikeTagLine(text)) {
+  if (!file.inCode && looksLikeTagLine(text)) {
     const std::string word = upperCase(fieldView(text, 2, ' '));
     add(file, lineNumber, "block.unlisted-tag",
         "the line " + quoted(trimBlanksView(text)) + " looks like a tag line, but " +

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "check/warning.h"
+#include "config/settings.h"
 #include "scan/extraction.h"
 
 namespace inkwright {
@@ -17,10 +18,13 @@ bool looksLikeTagLine(std::string_view text);
 
 // Watches the extraction and finds, per file: files that cannot be opened or hold control bytes,
 // blocks still open at the end of their file, text before a block's first tag line, tag lines
-// beyond the 256th, and lines that look like tag lines but are text. Safe for the extraction's
-// two threads, as each file's findings are kept apart.
+// beyond the 256th, and lines that look like tag lines but are text (code, the text of a source
+// item, is never taken for one). Safe for the extraction's two threads, as each file's findings
+// are kept apart.
 class BlockWatch : public ExtractionObserver {
  public:
+  explicit BlockWatch(const Configuration& config) : config_(config) {}
+
   void filesListed(const std::vector<std::string>& paths) override;
   void unreadableFile(std::size_t fileIndex) override;
   void sawLine(std::size_t fileIndex, std::size_t lineNumber, LineRole role,
@@ -39,12 +43,14 @@ class BlockWatch : public ExtractionObserver {
     std::size_t blockLine = 0;
     std::size_t tagCount = 0;
     bool reportedText = false;
+    bool inCode = false;
     WarningList warnings;
   };
 
   void add(FileWatch& file, std::size_t line, std::string_view rule, std::string message);
   void watchContent(FileWatch& file, std::size_t lineNumber, LineRole role, std::string_view text);
 
+  const Configuration& config_;
   std::vector<FileWatch> files_;
 };
 

@@ -66,7 +66,7 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
   startRun();
   const Configuration config = readConfiguration(configurationPath);
   WalkRecord walk;
-  BlockWatch blocks;
+  BlockWatch blocks(config);
   readAndOrderSources(config, &walk, &blocks);
 
   CheckResult result;

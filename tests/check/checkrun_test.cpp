@@ -67,5 +67,16 @@ TEST(CheckRun, NamesThatBrowsersOrWindowsTreatSpeciallyAndLinksWithoutPages) {
                 "/****f* Gui/Open\n****\n"));
 }
 
+// Code often holds lines of capitals ("EOF", "END IF"); only text outside a source item can be a
+// tag line that the configuration forgot.
+TEST(CheckRun, LinesOfCapitalsInCodeAreNoForgottenTags) {
+  EXPECT_EQ(
+      "src/a.pb:7: warning: the line \"SEE ALSO\" looks like a tag line, but \"SEE\" is listed "
+      "under no key of tag names; it is read as text [block.unlisted-tag]\n",
+      reportFor(
+          std::string(kPages) + "[source items]\nSOURCE\n",
+          "/****f* G\n* NAME\n* G - a group\n* SOURCE\n* END IF\n* NAME\n* SEE ALSO\n****\n"));
+}
+
 }  // namespace
 }  // namespace inkwright
