@@ -7,10 +7,9 @@
 
 namespace inkwright {
 
-// Sets entryName and sectionName of every entry (entry names hold no blank, as extraction leaves
-// them), then writes one page per entry into the output directory ("/" is added when it ends in
-// no separator), named after the entry without a leading "#". A page that cannot be created, or
-// whose name holds a separator, is skipped silently.
+// Sets entryName and sectionName of every entry, then writes one page per entry into the output
+// directory ("/" is added when it ends in no separator), named after the entry without a leading
+// "#". A page that cannot be created, or whose name holds a separator, is skipped silently.
 void pageWriter(const Configuration& config, const std::string& outputDirectory);
 
 // The file name of an entry's page, ".html" not included: the name without a leading "#", though
