@@ -20,10 +20,15 @@ void checkBindings(WarningList& warnings) {
       documented.emplace(upperCase(procedureNameOf(directive.declaration)), directive.declaration);
       continue;
     }
-    warnings.push_back(Warning{
-        directive.sourceFile, directive.sourceLine, "binding.undocumented-import",
-        "no entry documents the import " + quoted(directive.declaration) + ": no entry is named " +
-            quoted(trimBlanksView(procedureNameOf(directive.declaration)))});
+    const std::string_view name = procedureNameOf(directive.declaration);
+    // A return type written after the name, as in "Run.l()", belongs to the name that is looked up.
+    const std::string hint = name.find('.') == std::string_view::npos
+                                 ? std::string()
+                                 : " (the type after the \".\" is part of the name)";
+    warnings.push_back(Warning{directive.sourceFile, directive.sourceLine,
+                               "binding.undocumented-import",
+                               "no entry documents the import " + quoted(directive.declaration) +
+                                   ": no entry is named " + quoted(trimBlanksView(name)) + hint});
   }
   for (const DocEntry& entry : entryList) {
     const auto found = documented.find(upperCase(entry.entryName));

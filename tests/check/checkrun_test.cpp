@@ -67,6 +67,16 @@ TEST(CheckRun, NamesThatBrowsersOrWindowsTreatSpeciallyAndLinksWithoutPages) {
                 "/****f* Gui/Open\n****\n"));
 }
 
+TEST(CheckRun, ImportsAreDocumentedByTheirWholeProcedureName) {
+  EXPECT_EQ(
+      "src/a.pb:1: warning: no entry documents the import \"Run.l()\": no entry is named "
+      "\"Run.l\" (the type after the \".\" is part of the name) [binding.undocumented-import]\n",
+      reportFor("[source path]\nsrc\n[accept files]\n*.pb\n[output path]\nout\\\n"
+                "[output format]\nIMPORTFILE\n[items]\nNAME\n",
+                "#PBIMPORT:Run.l()\n#PBIMPORT:Stop(x.l)\n/****f* Run\n* NAME\n* Run - runs\n****\n"
+                "/****f* Stop\n* NAME\n* Stop - stops\n****\n"));
+}
+
 // Code often holds lines of capitals ("EOF", "END IF"); only text outside a source item can be a
 // tag line that the configuration forgot.
 TEST(CheckRun, LinesOfCapitalsInCodeAreNoForgottenTags) {
