@@ -38,7 +38,7 @@ struct KnownRule {
 std::span<const KnownKey> knownKeys();
 std::span<const KnownSwitch> knownSwitches();
 std::span<const KnownPlaceholder> knownPlaceholders();
-// The rules in report order: by category (config, block, name, link, binding, output), then by id.
+// The rules, grouped by category in report order: config, block, name, link, binding, output.
 std::span<const KnownRule> knownRules();
 
 // Whether some part of the program reads `key` (a family key with its name counts).
