@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Writes a generated wrapper library for the benchmark: ENTRIES documented procedures in groups of
 about forty, each with a header entry, a "#PBIMPORT:" directive, several KB of tags whose prose
-names other entries, and a configuration that selects every output.
-Usage: generate.py ENTRIES DIRECTORY"""
+names other entries, and a configuration that selects every output. With --extensions the
+configuration also turns on every comment-style key: marker lists that hold the usual markers,
+code items, a description item and the four block switches, so that the same sources go through
+the extended reader.
+Usage: generate.py ENTRIES DIRECTORY [--extensions]"""
 import os
 import random
 import sys
@@ -114,12 +117,30 @@ library.desc
 """
 
 
-def main(count, root):
+EXTENSIONS = """[block starts]
+/****
+[block ends]
+****
+[line starts]
+*
+[code items]
+PBINLINE
+[description item]
+FUNCTION
+[options]
+indented markers
+whole header name
+whole tag names
+marked tags only
+"""
+
+
+def main(count, root, extensions):
     rng = random.Random(count)
     names = entry_names(count, rng)
     os.makedirs(root, exist_ok=True)
     with open(os.path.join(root, "inkwright.cfg"), "w", newline="\n") as config:
-        config.write(CONFIG)
+        config.write(CONFIG + (EXTENSIONS if extensions else ""))
     for start in range(0, count, 40):
         group = "Module%04d" % (start // 40)
         folder = os.path.join(root, "src", group[:-2])
@@ -135,4 +156,4 @@ def main(count, root):
 
 
 if __name__ == "__main__":
-    main(int(sys.argv[1]), sys.argv[2])
+    main(int(sys.argv[1]), sys.argv[2], sys.argv[3:] == ["--extensions"])

@@ -12,7 +12,7 @@
 
 namespace inkwright {
 
-void checkBindings(WarningList& warnings) {
+void checkBindings(const Configuration& config, WarningList& warnings) {
   // The declaration of the first directive of each documented name, upper-cased as the match is.
   std::unordered_map<std::string, std::string_view> documented;
   for (const ImportDirective& directive : importList) {
@@ -35,7 +35,8 @@ void checkBindings(WarningList& warnings) {
     if (found == documented.end()) {
       continue;
     }
-    const std::optional<std::string_view> description = entryDescription(entry);
+    const std::optional<std::string_view> description =
+        entryDescription(entry, config.settings().descriptionItems);
     if (!description || trimBlanksView(*description).empty()) {
       warnings.push_back(Warning{entry.sourceFile, entry.sourceLine, "binding.no-description",
                                  "the entry " + quoted(entry.entryName) + " documents the import " +

@@ -83,7 +83,7 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
     checkPageLinks(pages, warnings);
   }
   if (selected.importFile || selected.editorReference || selected.userLibrary) {
-    checkBindings(warnings);
+    checkBindings(config, warnings);
   }
   if (selected.pages || selected.importFile || selected.editorReference || selected.userLibrary) {
     checkOutputDirectory(outputPath, writtenOutputFiles(config, outputPath, selected, pages),

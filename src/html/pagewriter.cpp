@@ -1,5 +1,6 @@
 #include "html/pagewriter.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -125,11 +126,21 @@ class TagTemplates {
   std::unordered_map<std::string, std::string> byName_;
 };
 
+// The tag's name as one CSS class: whole tag names may hold blanks ("SEE ALSO" gives "see-also").
+std::string lowerTagName(const Configuration& config, const std::string& tagName) {
+  std::string lower = lowerCase(tagName);
+  if (config.settings().options.wholeTagNames) {
+    std::replace_if(
+        lower.begin(), lower.end(), [](char c) { return c == ' ' || c == '\t'; }, '-');
+  }
+  return lower;
+}
+
 std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates) {
   std::string block = templates.forTag(tag.tagName);
   replaceAllIn(block, "@@TAG@@", tag.tagName);
   replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
-  replaceAllIn(block, "@@TAG-LOWER@@", lowerCase(tag.tagName));
+  replaceAllIn(block, "@@TAG-LOWER@@", lowerTagName(config, tag.tagName));
   return block;
 }
 
