@@ -105,11 +105,9 @@ void BlockWatch::watchContent(FileWatch& file, std::size_t lineNumber, LineRole 
     return;
   }
   if (!file.inCode && looksLikeTagLine(text)) {
-    const std::string word = upperCase(fieldView(text, 2, ' '));
     add(file, lineNumber, "block.unlisted-tag",
-        "the line " + quoted(trimBlanksView(text)) + " looks like a tag line, but " +
-            quoted(word.empty() ? trimBlanksView(text) : std::string_view(word)) +
-            " is listed under no key of tag names; it is read as text");
+        "the line " + quoted(trimBlanksView(text)) +
+            " looks like a tag line, but no key of tag names lists it; it is read as text");
     file.reportedText = true;
   } else if (file.tagCount == 0 && !file.reportedText && !trimBlanksView(text).empty()) {
     add(file, lineNumber, "block.text-before-tag",

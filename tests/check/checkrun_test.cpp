@@ -81,11 +81,22 @@ TEST(CheckRun, ImportsAreDocumentedByTheirWholeProcedureName) {
 // tag line that the configuration forgot.
 TEST(CheckRun, LinesOfCapitalsInCodeAreNoForgottenTags) {
   EXPECT_EQ(
-      "src/a.pb:7: warning: the line \"SEE ALSO\" looks like a tag line, but \"SEE\" is listed "
-      "under no key of tag names; it is read as text [block.unlisted-tag]\n",
+      "src/a.pb:7: warning: the line \"SEE ALSO\" looks like a tag line, but no key of tag "
+      "names lists it; it is read as text [block.unlisted-tag]\n",
       reportFor(
           std::string(kPages) + "[source items]\nSOURCE\n",
           "/****f* G\n* NAME\n* G - a group\n* SOURCE\n* END IF\n* NAME\n* SEE ALSO\n****\n"));
+}
+
+// The reader of the comment-style keys tells the check its lines as the plain reader does.
+TEST(CheckRun, TheCommentStyleReaderReportsLostBlocksAndTags) {
+  EXPECT_EQ(
+      "src/a.pb:3: warning: the line \"RETURN VALUE\" looks like a tag line, but no key of tag "
+      "names lists it; it is read as text [block.unlisted-tag]\n"
+      "src/a.pb:5: warning: the block opened here is still open at the end of the file; it has no "
+      "block-end line [block.open-at-end]\n",
+      reportFor(std::string(kPages) + "[options]\nwhole tag names\n",
+                "/****f* G\n* NAME\n* RETURN VALUE\n****\n/****f* H\n* NAME\n"));
 }
 
 }  // namespace

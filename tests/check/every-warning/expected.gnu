@@ -7,7 +7,7 @@ inkwright.cfg:21: warning: the value of "options" ends in a line feed, since thi
 src/blob.pb:1: warning: this file holds the control byte 1, so it is no text; its lines are read as text all the same [block.binary-file]
 src/core.pb:32: warning: the block-start line gives no name; its page is ".html" [block.no-name]
 src/core.pb:37: warning: text before the block's first tag line is lost: "This line comes before the first tag." [block.text-before-tag]
-src/core.pb:40: warning: the line "RETURN VALUE" looks like a tag line, but "RETURN" is listed under no key of tag names; it is read as text [block.unlisted-tag]
+src/core.pb:40: warning: the line "RETURN VALUE" looks like a tag line, but no key of tag names lists it; it is read as text [block.unlisted-tag]
 src/many.pb:258: warning: this tag line and every one after it in the block are lost: a block holds at most 256 tags [block.too-many-tags]
 src/open.pb:1: warning: the block opened here is still open at the end of the file; it has no block-end line [block.open-at-end]
 src/core.pb:12: warning: the page BEGIN.html differs from the page Begin.html of the entry at src/core.pb:8 only in case; on Windows both are one file [name.case-collision]
