@@ -67,6 +67,12 @@ TEST(CheckRun, NamesThatBrowsersOrWindowsTreatSpeciallyAndLinksWithoutPages) {
                 "/****f* Gui/Open\n****\n"));
 }
 
+// Under "existing links only" the same links stay plain text, so nothing is reported of them.
+TEST(CheckRun, ExistingLinksOnlyLeavesNoLinkWithoutAPage) {
+  EXPECT_EQ("", reportFor(std::string(kPages) + "[options]\nexisting links only\n",
+                          "/****f* #Flags\n****\n/****f* Gui/Open\n****\n"));
+}
+
 TEST(CheckRun, ImportsAreDocumentedByTheirWholeProcedureName) {
   EXPECT_EQ(
       "src/a.pb:1: warning: no entry documents the import \"Run.l()\": no entry is named "
