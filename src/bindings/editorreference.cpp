@@ -55,8 +55,8 @@ std::optional<std::string> referenceLineOf(const Configuration& config, const Do
 }  // namespace
 
 void editorReferenceWriter(const Configuration& config, const std::string& outputDirectory) {
-  std::optional<OutputFile> file = createOutput(
-      bindingFilePath(config, outputDirectory, "japbefile", " _inkWright_japbefile_out.txt"));
+  std::optional<OutputFile> file =
+      createOutput(bindingFilePath(config, outputDirectory, "japbefile", kEditorReferenceName));
   if (!file) {
     return;
   }

@@ -107,8 +107,8 @@ void writeSection(OutputFile& file, const ImportSection& section) {
 void importFileWriter(const Configuration& config, const std::string& outputDirectory) {
   const std::vector<ImportSection> sections = collectImportSections();
   const int undocumented = markDocumentedImports();
-  std::optional<OutputFile> file = createOutput(
-      bindingFilePath(config, outputDirectory, "importfile", " _inkWright_importfile_out.pbi"));
+  std::optional<OutputFile> file =
+      createOutput(bindingFilePath(config, outputDirectory, "importfile", kImportFileName));
   if (!file) {
     return;
   }

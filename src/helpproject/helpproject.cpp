@@ -1,9 +1,11 @@
 #include "helpproject/helpproject.h"
 
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "config/settings.h"
+#include "html/pagelinks.h"
 #include "model/document.h"
 #include "scan/ordering.h"
 #include "text/text.h"
@@ -32,13 +34,16 @@ constexpr const char* kContentsHead[] = {
     "<UL>",
 };
 
-void writeSitemapItem(OutputFile& file, const std::string& name) {
+// An item without a page to link to keeps its name but gets no "Local" line.
+void writeSitemapItem(OutputFile& file, const std::string& name, const PageLinks& pageLinks) {
   writeLine(file, "<LI> <OBJECT type=\"text/sitemap\">");
-  writeLine(file, "<param name=\"name\" value=\"" + name + "\">");
-  writeLine(file, "<param name=\"Local\" value=\"" + name + ".html\">");
+  writeLine(file, "<param name=\"name\" value=\"" + pageLinks.shown(name) + "\">");
+  if (pageLinks.isLinked(name)) {
+    writeLine(file, "<param name=\"Local\" value=\"" + pageLinks.href(name) + "\">");
+  }
 }
 
-void writeContentsFile(const std::string& path) {
+void writeContentsFile(const Configuration& config, const std::string& path) {
   std::optional<OutputFile> file = createOutput(path);
   if (!file) {
     return;
@@ -46,19 +51,20 @@ void writeContentsFile(const std::string& path) {
   for (const char* const line : kContentsHead) {
     writeLine(*file, line);
   }
+  const PageLinks pageLinks(config.settings().options);
   const auto groups = entriesByGroup();
   for (const std::string& group : groupList) {
     if (group.empty()) {
       continue;
     }
-    writeSitemapItem(*file, group);
+    writeSitemapItem(*file, group, pageLinks);
     writeLine(*file, "<param name=\"ImageNumber\" value=\"1\">");
     writeLine(*file, "</OBJECT>");
     writeLine(*file, "<UL>");
     const auto members = groups.find(group);
     if (members != groups.end()) {
       for (const DocEntry* const entry : members->second) {
-        writeSitemapItem(*file, entry->entryName);
+        writeSitemapItem(*file, entry->entryName, pageLinks);
         writeLine(*file, "</OBJECT>");
       }
     }
@@ -81,8 +87,32 @@ void writeFileList(const Configuration& config, OutputFile& file) {
   }
 }
 
+// The files as the run writes them, each once: the entry pages in list order, the two index
+// pages, then the additional files; an empty line of the additional files names no file.
+void writeWrittenFileList(const Configuration& config, OutputFile& file) {
+  std::unordered_set<std::string> listed;
+  const auto list = [&](std::string_view name) {
+    if (!name.empty() && listed.emplace(name).second) {
+      writeLine(file, name);
+    }
+  };
+  for (const DocEntry& entry : entryList) {
+    if (isPageWritten(entry.entryName)) {
+      list(pageFileName(entry.entryName) + ".html");
+    }
+  }
+  list("masterindex.html");
+  list("toc.html");
+  forEachLine(config.configValue("additional files"),
+              [&](std::string_view line) { list(trimBlanksView(line)); });
+}
+
+// A portable project names its own files without a folder, so that the output folder can be
+// moved and compiled where it lands.
 void writeProjectFile(const Configuration& config, const std::string& path,
-                      const std::string& prefix) {
+                      const std::string& fullPrefix, const std::string& baseName) {
+  const bool isPortable = config.settings().options.portableHelpProject;
+  const std::string& prefix = isPortable ? baseName : fullPrefix;
   std::optional<OutputFile> file = createOutput(path);
   if (!file) {
     return;
@@ -99,7 +129,11 @@ void writeProjectFile(const Configuration& config, const std::string& path,
   writeLine(*file, "Language=0x407 Deutsch (Deutschland)");
   writeLine(*file, "");
   writeLine(*file, "[FILES]");
-  writeFileList(config, *file);
+  if (isPortable) {
+    writeWrittenFileList(config, *file);
+  } else {
+    writeFileList(config, *file);
+  }
   writeLine(*file, "[INFOTYPES]");
   closeFile(*file);
 }
@@ -109,8 +143,8 @@ void writeProjectFile(const Configuration& config, const std::string& path,
 void helpProjectWriter(const Configuration& config, const std::string& outputDirectory,
                        const std::string& baseName) {
   const std::string prefix = withTrailingSeparator(outputDirectory, '/') + baseName;
-  writeContentsFile(prefix + ".hhc");
-  writeProjectFile(config, prefix + ".hhp", prefix);
+  writeContentsFile(config, prefix + ".hhc");
+  writeProjectFile(config, prefix + ".hhp", prefix, baseName);
 }
 
 }  // namespace inkwright

@@ -4,6 +4,7 @@
 
 #include "config/settings.h"
 #include "html/htmloutput.h"
+#include "html/pagelinks.h"
 #include "model/description.h"
 #include "model/document.h"
 #include "scan/ordering.h"
@@ -19,28 +20,28 @@ std::string_view indexDescriptionOf(const Configuration& config, const DocEntry&
   return trimBlanksView(entryDescription(entry, config.settings().descriptionItems).value_or(""));
 }
 
-void appendEntryItem(const Configuration& config, std::string& html, const DocEntry& entry) {
-  html += "<li><a href=\"";
-  html += entry.entryName;
-  html += ".html\">";
-  html += entry.entryName;
-  html += "</a>&nbsp;&nbsp;-&nbsp;&nbsp;<i>";
-  html += indexDescriptionOf(config, entry);
+void appendEntryItem(const Configuration& config, std::string& html, const DocEntry& entry,
+                     const PageLinks& pageLinks) {
+  html += "<li>";
+  html += pageLinks.linkOrText(entry.entryName);
+  html += "&nbsp;&nbsp;-&nbsp;&nbsp;<i>";
+  html += pageLinks.shown(indexDescriptionOf(config, entry));
   html += "</i></li>";
 }
 
-std::string indexHtml(const Configuration& config) {
+// A group heading links to the page of the entry named after the group, when there is one.
+std::string indexHtml(const Configuration& config, const PageLinks& pageLinks) {
   const GroupMembers groups = entriesByGroup();
   std::string html = "<ul>";
   for (const std::string& group : groupList) {
     if (group.empty()) {
       continue;
     }
-    html += "<li><a href=\"" + group + ".html\">" + group + "</a></li><ul>";
+    html += "<li>" + pageLinks.linkOrText(group) + "</li><ul>";
     const auto members = groups.find(group);
     if (members != groups.end()) {
       for (const DocEntry* const entry : members->second) {
-        appendEntryItem(config, html, *entry);
+        appendEntryItem(config, html, *entry, pageLinks);
       }
     }
     html += "</ul>";
@@ -56,9 +57,10 @@ void masterIndexWriter(const Configuration& config, const std::string& path) {
   if (page.empty()) {
     page = config.templateText("page");
   }
+  const PageLinks pageLinks(config.settings().options);
   page = replaceAll(page, "@@NAME@@", "Index");
-  page = replaceAll(page, "@@INDEX@@", indexHtml(config));
-  page = replaceAll(page, "@@PROJECTNAME@@", config.configValue("document title"));
+  page = replaceAll(page, "@@INDEX@@", indexHtml(config, pageLinks));
+  page = replaceAll(page, "@@PROJECTNAME@@", pageLinks.shown(config.configValue("document title")));
   writePageOrWarn(path, applyReplacers(config, std::move(page)));
 }
 

@@ -10,6 +10,7 @@
 #include "config/settings.h"
 #include "html/autolinks.h"
 #include "html/htmloutput.h"
+#include "html/pagelinks.h"
 #include "html/serialworker.h"
 #include "html/tagformat.h"
 #include "html/wordlinks.h"
@@ -22,21 +23,29 @@ namespace inkwright {
 
 namespace {
 
-// The markup of an automatic link to the page of the entry `name`.
-std::string linkMarkup(const std::string& name) {
-  return "<a href=\"" + name + ".html\">" + name + "</a>";
+std::string blankThen(std::string_view text) {
+  std::string result;
+  result.reserve(text.size() + 1);
+  result += ' ';
+  result += text;
+  return result;
 }
 
 // Header entries get no link. Neither does an entry without a name: its search text would be a
-// lone blank, and every blank of every page would gain a link.
-bool isLinked(const DocEntry& entry) { return entry.headerType != "h" && !entry.entryName.empty(); }
+// lone blank, and every blank of every page would gain a link. Under "existing links only", an
+// entry whose page is not written gets none either.
+bool isLinked(const DocEntry& entry, const PageLinks& pageLinks) {
+  return entry.headerType != "h" && !entry.entryName.empty() && pageLinks.isLinked(entry.entryName);
+}
 
-std::vector<AutoLink> autoLinkList() {
+// Where names are shown escaped, a link looks for the name as the page shows it.
+std::vector<AutoLink> autoLinkList(const PageLinks& pageLinks) {
   std::vector<AutoLink> links;
   links.reserve(entryList.size());
   for (const DocEntry& entry : entryList) {
-    if (isLinked(entry)) {
-      links.push_back(AutoLink{" " + entry.entryName, " " + linkMarkup(entry.entryName)});
+    if (isLinked(entry, pageLinks)) {
+      links.push_back(AutoLink{blankThen(pageLinks.shown(entry.entryName)),
+                               blankThen(pageLinks.linkOrText(entry.entryName))});
     }
   }
   // Descending, so that a name is linked before every name that is a prefix of it.
@@ -45,12 +54,13 @@ std::vector<AutoLink> autoLinkList() {
 }
 
 // The word linker takes the names in any order; each is searched as it stands in the page.
-std::vector<WordLink> wordLinkList() {
+std::vector<WordLink> wordLinkList(const PageLinks& pageLinks) {
   std::vector<WordLink> links;
   links.reserve(entryList.size());
   for (const DocEntry& entry : entryList) {
-    if (isLinked(entry)) {
-      links.push_back(WordLink{entry.entryName, linkMarkup(entry.entryName)});
+    if (isLinked(entry, pageLinks)) {
+      links.push_back(
+          WordLink{pageLinks.shown(entry.entryName), pageLinks.linkOrText(entry.entryName)});
     }
   }
   return links;
@@ -60,11 +70,11 @@ std::vector<WordLink> wordLinkList() {
 // blank followed by a name.
 class PageLinker {
  public:
-  explicit PageLinker(const Options& options) {
+  PageLinker(const Options& options, const PageLinks& pageLinks) {
     if (options.wordLinks) {
-      wordLinker_.emplace(wordLinkList());
+      wordLinker_.emplace(wordLinkList(pageLinks));
     } else {
-      autoLinker_.emplace(autoLinkList());
+      autoLinker_.emplace(autoLinkList(pageLinks));
     }
   }
 
@@ -89,13 +99,13 @@ SectionIndex indexSections() {
   return sections;
 }
 
-std::string contentsList(const DocEntry& header, const SectionIndex& sections) {
+std::string contentsList(const DocEntry& header, const SectionIndex& sections,
+                         const PageLinks& pageLinks) {
   std::string list = "Contents=<br /><ul>";
   const auto members = sections.find(header.entryName);
   if (members != sections.end()) {
     for (const std::size_t i : members->second) {
-      const std::string& name = entryList[i].entryName;
-      list += "<li><a href=\"" + name + ".html\">" + name + "</a></li>";
+      list += "<li>" + pageLinks.linkOrText(entryList[i].entryName) + "</li>";
     }
   }
   list += "</ul>";
@@ -136,15 +146,27 @@ std::string lowerTagName(const Configuration& config, const std::string& tagName
   return lower;
 }
 
-std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates) {
+std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates,
+                     const PageLinks& pageLinks) {
+  const std::string tagName = pageLinks.shown(tag.tagName);
   std::string block = templates.forTag(tag.tagName);
-  replaceAllIn(block, "@@TAG@@", tag.tagName);
+  replaceAllIn(block, "@@TAG@@", tagName);
   replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
-  replaceAllIn(block, "@@TAG-LOWER@@", lowerTagName(config, tag.tagName));
+  replaceAllIn(block, "@@TAG-LOWER@@", lowerTagName(config, tagName));
   return block;
 }
 
-std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemplates& templates) {
+// Under "skip empty tags", a value of nothing but blanks, tabs and line ends leaves no block.
+bool isTagRendered(const Configuration& config, const TagPair& tag) {
+  if (tag.tagName.empty() || !isTagShown(config, tag.tagName)) {
+    return false;
+  }
+  return !config.settings().options.skipEmptyTags ||
+         tag.tagValue.find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemplates& templates,
+                     const PageLinks& pageLinks) {
   std::size_t expected = 0;
   for (const TagPair& tag : entry.tags) {
     expected += tag.tagValue.size() + templates.fallbackSize();
@@ -152,22 +174,11 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemp
   std::string html;
   html.reserve(expected + expected / 4);
   for (const TagPair& tag : entry.tags) {
-    if (!tag.tagName.empty() && isTagShown(config, tag.tagName)) {
-      html += tagBlock(config, tag, templates);
+    if (isTagRendered(config, tag)) {
+      html += tagBlock(config, tag, templates, pageLinks);
     }
   }
   return html;
-}
-
-// The file name drops a leading "#", though every link keeps it.
-std::string pageFileName(const std::string& entryName) {
-  return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
-}
-
-// A name holding a separator would put its page outside the output directory, or into a
-// directory of the output that nobody asked for; both systems split paths at "\" as well as "/".
-bool isPlainFileName(const std::string& fileName) {
-  return fileName.find_first_of("/\\") == std::string::npos;
 }
 
 }  // namespace
@@ -182,7 +193,7 @@ bool isPlainFileName(const std::string& fileName) {
 //   automatic links and the replacers;
 // - the writing thread writes the page to its file.
 // The threads share only what nobody changes until the pages are written: entryList (every entry
-// is named before the first page is handed on), the page template, the linker and the
+// is named before the first page is handed on), the page template, the linkers and the
 // configuration with its replacers, all read only.
 // What differs per page (its path, tags and text) is moved into the task that uses it, and the
 // worker's lock hands the task over whole.
@@ -201,7 +212,8 @@ void pageWriter(const Configuration& config, const std::string& outputDirectory)
   for (DocEntry& entry : entryList) {
     nameEntry(entry);
   }
-  const PageLinker linker(config.settings().options);
+  const PageLinks pageLinks(config.settings().options);
+  const PageLinker linker(config.settings().options, pageLinks);
   const SectionIndex sections = indexSections();
   const std::string pageTemplate = config.templateText("page");
   TagTemplates tagTemplates(config);
@@ -210,22 +222,21 @@ void pageWriter(const Configuration& config, const std::string& outputDirectory)
   SerialWorker writing;
   SerialWorker filling;
   for (const DocEntry& entry : entryList) {
-    const std::string fileName = pageFileName(entry.entryName);
-    if (!isPlainFileName(fileName)) {
+    if (!isPageWritten(entry.entryName)) {
       continue;
     }
-    std::string tags = tagsHtml(config, entry, tagTemplates);
+    std::string tags = tagsHtml(config, entry, tagTemplates, pageLinks);
     if (entry.headerType == "h") {
-      tags += contentsList(entry, sections);
+      tags += contentsList(entry, sections, pageLinks);
     }
     const std::size_t weight = tags.size();
     filling.run(
-        [&config, &pageTemplate, &entry, &linker, &writing, path = directory + fileName + ".html",
-         tags = std::move(tags)] {
+        [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing,
+         path = directory + pageFileName(entry.entryName) + ".html", tags = std::move(tags)] {
           std::string page = pageTemplate;
-          replaceAllIn(page, "@@NAME@@", entry.entryName);
+          replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
           replaceAllIn(page, "@@TAGS@@", tags);
-          replaceAllIn(page, "@@SECTION@@", entry.sectionName);
+          replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
           page = applyReplacers(config, linker.applyTo(page));
           const std::size_t size = page.size();
           writing.run([path, page = std::move(page)] { writeWholeFile(path, page); }, size);

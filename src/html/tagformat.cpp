@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "html/pagelinks.h"
 #include "model/document.h"
 #include "text/text.h"
 
@@ -102,7 +103,9 @@ std::string formatTagValue(const Configuration& config, const std::string& tagNa
                            std::string_view value) {
   const TagRule* const rule = config.tagRule(tagName);
   const TagKind kind = rule == nullptr ? TagKind::plainItem : rule->kind;
-  std::string expanded = expandTabTables(value);
+  // Escaped first, so that the markup of tables and line breaks stays markup.
+  std::string expanded = config.settings().options.escapeHtml ? expandTabTables(escapeHtml(value))
+                                                              : expandTabTables(value);
   if (kind == TagKind::sourceItem || kind == TagKind::lineItem) {
     return replaceAll(expanded, "\n", "<br />");
   }

@@ -19,6 +19,8 @@ std::string expandTabTables(std::string_view text);
 
 // The value rendered by the kind of the rule named tagName: plain (no rule, too), line breaks as
 // "<br />" for source and line items, an item table of "term - description" lines for tab items.
+// Under "escape html" the value's "&", "<", ">" and '"' are written as entities before any markup
+// is added.
 std::string formatTagValue(const Configuration& config, const std::string& tagName,
                            std::string_view value);
 

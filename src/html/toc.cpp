@@ -5,6 +5,7 @@
 
 #include "config/settings.h"
 #include "html/htmloutput.h"
+#include "html/pagelinks.h"
 #include "model/document.h"
 #include "text/text.h"
 
@@ -27,14 +28,14 @@ std::array<std::vector<const DocEntry*>, kLetterCount> entriesByLetter() {
   return letters;
 }
 
-std::string tocHtml() {
+std::string tocHtml(const PageLinks& pageLinks) {
   const auto letters = entriesByLetter();
   std::string html = "<ul>";
   for (int i = 0; i < kLetterCount; ++i) {
     const std::string letter = byteText('A' + i);
     html += "<li><a name=\"" + letter + "\"><b>" + letter + "</b></a></li><ul>";
     for (const DocEntry* const entry : letters[i]) {
-      html += "<li><a href=\"" + entry->entryName + ".html\">" + entry->entryName + "</a></li>";
+      html += "<li>" + pageLinks.linkOrText(entry->entryName) + "</li>";
     }
     html += "</ul>";
   }
@@ -46,7 +47,7 @@ std::string tocHtml() {
 
 void tocWriter(const Configuration& config, const std::string& path) {
   std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
-  page = replaceAll(page, "@@TAGS@@", tocHtml());
+  page = replaceAll(page, "@@TAGS@@", tocHtml(PageLinks(config.settings().options)));
   writePageOrWarn(path, applyReplacers(config, std::move(page)));
 }
 

@@ -68,5 +68,41 @@ TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
             out.read("LB.hhp"));
 }
 
+// A portable project names its files by base name alone and lists each written file once: "#Name"
+// as the Name.html it is written to, no page for a name holding a separator, the index pages, and
+// the additional files without their empty lines. Names in the contents are escaped, and an item
+// without a written page keeps its name but links nowhere.
+TEST_F(HelpProject, PortableProjectListsWrittenFilesOnceAndLinksWrittenPagesOnly) {
+  entryList = {entry("Core/#Begin", "#Begin", "Core"), entry("Core/a&b", "a&b", "Core"),
+               entry("Core/#Begin", "#Begin", "Core"), entry("Core/x\\y", "x\\y", "Core"),
+               entry("Solo", "Solo", "")};
+  groupList = {"Core"};
+  const Configuration config(Settings{
+      .configList = {{.key = "document title", .value = "A & B"},
+                     {.key = "additional files", .value = "style.css\n\nSolo.html\nstyle.css"}},
+      .options =
+          Options{.escapeHtml = true, .existingLinksOnly = true, .portableHelpProject = true}});
+  helpProjectWriter(config, out.folder(), "LB");
+  EXPECT_EQ(std::string(kContentsHead) +
+                "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
+                "<param name=\"ImageNumber\" value=\"1\">\r\n</OBJECT>\r\n<UL>\r\n"
+                "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"#Begin\">\r\n"
+                "<param name=\"Local\" value=\"Begin.html\">\r\n</OBJECT>\r\n"
+                "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"a&amp;b\">\r\n"
+                "<param name=\"Local\" value=\"a%26b.html\">\r\n</OBJECT>\r\n"
+                "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"#Begin\">\r\n"
+                "<param name=\"Local\" value=\"Begin.html\">\r\n</OBJECT>\r\n"
+                "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"x\\y\">\r\n"
+                "</OBJECT>\r\n</UL>\r\n</UL>\r\n</BODY></HTML>\r\n",
+            out.read("LB.hhc"));
+  EXPECT_EQ(
+      "[OPTIONS]\r\nCompatibility=1.1 Or later\r\nCompiled file=LB.chm\r\nContents file=LB.hhc\r\n"
+      "Default topic=masterindex.html\r\nDisplay compile progress=No\r\nTitle=A & B\r\n"
+      ";Index file=LB.hhk\r\nLanguage=0x407 Deutsch (Deutschland)\r\n\r\n[FILES]\r\n"
+      "Begin.html\r\na&b.html\r\nSolo.html\r\nmasterindex.html\r\ntoc.html\r\nstyle.css\r\n"
+      "[INFOTYPES]\r\n",
+      out.read("LB.hhp"));
+}
+
 }  // namespace
 }  // namespace inkwright

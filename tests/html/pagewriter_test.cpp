@@ -24,5 +24,39 @@ TEST(PageWriter, WritesPagesOfPlainNamesOnlyIntoTheGivenFolder) {
   EXPECT_EQ((std::set<std::string>{"Bad", "Plain.html"}), out.files());
 }
 
+DocEntry pageEntry(const std::string& headerPath, const std::string& headerType,
+                   std::initializer_list<TagPair> tags) {
+  DocEntry entry{.headerPath = headerPath, .headerType = headerType};
+  entry.tags = tags;
+  return entry;
+}
+
+// With every switch of the pages on: names and values are escaped and still linked, a tag of
+// blanks and line ends leaves no block, and links lead only to written pages by their file names.
+TEST(PageWriter, WithSwitchesEscapesSkipsEmptyTagsAndLinksWrittenPagesOnly) {
+  clearDocument();
+  entryList = {
+      pageEntry("Lib", "h", {{"NAME", "\nLib - a<b & #Flags, Lib/Gone"}}),
+      pageEntry("Lib/#Flags", "f", {{"NAME", "\n#Flags - see a<b"}, {"NOTES", " \t\r\n "}}),
+      pageEntry("Lib/a<b", "f", {{"NAME", "\na<b - see #Flags"}}),
+      pageEntry("Lib/Gone\\x", "f", {{"NAME", "\nnever written"}}),
+  };
+  Settings settings{
+      .templateList = {{.name = "page", .text = "<title>@@NAME@@</title>@@TAGS@@"},
+                       {.name = "tag", .text = "<@@TAG-LOWER@@>@@VALUE@@|"}},
+      .options = Options{.escapeHtml = true, .existingLinksOnly = true, .skipEmptyTags = true}};
+  TempDir out;
+  pageWriter(Configuration(std::move(settings)), out.folder());
+  EXPECT_EQ((std::set<std::string>{"Flags.html", "Lib.html", "a<b.html"}), out.files());
+  EXPECT_EQ("<title>#Flags</title><name>#Flags - see <a href=\"a%3Cb.html\">a&lt;b</a>|",
+            out.read("Flags.html"));
+  EXPECT_EQ(
+      "<title>Lib</title><name>Lib - <a href=\"a%3Cb.html\">a&lt;b</a> &amp; <a "
+      "href=\"Flags.html\">#Flags</a>, Lib/Gone|Contents=<br /><ul><li><a href=\"Lib.html\">Lib</a>"
+      "</li><li><a href=\"Flags.html\">#Flags</a></li><li><a href=\"a%3Cb.html\">a&lt;b</a></li>"
+      "<li>Gone\\x</li></ul>",
+      out.read("Lib.html"));
+}
+
 }  // namespace
 }  // namespace inkwright

@@ -74,5 +74,22 @@ TEST_F(TagFormat, RendersByKindOfLastRule) {
   }
 }
 
+// Fortran and C comments are full of "<type(t)>", "a < b" and "&": escaped before any markup is
+// added, they show as written, while the table and line-break markup stays markup.
+TEST_F(TagFormat, EscapesValuesBeforeAddingMarkup) {
+  const Configuration config(
+      Settings{.tagRuleList = rules, .options = Options{.escapeHtml = true}});
+  const char* const cases[][3] = {
+      {"NAME", "\nx <type(t)> & \"y\"", "x &lt;type(t)&gt; &amp; &quot;y&quot;"},
+      {"NOTES", "\na < b\n[TAB]\n<p> - a&b\n[/TAB]",
+       "a &lt; b<table><br /><tr><td>&lt;p&gt; </td><td> a&amp;b</td></tr><br /></table><br />"},
+      {"INPUTS", "\n  n - count > 0",
+       "<table border=0><tr><td><b>n</b></td><td>&nbsp;-&nbsp;<td>count &gt; 0</td></tr></table>"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c[2], formatTagValue(config, c[0], c[1])) << c[0] << " " << c[1];
+  }
+}
+
 }  // namespace
 }  // namespace inkwright

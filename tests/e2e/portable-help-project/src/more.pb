@@ -1,0 +1,4 @@
+/****f* Core/Stop
+* NAME
+*   Stop - stops
+****

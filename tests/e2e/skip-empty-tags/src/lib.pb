@@ -1,0 +1,10 @@
+/****f* Lib/Open
+* NAME
+*   Open - opens
+* NOTES
+* SEEALSO
+*   	
+*
+* RESULT
+*   1
+****
