@@ -22,4 +22,3 @@ shoot() {
 }
 
 shoot "$docs/examples/item-kinds" PlaySound.html "$docs/item-kinds.png" 760 660
-shoot "$docs/../examples/lumenbind" lbBegin.html "$docs/example-page.png" 800 760

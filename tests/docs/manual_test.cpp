@@ -1,6 +1,6 @@
 // The user's manual, docs/manual.md, checked against the program: it has a row for every key,
-// switch and placeholder that the key table knows, and every configuration, source and output it
-// shows is a real file, or what the program writes for a real example.
+// switch, placeholder and warning rule that the key table knows, and every configuration, source
+// and output it shows is a real file, or what the program writes for a real example.
 //
 // An excerpt is a fenced block right under one of these comment lines:
 //   <!-- file: PATH -->             the block is an excerpt of the repository file PATH;
@@ -189,7 +189,7 @@ bool hasRowFor(const std::string& name) {
   return manual().find(row) != std::string::npos;
 }
 
-TEST(Manual, HasARowForEveryKeySwitchAndPlaceholder) {
+TEST(Manual, HasARowForEveryKeySwitchPlaceholderAndWarningRule) {
   for (const inkwright::KnownKey& known : inkwright::knownKeys()) {
     const std::string key(known.key);
     EXPECT_TRUE(hasRowFor("[" + key + (known.isFamily ? "" : "]`"))) << "key [" << key << "]";
@@ -199,6 +199,9 @@ TEST(Manual, HasARowForEveryKeySwitchAndPlaceholder) {
   }
   for (const inkwright::KnownPlaceholder& known : inkwright::knownPlaceholders()) {
     EXPECT_TRUE(hasRowFor(std::string(known.name) + "` |")) << "placeholder " << known.name;
+  }
+  for (const inkwright::KnownRule& known : inkwright::knownRules()) {
+    EXPECT_TRUE(hasRowFor(std::string(known.id) + "` |")) << "warning rule " << known.id;
   }
 }
 
