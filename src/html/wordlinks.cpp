@@ -1,6 +1,7 @@
 #include "html/wordlinks.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <tuple>
 
@@ -131,9 +132,12 @@ std::size_t nextMarkup(std::string_view page, std::size_t from) {
 
 // The end of the tag or comment that begins at `at`.
 std::size_t tagEnd(std::string_view page, std::size_t at) {
-  const bool isComment = page.substr(at, 4) == "<!--";
-  const std::size_t close = page.find(isComment ? "-->" : ">", at + (isComment ? 4 : 1));
-  return close == std::string_view::npos ? page.size() : close + (isComment ? 3 : 1);
+  if (page[at + 1] == '!' && page.substr(at, 4) == "<!--") {
+    const std::size_t close = page.find("-->", at + 4);
+    return close == std::string_view::npos ? page.size() : close + 3;
+  }
+  const std::size_t close = page.find('>', at + 1);
+  return close == std::string_view::npos ? page.size() : close + 1;
 }
 
 // The end of the closing tag of the element `name` from `from` on; page.size() when it is not
@@ -152,10 +156,12 @@ std::size_t closingTagEnd(std::string_view page, std::size_t from, std::string_v
 // an existing link.
 std::size_t markupEnd(std::string_view page, std::size_t at) {
   const std::size_t end = tagEnd(page, at);
-  for (const std::string_view name : {"a", "title"}) {
-    if (isElementNameAt(page, at + 1, name)) {
-      return closingTagEnd(page, end, name);
-    }
+  const char first = lowerAscii(page[at + 1]);
+  if (first == 'a' && isElementNameAt(page, at + 1, "a")) {
+    return closingTagEnd(page, end, "a");
+  }
+  if (first == 't' && isElementNameAt(page, at + 1, "title")) {
+    return closingTagEnd(page, end, "title");
   }
   return end;
 }
@@ -220,6 +226,9 @@ void WordLinker::addNodes() {
       i = end;
     }
   }
+  if (nodes_[0].childCount == 1) {
+    soleFirstByte_ = firstByte_[nodes_[0].firstChild];
+  }
 }
 
 // The child of node whose label begins with byte; 0 when there is none. The root, where every
@@ -250,18 +259,41 @@ WordLinker::Match WordLinker::longestMatch(std::string_view page, std::size_t be
     if (child == 0) {
       break;
     }
-    const std::string_view label(labels_.data() + nodes_[child].labelBegin,
-                                 nodes_[child].labelLength);
-    if (end - at < label.size() || page.substr(at, label.size()) != label) {
+    // Labels are a few bytes long, and their first byte is already known to match: a loop beats
+    // a call of memcmp.
+    const std::size_t length = nodes_[child].labelLength;
+    if (end - at < length) {
+      break;
+    }
+    const char* label = labels_.data() + nodes_[child].labelBegin;
+    std::size_t same = 1;
+    while (same < length && page[at + same] == label[same]) {
+      ++same;
+    }
+    if (same < length) {
       break;
     }
     node = child;
-    at += label.size();
+    at += length;
     if (nodes_[node].link != kNoLink && isWordEnd(page, at)) {
       best = Match{nodes_[node].link, at};
     }
   }
   return best;
+}
+
+// The first place from `at` on, before end, whose byte begins some name; end when there is none.
+// Where every name begins with one byte (as the names of a library often share a prefix), memchr
+// finds it many bytes at a time.
+std::size_t WordLinker::nextNameByte(std::string_view page, std::size_t at, std::size_t end) const {
+  if (soleFirstByte_ >= 0) {
+    const void* found = std::memchr(page.data() + at, soleFirstByte_, end - at);
+    return found == nullptr ? end : static_cast<const char*>(found) - page.data();
+  }
+  while (at < end && rootChild_[static_cast<unsigned char>(page[at])] == 0) {
+    ++at;
+  }
+  return at;
 }
 
 // Links the text from begin to end (no markup in between) into result, which holds the page up to
@@ -270,7 +302,11 @@ void WordLinker::linkText(std::string_view page, std::size_t begin, std::size_t 
                           std::string& result, std::size_t& copied) const {
   std::size_t at = begin;
   while (at < end) {
-    if (rootChild_[static_cast<unsigned char>(page[at])] == 0 || !isWordStart(page, at)) {
+    at = nextNameByte(page, at, end);
+    if (at == end) {
+      break;
+    }
+    if (!isWordStart(page, at)) {
       ++at;
       continue;
     }

@@ -48,6 +48,7 @@ class WordLinker {
 
   void addNodes();
   std::uint32_t childOf(std::uint32_t node, unsigned char byte) const;
+  std::size_t nextNameByte(std::string_view page, std::size_t at, std::size_t end) const;
   Match longestMatch(std::string_view page, std::size_t begin, std::size_t end) const;
   void linkText(std::string_view page, std::size_t begin, std::size_t end, std::string& result,
                 std::size_t& copied) const;
@@ -57,6 +58,8 @@ class WordLinker {
   std::string labels_;
   std::vector<unsigned char> firstByte_;
   std::array<std::uint32_t, 256> rootChild_ = {};
+  // The byte every name begins with, when they all begin with one; else -1.
+  int soleFirstByte_ = -1;
 };
 
 }  // namespace inkwright
