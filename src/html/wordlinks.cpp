@@ -1,6 +1,7 @@
 #include "html/wordlinks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <tuple>
@@ -226,6 +227,7 @@ void WordLinker::addNodes() {
       i = end;
     }
   }
+  addEdges();
   if (nodes_[0].childCount == 1) {
     soleFirstByte_ = firstByte_[nodes_[0].firstChild];
   }
@@ -237,14 +239,43 @@ std::uint32_t WordLinker::childOf(std::uint32_t node, unsigned char byte) const 
   if (node == 0) {
     return rootChild_[byte];
   }
-  const Node& parent = nodes_[node];
-  const std::uint32_t end = parent.firstChild + parent.childCount;
-  for (std::uint32_t candidate = parent.firstChild; candidate < end; ++candidate) {
-    if (firstByte_[candidate] == byte) {
-      return candidate;
+  const std::uint64_t key = edgeKey(node, byte);
+  for (std::size_t slot = edgeSlot(key);; slot = (slot + 1) & (edges_.size() - 1)) {
+    if (edges_[slot].key == key) {
+      return edges_[slot].child;
+    }
+    if (edges_[slot].key == 0) {
+      return 0;
     }
   }
-  return 0;
+}
+
+// One table of every edge below the root, open addressed and at most half full, so that finding
+// a child takes a probe or two instead of a walk along the children: the names of a library
+// share their prefix, and the nodes after it have dozens of children.
+void WordLinker::addEdges() {
+  std::size_t size = 2;
+  while (size < 2 * nodes_.size()) {
+    size *= 2;
+  }
+  edgeShift_ = 64 - std::countr_zero(size);
+  edges_.assign(size, Edge{});
+  for (std::uint32_t node = 1; node < nodes_.size(); ++node) {
+    const Node& parent = nodes_[node];
+    for (std::uint32_t child = parent.firstChild; child < parent.firstChild + parent.childCount;
+         ++child) {
+      const std::uint64_t key = edgeKey(node, firstByte_[child]);
+      std::size_t slot = edgeSlot(key);
+      while (edges_[slot].key != 0) {
+        slot = (slot + 1) & (size - 1);
+      }
+      edges_[slot] = Edge{key, child};
+    }
+  }
+}
+
+std::size_t WordLinker::edgeSlot(std::uint64_t key) const {
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> edgeShift_);
 }
 
 // The longest name that begins at `begin`, ends at a word end and stays before `end`; its link is
