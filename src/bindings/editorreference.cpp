@@ -56,7 +56,8 @@ std::optional<std::string> referenceLineOf(const DocEntry& entry) {
 
 void editorReferenceWriter(const Configuration& config, const std::string& outputDirectory) {
   std::optional<OutputFile> file = createOutput(
-      bindingFilePath(config, outputDirectory, "japbefile", " _inkWright_japbefile_out.txt"));
+      bindingFilePath(config, outputDirectory, "japbefile", " _inkWright_japbefile_out.txt"),
+      existingOutput(config));
   if (!file) {
     return;
   }

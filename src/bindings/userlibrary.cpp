@@ -54,7 +54,8 @@ void writeHeader(OutputFile& file) {
 // counts as documented by an entry SetCaption but takes no description from it.
 void userLibraryWriter(const Configuration& config, const std::string& outputDirectory) {
   std::optional<OutputFile> file = createOutput(
-      bindingFilePath(config, outputDirectory, "userlibfile", " _inkWright_userlib_out.desc"));
+      bindingFilePath(config, outputDirectory, "userlibfile", " _inkWright_userlib_out.desc"),
+      existingOutput(config));
   if (!file) {
     return;
   }

@@ -43,9 +43,11 @@ void orderEntries() {
 void writeSelectedOutputs(const Configuration& config, const std::string& outputPath,
                           const std::string& outputFormat) {
   if (findText(outputFormat, "HTML") > 0) {
-    pageWriter(config, outputPath);
-    masterIndexWriter(config, outputPath + "masterindex.html");
-    tocWriter(config, outputPath + "toc.html");
+    const std::string masterIndexPath = outputPath + "masterindex.html";
+    const std::string tocPath = outputPath + "toc.html";
+    pageWriter(config, outputPath, {masterIndexPath, tocPath});
+    masterIndexWriter(config, masterIndexPath);
+    tocWriter(config, tocPath);
     if (findText(outputFormat, "HTMLHELP") > 0) {
       helpProjectWriter(config, outputPath, kHelpBaseName);
     }

@@ -38,8 +38,8 @@ void writeSitemapItem(OutputFile& file, const std::string& name) {
   writeLine(file, "<param name=\"Local\" value=\"" + name + ".html\">");
 }
 
-void writeContentsFile(const std::string& path) {
-  std::optional<OutputFile> file = createOutput(path);
+void writeContentsFile(const Configuration& config, const std::string& path) {
+  std::optional<OutputFile> file = createOutput(path, existingOutput(config));
   if (!file) {
     return;
   }
@@ -83,7 +83,7 @@ void writeFileList(const Configuration& config, OutputFile& file) {
 
 void writeProjectFile(const Configuration& config, const std::string& path,
                       const std::string& prefix) {
-  std::optional<OutputFile> file = createOutput(path);
+  std::optional<OutputFile> file = createOutput(path, existingOutput(config));
   if (!file) {
     return;
   }
@@ -109,7 +109,7 @@ void writeProjectFile(const Configuration& config, const std::string& path,
 void helpProjectWriter(const Configuration& config, const std::string& outputDirectory,
                        const std::string& baseName) {
   const std::string prefix = withTrailingSeparator(outputDirectory, '/') + baseName;
-  writeContentsFile(prefix + ".hhc");
+  writeContentsFile(config, prefix + ".hhc");
   writeProjectFile(config, prefix + ".hhp", prefix);
 }
 

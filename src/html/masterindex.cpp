@@ -59,7 +59,7 @@ void masterIndexWriter(const Configuration& config, const std::string& path) {
   page = replaceAll(page, "@@NAME@@", "Index");
   page = replaceAll(page, "@@INDEX@@", indexHtml());
   page = replaceAll(page, "@@PROJECTNAME@@", config.configValue("document title"));
-  writePageOrWarn(path, applyReplacers(config, std::move(page)));
+  writePageOrWarn(config, path, applyReplacers(config, std::move(page)));
 }
 
 }  // namespace inkwright

@@ -47,7 +47,7 @@ std::string tocHtml() {
 void tocWriter(const Configuration& config, const std::string& path) {
   std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
   page = replaceAll(page, "@@TAGS@@", tocHtml());
-  writePageOrWarn(path, applyReplacers(config, std::move(page)));
+  writePageOrWarn(config, path, applyReplacers(config, std::move(page)));
 }
 
 }  // namespace inkwright
