@@ -65,9 +65,19 @@ void readContentLine(std::string_view text, BlockState& state) {
   state.currentValue = &tags.back().tagValue;
 }
 
+// A value grows a line at a time and may hold as much spare room as text, and so may the list of
+// tags: cut to size as the block ends, that room is free again for the blocks still to come.
+void releaseSpareRoom(DocEntry& entry) {
+  entry.tags.shrink_to_fit();
+  for (TagPair& tag : entry.tags) {
+    tag.tagValue.shrink_to_fit();
+  }
+}
+
 void readBlockLine(std::string_view line, const MarkerSet& markers, BlockState& state) {
   if (startsWith(line, markers.blockEnd)) {
     state.inBlock = false;
+    releaseSpareRoom(state.entries.back());
   } else if (startsWith(line, markers.lineStart)) {
     readContentLine(line.substr(markers.lineStart.size()), state);
   } else if (state.inSource) {
@@ -115,6 +125,9 @@ void extractSourceFiles(const Configuration& config, const std::vector<std::stri
   const auto readFiles = [&config, &paths, &markers, &read, &next] {
     for (std::size_t k = next++; k < paths.size(); k = next++) {
       readSource(config, paths[k], *markers[k], read[k].entries, read[k].directives);
+      // Every file's lists wait for the merge below, all at once: without their spare room.
+      read[k].entries.shrink_to_fit();
+      read[k].directives.shrink_to_fit();
     }
   };
   // Without a second thread this one reads every file.
@@ -123,6 +136,15 @@ void extractSourceFiles(const Configuration& config, const std::vector<std::stri
   if (second.joinable()) {
     second.join();
   }
+  // The lists grow once, to their final size, rather than doubling as the files join them.
+  std::size_t entryCount = entryList.size();
+  std::size_t directiveCount = importList.size();
+  for (const SourceBlocks& file : read) {
+    entryCount += file.entries.size();
+    directiveCount += file.directives.size();
+  }
+  entryList.reserve(entryCount);
+  importList.reserve(directiveCount);
   for (SourceBlocks& file : read) {
     std::move(file.entries.begin(), file.entries.end(), std::back_inserter(entryList));
     std::move(file.directives.begin(), file.directives.end(), std::back_inserter(importList));
