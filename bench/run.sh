@@ -15,7 +15,8 @@
 #   edit s      a run with the switch after one word of one source file changed, once
 #   written     the files whose time stamp that run changed; changed, the files whose bytes it
 #               changed. Only changed files should be written, so the two are equal
-# Usage: bench/run.sh   (SIZES="2000 20000" and WORK_DIR=... override the defaults)
+# Usage: bench/run.sh   (SIZES="2000 20000" and WORK_DIR=... override the defaults; LIBRARY=short
+# times libraries of short pages instead)
 # Some disks slow the creation of files down for minutes after many files were deleted, which
 # makes both the run and cp -r several times slower at random. For figures that can be compared,
 # give WORK_DIR on a file system of its own, made fresh, for example:
@@ -45,7 +46,7 @@ printf '%8s %8s %10s %8s %8s %8s %8s %10s %12s\n' entries files "output MB" "run
 for entries in $sizes; do
   tree="$work/library-$entries"
   rm -rf "$tree"
-  python3 "$repo/bench/generate.py" "$entries" "$tree"
+  python3 "$repo/bench/generate.py" "$entries" "$tree" ${LIBRARY:-}
   { cat "$tree/inkwright.cfg"; printf '[options]\nkeep unchanged files\n'; } > "$tree/keep.cfg"
   runs=() copies=() usage=() keeps=() reruns=() touched=()
   # Every run and every copy writes into new folders, and nothing is deleted until the end:
