@@ -1,8 +1,10 @@
 // Times the automatic links on their own: compiling a list of generated entry names, and linking
 // pages of prose that name other entries, the way bench/generate.py writes them.
-// Usage: autolinks_bench NAMES PAGES ROUNDS
+// Usage: autolinks_bench NAMES PAGES ROUNDS [BLANK_NAMES]
 // Prints the best of ROUNDS for each, and a digest of the linked pages, which must be the same for
-// every engine given the same arguments. bench/autolinks.sh builds and compares engines.
+// every engine given the same arguments. BLANK_NAMES of the names (none by default) get a blank
+// after their verb ("lbPlay Sound"). Where the sources hold the word links, they are timed on the
+// same pages in a second line. bench/autolinks.sh builds and compares engines.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +16,10 @@
 #include <vector>
 
 #include "html/autolinks.h"
+#if __has_include("html/wordlinks.h")
+#include "html/wordlinks.h"
+#define HAS_WORD_LINKS 1
+#endif
 
 namespace {
 
@@ -55,12 +61,14 @@ class Random {
 };
 
 // Unique names, a serial number making each repeated one unique, as in bench/generate.py.
-std::vector<std::string> entryNames(std::size_t count, Random& random) {
+// The first blankNames of them hold a blank.
+std::vector<std::string> entryNames(std::size_t count, std::size_t blankNames, Random& random) {
   std::vector<std::string> names;
   std::unordered_set<std::string> seen;
   int serial = 0;
   while (names.size() < count) {
-    std::string name = "lb" + random.pick(kVerbs) + random.pick(kNouns) + random.pick(kParts);
+    std::string name = "lb" + random.pick(kVerbs) + (names.size() < blankNames ? " " : "") +
+                       random.pick(kNouns) + random.pick(kParts);
     if (seen.contains(name)) {
       name += std::to_string(++serial);
     }
@@ -113,18 +121,29 @@ double secondsSince(std::clock_t start) {
   return static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
 }
 
+std::uint64_t digestOf(const std::vector<std::string>& texts) {
+  std::uint64_t digest = 14695981039346656037ULL;
+  for (const std::string& text : texts) {
+    for (const unsigned char byte : text) {
+      digest = (digest ^ byte) * 1099511628211ULL;
+    }
+  }
+  return digest;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: autolinks_bench NAMES PAGES ROUNDS\n");
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: autolinks_bench NAMES PAGES ROUNDS [BLANK_NAMES]\n");
     return 2;
   }
   const std::size_t nameCount = std::strtoul(argv[1], nullptr, 10);
   const std::size_t pageCount = std::strtoul(argv[2], nullptr, 10);
   const int rounds = std::atoi(argv[3]);
+  const std::size_t blankNames = argc == 5 ? std::strtoul(argv[4], nullptr, 10) : 0;
   Random random;
-  const std::vector<std::string> names = entryNames(nameCount, random);
+  const std::vector<std::string> names = entryNames(nameCount, blankNames, random);
   std::vector<AutoLink> links;
   for (const std::string& name : names) {
     links.push_back(inkwright::autoLinkFor(name));
@@ -138,27 +157,32 @@ int main(int argc, char** argv) {
     bytes += pages.back().size();
   }
 
-  double bestBuild = 1e9;
-  double bestLink = 1e9;
-  std::vector<std::string> linked(pages.size());
-  for (int round = 0; round < rounds; ++round) {
-    std::clock_t start = std::clock();
-    const AutoLinker linker(links);
-    bestBuild = std::min(bestBuild, secondsSince(start));
-    start = std::clock();
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-      linked[i] = linker.applyTo(pages[i]);
+  const auto timed = [&](const char* label, const auto& makeLinker) {
+    double bestBuild = 1e9;
+    double bestLink = 1e9;
+    std::vector<std::string> linked(pages.size());
+    for (int round = 0; round < rounds; ++round) {
+      std::clock_t start = std::clock();
+      const auto linker = makeLinker();
+      bestBuild = std::min(bestBuild, secondsSince(start));
+      start = std::clock();
+      for (std::size_t i = 0; i < pages.size(); ++i) {
+        linked[i] = linker.applyTo(pages[i]);
+      }
+      bestLink = std::min(bestLink, secondsSince(start));
     }
-    bestLink = std::min(bestLink, secondsSince(start));
+    std::printf(
+        "%zu names%s: build %.2f ms; %zu pages, %.1f MB: link %.1f ms, %.0f MB/s; digest %016llx\n",
+        nameCount, label, bestBuild * 1e3, pageCount, bytes / 1e6, bestLink * 1e3,
+        bytes / 1e6 / bestLink, static_cast<unsigned long long>(digestOf(linked)));
+  };
+  timed("", [&] { return AutoLinker(links); });
+#ifdef HAS_WORD_LINKS
+  std::vector<inkwright::WordLink> wordLinks;
+  for (const std::string& name : names) {
+    wordLinks.push_back(
+        inkwright::WordLink{name, "<a href=\"" + name + ".html\">" + name + "</a>"});
   }
-  std::uint64_t digest = 14695981039346656037ULL;
-  for (const std::string& text : linked) {
-    for (const unsigned char byte : text) {
-      digest = (digest ^ byte) * 1099511628211ULL;
-    }
-  }
-  std::printf(
-      "%zu names: build %.2f ms; %zu pages, %.1f MB: link %.1f ms, %.0f MB/s; digest %016llx\n",
-      nameCount, bestBuild * 1e3, pageCount, bytes / 1e6, bestLink * 1e3, bytes / 1e6 / bestLink,
-      static_cast<unsigned long long>(digest));
+  timed(" (word links)", [&] { return inkwright::WordLinker(wordLinks); });
+#endif
 }

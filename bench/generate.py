@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """Writes a generated wrapper library for the benchmark: ENTRIES documented procedures in groups of
 about forty, each with a header entry, a "#PBIMPORT:" directive, several KB of tags whose prose
-names other entries, and a configuration that selects every output. With "short", each procedure
-gets about one KB of tags instead, as in a library whose pages are mostly short.
-Usage: generate.py ENTRIES DIRECTORY [short]"""
+names other entries, and a configuration that selects every output. With --extensions the
+configuration also turns on every comment-style key: marker lists that hold the usual markers,
+code items, a description item and the four block switches, so that the same sources go through
+the extended reader. With --short, each procedure gets about one KB of tags instead, as in a
+library whose pages are mostly short.
+Usage: generate.py ENTRIES DIRECTORY [--extensions] [--short]"""
 import os
 import random
 import sys
@@ -130,12 +133,30 @@ library.desc
 """
 
 
-def main(count, root, make_block=block):
+EXTENSIONS = """[block starts]
+/****
+[block ends]
+****
+[line starts]
+*
+[code items]
+PBINLINE
+[description item]
+FUNCTION
+[options]
+indented markers
+whole header name
+whole tag names
+marked tags only
+"""
+
+
+def main(count, root, extensions, make_block):
     rng = random.Random(count)
     names = entry_names(count, rng)
     os.makedirs(root, exist_ok=True)
     with open(os.path.join(root, "inkwright.cfg"), "w", newline="\n") as config:
-        config.write(CONFIG)
+        config.write(CONFIG + (EXTENSIONS if extensions else ""))
     for start in range(0, count, 40):
         group = "Module%04d" % (start // 40)
         folder = os.path.join(root, "src", group[:-2])
@@ -151,4 +172,5 @@ def main(count, root, make_block=block):
 
 
 if __name__ == "__main__":
-    main(int(sys.argv[1]), sys.argv[2], short_block if sys.argv[3:] == ["short"] else block)
+    main(int(sys.argv[1]), sys.argv[2], "--extensions" in sys.argv[3:],
+         short_block if "--short" in sys.argv[3:] else block)

@@ -15,7 +15,7 @@
 #   edit s      a run with the switch after one word of one source file changed, once
 #   written     the files whose time stamp that run changed; changed, the files whose bytes it
 #               changed. Only changed files should be written, so the two are equal
-# Usage: bench/run.sh   (SIZES="2000 20000" and WORK_DIR=... override the defaults; LIBRARY=short
+# Usage: bench/run.sh   (SIZES="2000 20000" and WORK_DIR=... override the defaults; LIBRARY=--short
 # times libraries of short pages instead)
 # Some disks slow the creation of files down for minutes after many files were deleted, which
 # makes both the run and cp -r several times slower at random. For figures that can be compared,

@@ -17,15 +17,17 @@ namespace inkwright {
 namespace {
 
 // The description a procedure name gets: that of the last entry of exactly that name, in list
-// order, that has one. An entry without a NAME tag leaves what an earlier entry of the name gave;
-// a name no NAME tag reaches has no description. Unlike the other outputs, the descriptor keeps
-// the description untrimmed, its leading blank included. Computed in one walk so that a directive
-// costs one lookup, not a walk of every entry.
-std::unordered_map<std::string_view, std::string_view> descriptionsByName() {
+// order, that has one. An entry without a description leaves what an earlier entry of the name
+// gave; a name no description reaches has none. Unlike the other outputs, the descriptor keeps the
+// description untrimmed, its leading blank included. Computed in one walk so that a directive costs
+// one lookup, not a walk of every entry.
+std::unordered_map<std::string_view, std::string_view> descriptionsByName(
+    const Configuration& config) {
   std::unordered_map<std::string_view, std::string_view> descriptions;
   descriptions.reserve(entryList.size());
   for (const DocEntry& entry : entryList) {
-    if (const std::optional<std::string_view> description = entryDescription(entry)) {
+    if (const std::optional<std::string_view> description =
+            entryDescription(entry, config.settings().descriptionItems)) {
       descriptions[entry.entryName] = *description;
     }
   }
@@ -60,7 +62,8 @@ void userLibraryWriter(const Configuration& config, const std::string& outputDir
     return;
   }
   writeHeader(*file);
-  const std::unordered_map<std::string_view, std::string_view> descriptions = descriptionsByName();
+  const std::unordered_map<std::string_view, std::string_view> descriptions =
+      descriptionsByName(config);
   for (const ImportDirective& directive : importList) {
     const auto found = descriptions.find(trimBlanksView(procedureNameOf(directive.declaration)));
     const std::string_view description = found == descriptions.end() ? "" : found->second;

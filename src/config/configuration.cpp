@@ -1,8 +1,11 @@
 #include "config/configuration.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
 #include "model/document.h"
 #include "text/text.h"
@@ -12,16 +15,43 @@ namespace inkwright {
 
 namespace {
 
-// The settings while the file is read, and the patterns of the marker sets registered so far.
-struct SettingsReader {
-  Settings settings;
-  std::unordered_set<std::string> markerPatterns;
+// A key line that names a marker-set pattern. The pattern of a marker-list key counts only when
+// the key's value gives a marker, which is known once the whole file is read; so every pattern is
+// registered then, in the order of its key lines, and the last matching set stays the one chosen.
+struct PatternKey {
+  std::string pattern;
+  std::string listKey;  // empty for a single-marker key, which always registers its pattern
 };
 
-// Appends a MarkerSet with this pattern and empty markers unless one with the same pattern exists.
-void registerMarkerSet(SettingsReader& reader, const std::string& pattern) {
-  if (reader.markerPatterns.insert(pattern).second) {
-    reader.settings.markerSetList.push_back(MarkerSet{pattern, "", "", ""});
+// The settings while the file is read, and the key lines that name marker-set patterns.
+struct SettingsReader {
+  Settings settings;
+  std::vector<PatternKey> patternKeys;
+};
+
+bool isMarkerListKey(std::string_view head) {
+  return std::find(std::begin(kMarkerListKeys), std::end(kMarkerListKeys), head) !=
+         std::end(kMarkerListKeys);
+}
+
+// The value of the first pair whose key is `key`, as every lookup answers.
+std::string_view firstValue(const std::vector<ConfigPair>& pairs, const std::string& key) {
+  const auto found = std::find_if(pairs.begin(), pairs.end(),
+                                  [&](const ConfigPair& pair) { return pair.key == key; });
+  return found == pairs.end() ? std::string_view() : std::string_view(found->value);
+}
+
+// Appends a MarkerSet with each pattern and empty markers unless one with the same pattern exists.
+void registerMarkerSets(SettingsReader& reader) {
+  std::unordered_set<std::string> registered;
+  for (const PatternKey& key : reader.patternKeys) {
+    if (!key.listKey.empty() &&
+        markerList(firstValue(reader.settings.configList, key.listKey)).empty()) {
+      continue;
+    }
+    if (registered.insert(key.pattern).second) {
+      reader.settings.markerSetList.push_back(MarkerSet{key.pattern, "", "", "", {}, {}, {}});
+    }
   }
 }
 
@@ -30,13 +60,16 @@ void readKeyLine(SettingsReader& reader, const std::string& line) {
   std::string key = textBetween(line, "[", "]");
   const std::string_view head = fieldView(key, 1, ':');
   const std::string_view tail = fieldView(key, 2, ':');
+  const bool hasPattern = key.find(':') != std::string::npos;
   if (head == "template") {
     settings.templateList.push_back(NamedText{std::string(tail), ""});
   } else if (head == "replacer") {
     settings.replacerList.push_back(NamedText{std::string(tail), ""});
-  } else if (key.find(':') != std::string::npos &&
-             (head == "block start" || head == "block end" || head == "line start")) {
-    registerMarkerSet(reader, std::string(tail));
+  } else if (hasPattern && (head == "block start" || head == "block end" || head == "line start")) {
+    reader.patternKeys.push_back(PatternKey{std::string(tail), ""});
+  } else if (hasPattern && isMarkerListKey(head)) {
+    reader.patternKeys.push_back(
+        PatternKey{std::string(tail), std::string(head) + ":" + std::string(tail)});
   }
   settings.configList.push_back(ConfigPair{std::move(key), ""});
 }
@@ -73,6 +106,7 @@ Configuration readConfiguration(const std::string& path) {
     readLines(*file, reader);
     closeFile(*file);
   }
+  registerMarkerSets(reader);
   deriveSettings(reader.settings);
   return Configuration(std::move(reader.settings));
 }

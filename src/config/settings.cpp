@@ -64,6 +64,23 @@ void addTagRule(std::vector<TagRule>& rules, FirstMatchIndex& first, std::string
   rules[position->second].kind = kind;
 }
 
+// The non-empty lines of a value, in order.
+std::vector<std::string> nonEmptyLines(std::string_view value) {
+  std::vector<std::string> lines;
+  forEachLine(value, [&](std::string_view line) {
+    if (!line.empty()) {
+      lines.emplace_back(line);
+    }
+  });
+  return lines;
+}
+
+void readMarkerLists(const ValueLookup& configValue, const std::string& suffix, MarkerSet& set) {
+  set.blockStarts = markerList(configValue("block starts" + suffix));
+  set.blockEnds = markerList(configValue("block ends" + suffix));
+  set.lineStarts = markerList(configValue("line starts" + suffix));
+}
+
 struct SwitchFlag {
   std::string_view name;
   bool Options::*flag;
@@ -99,6 +116,19 @@ Options optionsFrom(std::string_view value) {
   return options;
 }
 
+std::vector<std::string> markerList(std::string_view value) {
+  std::vector<std::string> markers;
+  forEachLine(value, [&](std::string_view line) {
+    if (line.size() >= 2 && line.front() == '"' && line.back() == '"') {
+      line = line.substr(1, line.size() - 2);
+    }
+    if (!line.empty()) {
+      markers.emplace_back(line);
+    }
+  });
+  return markers;
+}
+
 // The rules are indexed once per text, so that a long list of names merges in linear time.
 void addTagRules(std::vector<TagRule>& rules, const std::string& text, bool ignored, TagKind kind) {
   if (text.empty()) {
@@ -120,16 +150,19 @@ void deriveSettings(Settings& settings) {
   addTagRules(rules, configValue("tab items"), false, TagKind::tabItem);
 
   settings.options = optionsFrom(configValue("options"));
+  settings.codeItems = nonEmptyLines(configValue("code items"));
+  settings.descriptionItems = nonEmptyLines(configValue("description item"));
 
   appendValueLines(configValue("accept files"), settings.acceptPatterns);
   appendValueLines(configValue("ignore files"), settings.ignorePatterns);
   appendValueLines(configValue("source path"), settings.sourcePaths);
 
   MarkerSet& markers = settings.defaultMarkers;
-  markers = MarkerSet{"", "/****", "****", "*"};
+  markers = MarkerSet{"", "/****", "****", "*", {}, {}, {}};
   replaceWhenGiven(configValue("block start"), markers.blockStart);
   replaceWhenGiven(configValue("block end"), markers.blockEnd);
   replaceWhenGiven(configValue("line start"), markers.lineStart);
+  readMarkerLists(configValue, "", markers);
 
   // The built-in templates stand behind the registered ones, so that a registered "page" with an
   // empty value hides the built-in text from templateText.
@@ -145,6 +178,7 @@ void deriveSettings(Settings& settings) {
     set.blockStart = configValue("block start:" + set.pattern);
     set.blockEnd = configValue("block end:" + set.pattern);
     set.lineStart = configValue("line start:" + set.pattern);
+    readMarkerLists(configValue, ":" + set.pattern, set);
   }
 }
 

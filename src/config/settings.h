@@ -54,7 +54,20 @@ struct Settings {
   std::vector<std::string> ignorePatterns;
   std::vector<std::string> sourcePaths;
   Options options;
+  // Tag names that take the unmarked lines after them, as SOURCE does ("code items").
+  std::vector<std::string> codeItems;
+  // Tag names that describe an entry, by preference ("description item").
+  std::vector<std::string> descriptionItems;
 };
+
+// The markers of a marker-list value, one per line: a line between double quotes is the text
+// inside them, blanks kept; any other line is taken as it stands (the reader trimmed it). Empty
+// lines and "" give none.
+std::vector<std::string> markerList(std::string_view value);
+
+// The marker-list keys, each the plural of a single-marker key; followed by ":" + pattern they
+// give the markers of one MarkerSet, without it those of the default set.
+inline constexpr std::string_view kMarkerListKeys[] = {"block starts", "block ends", "line starts"};
 
 // For every line of `text` (empty lines included): gives the first rule of `rules` named exactly
 // that line this flag and kind, or appends a new rule. An empty text adds nothing.

@@ -15,7 +15,7 @@ struct AutoLink {
 };
 
 // The link of one entry: " " + name, replaced by " <a href="name.html">name</a>". The name must be
-// non-empty and hold no blank.
+// non-empty.
 AutoLink autoLinkFor(const std::string& entryName);
 
 // A list of automatic links, compiled so that a page is linked in time close to its length.
@@ -23,8 +23,9 @@ AutoLink autoLinkFor(const std::string& entryName);
 class AutoLinker {
  public:
   // Takes the links in the order they apply, which must be sorted by searchText (either direction,
-  // so that equal and prefix-sharing texts stand together). Every searchText is a blank followed
-  // by at least one byte that is no blank; every replacement begins with a blank.
+  // so that equal and prefix-sharing texts stand together). Any texts will do; the links whose
+  // searchText is a blank and a name without blanks, and whose replacement begins with a blank,
+  // are the ones linked in time close to the page's length (see note [automatic links]).
   explicit AutoLinker(const std::vector<AutoLink>& links);
   ~AutoLinker();
 
@@ -34,7 +35,17 @@ class AutoLinker {
 
  private:
   class Compiled;
-  std::unique_ptr<const Compiled> compiled_;
+  class Shortcut;
+  // The links in order, cut into stages: a run of links that the trie can take, compiled together,
+  // or one link that it cannot, applied as it stands.
+  struct Stage {
+    std::unique_ptr<const Compiled> compiled;
+    AutoLink literal;
+  };
+  std::vector<Stage> stages_;
+  // Instead of the stages, where a page shows which names with blanks may apply to it: the other
+  // links as one trie, and those names apart. Null where a page cannot show it.
+  std::unique_ptr<const Shortcut> shortcut_;
 };
 
 }  // namespace inkwright

@@ -15,21 +15,21 @@ namespace {
 
 // The index shows the description trimmed of blanks, but keeps the line breaks it spans: in
 // HTML they read as blanks.
-std::string_view indexDescriptionOf(const DocEntry& entry) {
-  return trimBlanksView(entryDescription(entry).value_or(""));
+std::string_view indexDescriptionOf(const Configuration& config, const DocEntry& entry) {
+  return trimBlanksView(entryDescription(entry, config.settings().descriptionItems).value_or(""));
 }
 
-void appendEntryItem(std::string& html, const DocEntry& entry) {
+void appendEntryItem(const Configuration& config, std::string& html, const DocEntry& entry) {
   html += "<li><a href=\"";
   html += entry.entryName;
   html += ".html\">";
   html += entry.entryName;
   html += "</a>&nbsp;&nbsp;-&nbsp;&nbsp;<i>";
-  html += indexDescriptionOf(entry);
+  html += indexDescriptionOf(config, entry);
   html += "</i></li>";
 }
 
-std::string indexHtml() {
+std::string indexHtml(const Configuration& config) {
   const GroupMembers groups = entriesByGroup();
   std::string html = "<ul>";
   for (const std::string& group : groupList) {
@@ -40,7 +40,7 @@ std::string indexHtml() {
     const auto members = groups.find(group);
     if (members != groups.end()) {
       for (const DocEntry* const entry : members->second) {
-        appendEntryItem(html, *entry);
+        appendEntryItem(config, html, *entry);
       }
     }
     html += "</ul>";
@@ -57,7 +57,7 @@ void masterIndexWriter(const Configuration& config, const std::string& path) {
     page = config.templateText("page");
   }
   page = replaceAll(page, "@@NAME@@", "Index");
-  page = replaceAll(page, "@@INDEX@@", indexHtml());
+  page = replaceAll(page, "@@INDEX@@", indexHtml(config));
   page = replaceAll(page, "@@PROJECTNAME@@", config.configValue("document title"));
   writePageOrWarn(config, path, applyReplacers(config, std::move(page)));
 }

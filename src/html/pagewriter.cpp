@@ -1,6 +1,9 @@
 #include "html/pagewriter.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -10,6 +13,7 @@
 #include "html/htmloutput.h"
 #include "html/serialworker.h"
 #include "html/tagformat.h"
+#include "html/wordlinks.h"
 #include "model/document.h"
 #include "scan/ordering.h"
 #include "text/text.h"
@@ -19,20 +23,60 @@ namespace inkwright {
 
 namespace {
 
+// The markup of an automatic link to the page of the entry `name`.
+std::string linkMarkup(const std::string& name) {
+  return "<a href=\"" + name + ".html\">" + name + "</a>";
+}
+
 // Header entries get no link. Neither does an entry without a name: its search text would be a
 // lone blank, and every blank of every page would gain a link.
+bool isLinked(const DocEntry& entry) { return entry.headerType != "h" && !entry.entryName.empty(); }
+
 std::vector<AutoLink> autoLinkList() {
   std::vector<AutoLink> links;
   links.reserve(entryList.size());
   for (const DocEntry& entry : entryList) {
-    if (entry.headerType != "h" && !entry.entryName.empty()) {
-      links.push_back(autoLinkFor(entry.entryName));
+    if (isLinked(entry)) {
+      links.push_back(AutoLink{" " + entry.entryName, " " + linkMarkup(entry.entryName)});
     }
   }
   // Descending, so that a name is linked before every name that is a prefix of it.
   sortList(links, &AutoLink::searchText, SortDirection::descending, CaseMode::exact);
   return links;
 }
+
+// The word linker takes the names in any order; each is searched as it stands in the page.
+std::vector<WordLink> wordLinkList() {
+  std::vector<WordLink> links;
+  links.reserve(entryList.size());
+  for (const DocEntry& entry : entryList) {
+    if (isLinked(entry)) {
+      links.push_back(WordLink{entry.entryName, linkMarkup(entry.entryName)});
+    }
+  }
+  return links;
+}
+
+// The automatic links of a run: whole words only when the `word links` switch is on, else every
+// blank followed by a name.
+class PageLinker {
+ public:
+  explicit PageLinker(const Options& options) {
+    if (options.wordLinks) {
+      wordLinker_.emplace(wordLinkList());
+    } else {
+      autoLinker_.emplace(autoLinkList());
+    }
+  }
+
+  std::string applyTo(std::string_view page) const {
+    return wordLinker_ ? wordLinker_->applyTo(page) : autoLinker_->applyTo(page);
+  }
+
+ private:
+  std::optional<AutoLinker> autoLinker_;
+  std::optional<WordLinker> wordLinker_;
+};
 
 // The positions in entryList of the entries of each section, in list order, so that a header
 // entry finds its contents without walking every entry.
@@ -83,11 +127,21 @@ class TagTemplates {
   std::unordered_map<std::string, std::string> byName_;
 };
 
+// The tag's name as one CSS class: whole tag names may hold blanks ("SEE ALSO" gives "see-also").
+std::string lowerTagName(const Configuration& config, const std::string& tagName) {
+  std::string lower = lowerCase(tagName);
+  if (config.settings().options.wholeTagNames) {
+    std::replace_if(
+        lower.begin(), lower.end(), [](char c) { return c == ' ' || c == '\t'; }, '-');
+  }
+  return lower;
+}
+
 std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates) {
   std::string block = templates.forTag(tag.tagName);
   replaceAllIn(block, "@@TAG@@", tag.tagName);
   replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
-  replaceAllIn(block, "@@TAG-LOWER@@", lowerCase(tag.tagName));
+  replaceAllIn(block, "@@TAG-LOWER@@", lowerTagName(config, tag.tagName));
   return block;
 }
 
@@ -173,7 +227,7 @@ void pageWriter(const Configuration& config, const std::string& outputDirectory,
   const std::vector<bool> replaced = existing == ExistingOutput::keepWhenUnchanged
                                          ? replacedLater(directory, laterOutputs)
                                          : std::vector<bool>(entryList.size(), false);
-  const AutoLinker linker(autoLinkList());
+  const PageLinker linker(config.settings().options);
   const SectionIndex sections = indexSections();
   const std::string pageTemplate = config.templateText("page");
   TagTemplates tagTemplates(config);

@@ -45,12 +45,16 @@ struct ImportDirective {
   bool documented = false;
 };
 
-// The markers of the blocks in source files whose full path matches `pattern`.
+// The markers of the blocks in source files whose full path matches `pattern`. A non-empty list
+// of a kind replaces the single marker of that kind; the lists come only from the list keys.
 struct MarkerSet {
   std::string pattern;
   std::string blockStart;
   std::string blockEnd;
   std::string lineStart;
+  std::vector<std::string> blockStarts;
+  std::vector<std::string> blockEnds;
+  std::vector<std::string> lineStarts;
 };
 
 struct NamedText {

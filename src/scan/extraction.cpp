@@ -1,5 +1,6 @@
 #include "scan/extraction.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <iterator>
@@ -47,6 +48,17 @@ bool isTagWord(const Configuration& config, const std::string& word) {
   return !word.empty() && config.tagRule(word) != nullptr;
 }
 
+// Starts the next tag of the block; a tag line that finds the block full starts none.
+void addTag(std::string word, BlockState& state) {
+  std::vector<TagPair>& tags = state.entries.back().tags;
+  if (tags.size() == static_cast<std::size_t>(kMaxTags)) {
+    state.currentValue = nullptr;
+    return;
+  }
+  tags.push_back(TagPair{std::move(word), {}});
+  state.currentValue = &tags.back().tagValue;
+}
+
 void readContentLine(std::string_view text, BlockState& state) {
   std::string word = upperCase(fieldView(text, 2, ' '));
   if (!isTagWord(state.config, word)) {
@@ -56,13 +68,7 @@ void readContentLine(std::string_view text, BlockState& state) {
     return;
   }
   state.inSource = word == "SOURCE";
-  std::vector<TagPair>& tags = state.entries.back().tags;
-  if (tags.size() == static_cast<std::size_t>(kMaxTags)) {
-    state.currentValue = nullptr;
-    return;
-  }
-  tags.push_back(TagPair{std::move(word), {}});
-  state.currentValue = &tags.back().tagValue;
+  addTag(std::move(word), state);
 }
 
 // A value grows a line at a time and may hold as much spare room as text, and so may the list of
@@ -106,6 +112,223 @@ void readSource(const Configuration& config, const std::string& path, const Mark
   closeFile(*file);
 }
 
+// note [comment styles]
+// The extensions of the block format (marker lists, the four block switches, code items) are read
+// by a reader of their own, so that the original format keeps exactly the reader above. What a
+// file's reader is and which markers it tests are decided once per file, not per line: a file
+// whose MarkerSet holds no list, under a configuration that turns on no block extension, is read
+// by readSource.
+
+// A blank in the extensions' rules is a space or a tab.
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view skipBlanks(std::string_view text) {
+  std::size_t first = 0;
+  while (first < text.size() && isBlank(text[first])) {
+    ++first;
+  }
+  return text.substr(first);
+}
+
+std::string_view trimBlanksAndTabs(std::string_view text) {
+  text = skipBlanks(text);
+  while (!text.empty() && isBlank(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+// The markers of one kind: the set's list when it holds one, else its single marker. With
+// indented markers each marker is tested without its leading blanks.
+std::vector<std::string> markersOfKind(const std::vector<std::string>& list,
+                                       const std::string& single, bool indented) {
+  std::vector<std::string> markers = list.empty() ? std::vector<std::string>{single} : list;
+  if (indented) {
+    for (std::string& marker : markers) {
+      marker = std::string(skipBlanks(marker));
+    }
+  }
+  return markers;
+}
+
+// The length of the longest marker that `line` starts with; npos when it starts with none.
+std::size_t longestMarker(std::string_view line, const std::vector<std::string>& markers) {
+  std::size_t longest = std::string_view::npos;
+  for (const std::string& marker : markers) {
+    if (startsWith(line, marker) &&
+        (longest == std::string_view::npos || marker.size() > longest)) {
+      longest = marker.size();
+    }
+  }
+  return longest;
+}
+
+bool startsWithAny(std::string_view line, const std::vector<std::string>& markers) {
+  return longestMarker(line, markers) != std::string_view::npos;
+}
+
+// What the block rules of one file are under the extensions, settled before its first line.
+struct BlockStyle {
+  std::vector<std::string> starts;
+  std::vector<std::string> ends;
+  std::vector<std::string> lineStarts;
+  const Options& options;
+  const std::vector<std::string>& codeItems;
+  // No rule name is longer, so a longer line is no whole tag name and needs no lookup.
+  std::size_t longestRuleName = 0;
+};
+
+BlockStyle blockStyleFor(const Configuration& config, const MarkerSet& markers) {
+  const Settings& settings = config.settings();
+  const bool indented = settings.options.indentedMarkers;
+  BlockStyle style{markersOfKind(markers.blockStarts, markers.blockStart, indented),
+                   markersOfKind(markers.blockEnds, markers.blockEnd, indented),
+                   markersOfKind(markers.lineStarts, markers.lineStart, indented), settings.options,
+                   settings.codeItems};
+  for (const TagRule& rule : settings.tagRuleList) {
+    style.longestRuleName = std::max(style.longestRuleName, rule.name.size());
+  }
+  return style;
+}
+
+bool usesBlockStyle(const Configuration& config, const MarkerSet& markers) {
+  const Settings& settings = config.settings();
+  const Options& options = settings.options;
+  return !markers.blockStarts.empty() || !markers.blockEnds.empty() ||
+         !markers.lineStarts.empty() || !settings.codeItems.empty() || options.indentedMarkers ||
+         options.wholeHeaderName || options.wholeTagNames || options.markedTagsOnly;
+}
+
+// The rest of the block-start line after its first word, without a closing marker or a closing
+// run of stars (with or without a "/" after it), trimmed, and without one leading "/".
+std::string_view wholeHeaderPath(std::string_view fromMarker, const BlockStyle& style) {
+  std::size_t word = 0;
+  while (word < fromMarker.size() && !isBlank(fromMarker[word])) {
+    ++word;
+  }
+  std::string_view rest = fromMarker.substr(word);
+  std::size_t closing = 0;
+  for (const std::string& end : style.ends) {
+    if (!end.empty() && rest.ends_with(end)) {
+      closing = std::max(closing, end.size());
+    }
+  }
+  if (closing > 0) {
+    rest.remove_suffix(closing);
+  } else {
+    if (rest.ends_with("*/")) {
+      rest.remove_suffix(1);
+    }
+    while (rest.ends_with('*')) {
+      rest.remove_suffix(1);
+    }
+  }
+  rest = trimBlanksAndTabs(rest);
+  if (startsWith(rest, "/")) {
+    rest.remove_prefix(1);
+  }
+  return rest;
+}
+
+void startStyledBlock(std::string_view fromMarker, std::size_t markerLength,
+                      const std::string& path, const BlockStyle& style, BlockState& state) {
+  DocEntry& entry = state.entries.emplace_back();
+  entry.sourceFile = path;
+  entry.headerType = std::string(fromMarker.substr(markerLength).substr(0, 1));
+  if (style.options.wholeHeaderName) {
+    entry.headerPath = std::string(wholeHeaderPath(fromMarker, style));
+  } else {
+    std::string_view headerPath = fieldView(fromMarker, 2, ' ');
+    if (startsWith(headerPath, "/")) {
+      headerPath.remove_prefix(1);
+    }
+    entry.headerPath = std::string(headerPath);
+  }
+  state.inBlock = true;
+  state.currentValue = nullptr;
+}
+
+// The tag name a content line may be: its whole text, or its second word.
+std::string tagWordOf(std::string_view text, const BlockStyle& style) {
+  if (!style.options.wholeTagNames) {
+    return upperCase(fieldView(text, 2, ' '));
+  }
+  const std::string_view whole = trimBlanksAndTabs(text);
+  return whole.size() > style.longestRuleName ? std::string() : upperCase(whole);
+}
+
+bool isCodeTag(const std::string& word, const BlockStyle& style) {
+  return word == "SOURCE" ||
+         std::find(style.codeItems.begin(), style.codeItems.end(), word) != style.codeItems.end();
+}
+
+void readStyledContentLine(std::string_view text, bool isMarked, const BlockStyle& style,
+                           BlockState& state) {
+  std::string word;
+  if (isMarked || !style.options.markedTagsOnly) {
+    word = tagWordOf(text, style);
+  }
+  if (!isTagWord(state.config, word)) {
+    if (state.currentValue != nullptr) {
+      state.currentValue->append(1, '\n').append(text);
+    }
+    return;
+  }
+  state.inSource = isCodeTag(word, style);
+  addTag(std::move(word), state);
+}
+
+// A line that only closes the comment around code, or reopens it after the code.
+bool isCommentSeam(std::string_view line) {
+  const std::string_view text = trimBlanksAndTabs(line);
+  return text == "*/" || text == "/*";
+}
+
+void readStyledBlockLine(std::string_view line, const BlockStyle& style, BlockState& state) {
+  if (state.inSource && !style.codeItems.empty() && isCommentSeam(line)) {
+    return;
+  }
+  const std::string_view tested = style.options.indentedMarkers ? skipBlanks(line) : line;
+  if (startsWithAny(tested, style.ends)) {
+    state.inBlock = false;
+    releaseSpareRoom(state.entries.back());
+    return;
+  }
+  const std::size_t marker = longestMarker(tested, style.lineStarts);
+  if (marker != std::string_view::npos) {
+    readStyledContentLine(tested.substr(marker), true, style, state);
+  } else if (state.inSource) {
+    readStyledContentLine(line, false, style, state);
+  }
+}
+
+// readSource under the extensions; see note [comment styles].
+void readStyledSource(const Configuration& config, const std::string& path,
+                      const MarkerSet& markers, std::vector<DocEntry>& entries,
+                      std::vector<ImportDirective>& directives) {
+  std::optional<InputFile> file = openInput(path);
+  if (!file) {
+    return;
+  }
+  const BlockStyle style = blockStyleFor(config, markers);
+  BlockState state{config, entries};
+  std::string line;
+  do {
+    readLine(*file, line);
+    readImportDirective(line, path, directives);
+    if (state.inBlock) {
+      readStyledBlockLine(line, style, state);
+      continue;
+    }
+    const std::string_view tested = style.options.indentedMarkers ? skipBlanks(line) : line;
+    const std::size_t marker = longestMarker(tested, style.starts);
+    if (marker != std::string_view::npos) {
+      startStyledBlock(tested, marker, path, style, state);
+    }
+  } while (!atEnd(*file));
+  closeFile(*file);
+}
+
 // What one file gave, kept until the files before it are in the lists.
 struct SourceBlocks {
   std::vector<DocEntry> entries;
@@ -124,7 +347,8 @@ void extractSourceFiles(const Configuration& config, const std::vector<std::stri
   std::atomic<std::size_t> next = 0;
   const auto readFiles = [&config, &paths, &markers, &read, &next] {
     for (std::size_t k = next++; k < paths.size(); k = next++) {
-      readSource(config, paths[k], *markers[k], read[k].entries, read[k].directives);
+      const auto reader = usesBlockStyle(config, *markers[k]) ? readStyledSource : readSource;
+      reader(config, paths[k], *markers[k], read[k].entries, read[k].directives);
       // Every file's lists wait for the merge below, all at once: without their spare room.
       read[k].entries.shrink_to_fit();
       read[k].directives.shrink_to_fit();

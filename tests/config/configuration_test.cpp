@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tempdir.h"
 
 namespace inkwright {
@@ -96,6 +99,34 @@ TEST_F(ConfigurationTest, MarkerSetsAreRegisteredOncePerPattern) {
   EXPECT_EQ("*.pbi|;{||;", markers(settings.markerSetList[0]));
   EXPECT_EQ("*.c|||", markers(settings.markerSetList[1]));
   EXPECT_EQ("|;**|****|*", markers(settings.defaultMarkers));
+}
+
+// Quotes keep a marker's blanks; empty lines and "" give none. A list key's pattern counts only
+// when its value gives a marker, and then takes the place of its key line among the patterns.
+TEST_F(ConfigurationTest, MarkerListsKeepQuotedBlanksAndRegisterOnlyWhenGiven) {
+  const Configuration config = read(
+      "[block ends]\n\n\" ***/\"\n  \"\"\n/***/ \n\n\"\n[line starts]\n\" *\"\n"
+      "[line starts:*.f90]\n\"!!\"\n[block start:*.c]\n/**\n"
+      "[block ends:*.h]\n\"\"\n\n[block starts:*.h]\n[line start:*.f90]\n!\n"
+      "[block starts:*.c]\n/*\n");
+  const Settings& settings = config.settings();
+  EXPECT_EQ((std::vector<std::string>{" ***/", "/***/", "\""}), settings.defaultMarkers.blockEnds);
+  EXPECT_EQ(std::vector<std::string>{" *"}, settings.defaultMarkers.lineStarts);
+  EXPECT_TRUE(settings.defaultMarkers.blockStarts.empty());
+  EXPECT_EQ("|/****|****|*", markers(settings.defaultMarkers));
+  ASSERT_EQ(2u, settings.markerSetList.size());
+  EXPECT_EQ("*.f90|||!", markers(settings.markerSetList[0]));
+  EXPECT_EQ(std::vector<std::string>{"!!"}, settings.markerSetList[0].lineStarts);
+  EXPECT_EQ("*.c|/**||", markers(settings.markerSetList[1]));
+  EXPECT_EQ(std::vector<std::string>{"/*"}, settings.markerSetList[1].blockStarts);
+}
+
+TEST_F(ConfigurationTest, CodeAndDescriptionItemsSkipEmptyLines) {
+  const Configuration config =
+      read("[code items]\n\nSYNOPSIS\n\n  USAGE \n[description item]\nPURPOSE\n\n");
+  EXPECT_EQ((std::vector<std::string>{"SYNOPSIS", "USAGE"}), config.settings().codeItems);
+  EXPECT_EQ(std::vector<std::string>{"PURPOSE"}, config.settings().descriptionItems);
+  EXPECT_TRUE(read("[code items]\n\n[description item]\n").settings().codeItems.empty());
 }
 
 TEST_F(ConfigurationTest, ReplacersTakeTheirValues) {

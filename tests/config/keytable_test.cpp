@@ -57,10 +57,12 @@ TEST(KeyTable, OptionsLinesMatchExactlyAfterTrimming) {
 
 TEST(KeyTable, KnowsEveryKeyThatIsReadAndNoMisspelling) {
   for (const char* key : {"output path", "template:page", "template:#SEE ALSO", "replacer:FOOT",
-                          "block start:*.c", "options", "userlibfile"}) {
+                          "block start:*.c", "options", "userlibfile", "line starts",
+                          "block ends:*.h", "code items", "description item"}) {
     EXPECT_TRUE(isKnownKey(key)) << key;
   }
-  for (const char* key : {"sorce path", "Output Format", "output path ", "template", "DUMMY", ""}) {
+  for (const char* key : {"sorce path", "Output Format", "output path ", "template", "DUMMY", "",
+                          "code item", "description items"}) {
     EXPECT_FALSE(isKnownKey(key)) << key;
   }
 }

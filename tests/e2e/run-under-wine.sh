@@ -121,6 +121,20 @@ if [ -n "$linux" ]; then
   else
     fail "the bundled example: Windows and Linux write the same bytes"
   fi
+  # The second example reads its C headers with the comment-style extensions.
+  bytekit=$(realpath "$cases/../../examples/bytekit")
+  for side in windows linux; do
+    mkdir -p "$work/bytekit-$side/out"
+    cp -r "$bytekit/inkwright.cfg" "$bytekit/src" "$work/bytekit-$side/"
+  done
+  run "$work/bytekit-windows" inkwright.cfg
+  (cd "$work/bytekit-linux" && "$linux" inkwright.cfg)
+  if [ -s "$work/bytekit-linux/out/toc.html" ] &&
+    diff -r "$work/bytekit-linux/out" "$work/bytekit-windows/out"; then
+    pass "the C example: Windows and Linux write the same bytes"
+  else
+    fail "the C example: Windows and Linux write the same bytes"
+  fi
 fi
 
 echo "wine: $passed passed, $failed failed"

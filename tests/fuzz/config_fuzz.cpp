@@ -1,5 +1,5 @@
 // The configuration reader and its derivation, on any file; every lookup must answer what a walk
-// of its list from the start finds.
+// of its list from the start finds, and no marker-set pattern is registered twice.
 #include <algorithm>
 
 #include "config/configuration.h"
@@ -43,6 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const TagRule& rule : settings.tagRuleList) {
     if (config.tagRule(rule.name) != firstMatch(settings.tagRuleList, &TagRule::name, rule.name)) {
       __builtin_trap();
+    }
+  }
+  // A pattern is registered once, whichever keys name it.
+  for (std::size_t i = 0; i < settings.markerSetList.size(); ++i) {
+    for (std::size_t k = 0; k < i; ++k) {
+      if (settings.markerSetList[i].pattern == settings.markerSetList[k].pattern) {
+        __builtin_trap();
+      }
     }
   }
   return 0;

@@ -1,5 +1,7 @@
-// Block and directive extraction of one source text, under markers and tag names taken from the
-// input, then the ordering of what it found.
+// Block and directive extraction of one source text, under markers, marker lists, switches, code
+// items and tag names taken from the input, then the ordering of what it found. Without switches
+// and code items, lists that hold just the single markers must read the text as the single
+// markers do.
 #include "config/settings.h"
 #include "fuzzinput.h"
 #include "model/document.h"
@@ -7,16 +9,63 @@
 #include "scan/ordering.h"
 #include "text/text.h"
 
+namespace {
+
+using namespace inkwright;
+
+// What extraction gave for the entries from `first` on, as one text per entry.
+std::vector<std::string> extractedSince(std::size_t first) {
+  std::vector<std::string> entries;
+  for (std::size_t k = first; k < entryList.size(); ++k) {
+    std::string text = entryList[k].headerType + '\0' + entryList[k].headerPath + '\0';
+    for (const TagPair& tag : entryList[k].tags) {
+      text += tag.tagName + '\0' + tag.tagValue + '\0';
+    }
+    entries.push_back(std::move(text));
+  }
+  return entries;
+}
+
+std::vector<std::string> extract(const Configuration& config, const std::string& path,
+                                 const MarkerSet& markers) {
+  const std::size_t first = entryList.size();
+  extractSourceFiles(config, {path}, {&markers});
+  return extractedSince(first);
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace inkwright;
   clearDocument();
-  const std::vector<std::string> parts = inputParts(data, size, 5);
+  const std::vector<std::string> parts = inputParts(data, size, 10);
   Settings settings;
   addTagRules(settings.tagRuleList, parts[3], false, TagKind::plainItem);
+  settings.options = optionsFrom(parts[8]);
+  forEachLine(parts[9], [&](std::string_view line) {
+    if (!line.empty()) {
+      settings.codeItems.emplace_back(line);
+    }
+  });
+  const bool plainRules = settings.codeItems.empty() && !settings.options.indentedMarkers &&
+                          !settings.options.wholeHeaderName && !settings.options.wholeTagNames &&
+                          !settings.options.markedTagsOnly;
   const Configuration config(std::move(settings));
-  const MarkerSet markers{.blockStart = parts[0], .blockEnd = parts[1], .lineStart = parts[2]};
+  MarkerSet markers{.blockStart = parts[0], .blockEnd = parts[1], .lineStart = parts[2]};
   const std::string path = writeScratchFile("source.pb", parts[4]);
-  extractSourceFiles(config, {path}, {&markers});
+  if (plainRules) {
+    const std::vector<std::string> single = extract(config, path, markers);
+    MarkerSet lists = markers;
+    lists.blockStarts = {markers.blockStart};
+    lists.blockEnds = {markers.blockEnd};
+    lists.lineStarts = {markers.lineStart};
+    if (extract(config, path, lists) != single) {
+      __builtin_trap();
+    }
+  }
+  markers.blockStarts = markerList(parts[5]);
+  markers.blockEnds = markerList(parts[6]);
+  markers.lineStarts = markerList(parts[7]);
+  extract(config, path, markers);
   for (const DocEntry& entry : entryList) {
     if (entry.tags.size() > static_cast<std::size_t>(kMaxTags)) {
       __builtin_trap();

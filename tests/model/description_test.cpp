@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,8 +31,32 @@ TEST(EntryDescription, IsTheSecondDashFieldOfTheLastNameTag) {
   };
   for (const auto& c : cases) {
     const DocEntry entry{"G/A", "A", "G", "G", "a.pb", "f", c.tags};
-    EXPECT_EQ(c.description, entryDescription(entry))
+    EXPECT_EQ(c.description, entryDescription(entry, {}))
         << (c.tags.empty() ? "" : c.tags.back().tagValue);
+  }
+}
+
+// "description item" lists PURPOSE, then FUNCTION; the entry is named vec_add.
+TEST(EntryDescription, IsTheFirstLineOfThePreferredTagWhenTheEntryHoldsOne) {
+  const struct {
+    std::vector<TagPair> tags;
+    std::optional<std::string_view> description;
+  } cases[] = {
+      {{{"NAME", "\nvec_add - from NAME"}, {"FUNCTION", "\n\n  \t\n\tAdds two vectors.  \nMore."}},
+       "Adds two vectors."},
+      {{{"FUNCTION", "\nfunction"}, {"PURPOSE", "\npurpose"}, {"PURPOSE", "\nsecond"}}, "purpose"},
+      {{{"FUNCTION", "\nvec_add - adds"}}, "adds"},
+      {{{"FUNCTION", "\n  vec_add --  adds"}}, "adds"},
+      {{{"FUNCTION", "\nvec_sub - subtracts"}}, "vec_sub - subtracts"},
+      {{{"FUNCTION", "\nvec_add-adds"}}, "vec_add-adds"},
+      {{{"FUNCTION", "\n  \n"}, {"NAME", "\nvec_add - from NAME"}}, ""},
+      {{{"NAME", "\nvec_add - from NAME"}, {"function", "\nlower case"}}, " from NAME"},
+      {{{"SYNOPSIS", "\nvec_add()"}}, std::nullopt},
+  };
+  const std::vector<std::string> preferred = {"PURPOSE", "FUNCTION"};
+  for (const auto& c : cases) {
+    const DocEntry entry{"Vectors/vec_add", "vec_add", "Vectors", "Vectors", "v.c", "f", c.tags};
+    EXPECT_EQ(c.description, entryDescription(entry, preferred)) << c.tags.back().tagValue;
   }
 }
 

@@ -113,6 +113,62 @@ TEST_F(BlockExtraction, ReadsEachFileWithTheLastMarkerSetMatchingItsPath) {
   EXPECT_EQ(3u, entryList.size());
 }
 
+// A line starts a list when it starts with any of its markers; the longest one is cut off.
+TEST_F(BlockExtraction, MarkerListsReplaceTheSingleMarkerOfTheirKind) {
+  settings.defaultMarkers.blockEnds = {" ***/", "/***/"};
+  settings.defaultMarkers.lineStarts = {" *", " **"};
+  EXPECT_EQ((std::vector<std::string>{"f|Lib/foo|NAME=\n   foo - does;SOURCE=\n/\nint foo(void);;",
+                                      "f|Lib/bar|NAME=;NAME=\n* x;"}),
+            extract("/****f* Lib/foo\n * NAME\n *   foo - does\n * SOURCE\n */\nint foo(void);\n"
+                    "/***/\n/****f* Lib/bar\n ** NAME\n * NAME\n *** x\n ***/\n * NAME\n"));
+}
+
+TEST_F(BlockExtraction, IndentedMarkersCountAfterBlanks) {
+  settings.options.indentedMarkers = true;
+  settings.defaultMarkers = MarkerSet{"", "!!****", "!!***", "", {}, {}, {" \t!!"}};
+  EXPECT_EQ((std::vector<std::string>{"f|mod/fn|NAME=\n   fn\n!;", "*|mod/g|"}),
+            extract("  \t!!****f* mod/fn x\n    !! NAME\n  !!   fn\n!!!\n ! NAME\n   !!***\n"
+                    "\t!!***** mod/g\n"));
+}
+
+TEST_F(BlockExtraction, WholeHeaderNameIsTheRestOfTheStartLine) {
+  settings.options.wholeHeaderName = true;
+  settings.defaultMarkers.blockEnds = {"****", " ***/"};
+  EXPECT_EQ((std::vector<std::string>{"f|Component Library: Atomic Operations/cl_atomic_inc|",
+                                      "f|Lib/foo|", "f|Lib/bar|", "f|Lib/star*/x|",
+                                      "f|Lib/two  words|", "*||", "f||", "f|Lib/slash/|"}),
+            extract("/****f* Component Library: Atomic Operations/cl_atomic_inc\n****\n"
+                    "/****f* Lib/foo ***/\n****\n/****f* /Lib/bar ******/\n****\n"
+                    "/****f* Lib/star*/x**\n****\n/****f*\tLib/two  words \t\n****\n"
+                    "/********************/\n****\n/****f*\n****\n/****f* Lib/slash/\n****\n"));
+}
+
+// "* See the manual" stays text, and only a line that is wholly a listed name is a tag line.
+TEST_F(BlockExtraction, WholeTagNamesTakeTheWholeLine) {
+  settings.options.wholeTagNames = true;
+  addTagRules(settings.tagRuleList, "SEE ALSO\nSIDE EFFECTS", false, TagKind::plainItem);
+  EXPECT_EQ(std::vector<std::string>{"f|A/B|NAME=\n See the manual\n NAME extra\n SEE  ALSO;"
+                                     "SEE ALSO=;SIDE EFFECTS=\n\tnone;"},
+            extract("/****f* A/B\n* name\n* See the manual\n* NAME extra\n* SEE  ALSO\n"
+                    "*  \t see also \n*SIDE EFFECTS\t\n*\tnone\n****\n"));
+}
+
+// Code items take unmarked lines as SOURCE does; the lines that close and reopen the comment
+// around the code are passed over, and with marked tags only no unmarked line is a tag line.
+TEST_F(BlockExtraction, CodeItemsTakeTheCodeBetweenTheCommentSeams) {
+  addTagRules(settings.tagRuleList, "SYNOPSIS\nFUNCTION", false, TagKind::plainItem);
+  settings.codeItems = {"SYNOPSIS"};
+  const std::string source =
+      "/****f* Lib/foo\n* SYNOPSIS\n*/\nint foo(void);\nend function foo\n /* \n* NAME\n*/\n"
+      "****\n";
+  EXPECT_EQ(std::vector<std::string>{"f|Lib/foo|SYNOPSIS=\nint foo(void);;FUNCTION=;NAME=\n/;"},
+            extract(source));
+  settings.options.markedTagsOnly = true;
+  EXPECT_EQ(std::vector<std::string>{"f|Lib/foo|SYNOPSIS=\nint foo(void);\nend function foo;"
+                                     "NAME=\n/;"},
+            extract(source));
+}
+
 // Each file is read with the markers of its own position, and what the files give joins the lists
 // in the order of the paths, however the reading is shared out; a missing file adds nothing.
 TEST_F(BlockExtraction, JoinsTheFilesInTheOrderOfThePaths) {
