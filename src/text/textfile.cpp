@@ -203,7 +203,8 @@ std::optional<OutputFile> createOutput(const std::string& path, ExistingOutput e
     if (file.handle == kNoHandle) {
       return std::nullopt;
     }
-    if (file.holdsOldBytes) {
+    // An empty file, new ones included, has nothing to compare.
+    if (file.holdsOldBytes && file.size > 0) {
       return std::optional<OutputFile>(std::in_place, file.handle, file.size);
     }
     return std::optional<OutputFile>(std::in_place, file.handle);
