@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds inkwright for release, generates libraries of 2,000, 20,000 and 50,000 entries
 # (generate.py) and, for each, times the whole run next to cp -r of the output tree that the run
-# wrote, with the run's processor time (user and system) and peak memory. Each time is the best of
+# wrote, with the run's processor time (user and system) and peak memory, and times inkwright-check
+# over the same tree, with the run's output in out/, next to the run. Each time is the best of
 # three. Not run by CI.
 # A second table times the same library with the switch "keep unchanged files" (keep.cfg, the
 # generated configuration plus the switch), the variants taken in turn within each of the three
@@ -30,7 +31,7 @@ work=${WORK_DIR:-$(mktemp -d)}
 sizes=${SIZES:-2000 20000 50000}
 
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DINKWRIGHT_TESTS=OFF > /dev/null
-cmake --build "$build" -j2 --target inkwright > /dev/null
+cmake --build "$build" -j2 --target inkwright inkwright-check > /dev/null
 
 now() { date +%s.%N; }
 since() { awk -v start="$1" -v end="$(now)" 'BEGIN { print end - start }'; }
@@ -41,8 +42,8 @@ stamps() { (cd "$1" && find . -type f -printf '%p %T@\n' | sort); }
 changedStamps() { comm -13 "$work/stamps.before" "$work/stamps.after" | wc -l; }
 keeptable=()
 
-printf '%8s %8s %10s %8s %8s %8s %8s %10s %12s\n' entries files "output MB" "run s" user system \
-  "cp s" "run / cp" "peak RSS MB"
+printf '%8s %8s %10s %8s %8s %8s %8s %10s %12s %8s %12s\n' entries files "output MB" "run s" user \
+  system "cp s" "run / cp" "peak RSS MB" "check s" "check / run"
 for entries in $sizes; do
   tree="$work/library-$entries"
   rm -rf "$tree"
@@ -78,6 +79,16 @@ for entries in $sizes; do
     touched+=("$(changedStamps)")
     mv "$tree/out" "$tree/kept.$take"
   done
+  # The check reads the tree that the first run left its output beside; it writes nothing.
+  mv "$tree/out.1" "$tree/out"
+  checks=()
+  for take in 1 2 3; do
+    start=$(now)
+    (cd "$tree" && "$build/inkwright-check" --quiet inkwright.cfg > /dev/null || true)
+    checks+=("$(since "$start")")
+  done
+  mv "$tree/out" "$tree/out.1"
+  check=$(printf '%s\n' "${checks[@]}" | best)
   run=$(printf '%s\n' "${runs[@]}" | best)
   copy=$(printf '%s\n' "${copies[@]}" | best)
   user=$(printf '%s\n' "${usage[@]}" | cut -d' ' -f1 | best)
@@ -86,8 +97,9 @@ for entries in $sizes; do
   files=$(find "$tree/out.1" -type f | wc -l)
   megabytes=$(du -sm "$tree/out.1" | cut -f1)
   awk -v e="$entries" -v f="$files" -v m="$megabytes" -v r="$run" -v u="$user" -v s="$system" \
-    -v c="$copy" -v p="$peak" 'BEGIN { printf "%8d %8d %10d %8.3f %8.2f %8.2f %8.3f %10.2f %12.1f\n",
-      e, f, m, r, u, s, c, r / c, p / 1024 }'
+    -v c="$copy" -v p="$peak" -v k="$check" \
+    'BEGIN { printf "%8d %8d %10d %8.3f %8.2f %8.2f %8.3f %10.2f %12.1f %8.3f %12.2f\n",
+      e, f, m, r, u, s, c, r / c, p / 1024, k, k / r }'
   echo "$entries $run" >> "$work/times"
 
   # One word of the first source file changes; the kept output of the first round is run over.

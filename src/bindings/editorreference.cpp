@@ -55,9 +55,9 @@ std::optional<std::string> referenceLineOf(const Configuration& config, const Do
 }  // namespace
 
 void editorReferenceWriter(const Configuration& config, const std::string& outputDirectory) {
-  std::optional<OutputFile> file = createOutput(
-      bindingFilePath(config, outputDirectory, "japbefile", " _inkWright_japbefile_out.txt"),
-      existingOutput(config));
+  std::optional<OutputFile> file =
+      createOutput(bindingFilePath(config, outputDirectory, "japbefile", kEditorReferenceName),
+                   existingOutput(config));
   if (!file) {
     return;
   }

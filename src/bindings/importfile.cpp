@@ -107,9 +107,9 @@ void writeSection(OutputFile& file, const ImportSection& section) {
 void importFileWriter(const Configuration& config, const std::string& outputDirectory) {
   const std::vector<ImportSection> sections = collectImportSections();
   const int undocumented = markDocumentedImports();
-  std::optional<OutputFile> file = createOutput(
-      bindingFilePath(config, outputDirectory, "importfile", " _inkWright_importfile_out.pbi"),
-      existingOutput(config));
+  std::optional<OutputFile> file =
+      createOutput(bindingFilePath(config, outputDirectory, "importfile", kImportFileName),
+                   existingOutput(config));
   if (!file) {
     return;
   }

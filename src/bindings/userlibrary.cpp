@@ -55,9 +55,9 @@ void writeHeader(OutputFile& file) {
 // The name is trimmed and compared case-sensitively, unlike the documented flag: "setcaption(x.s)"
 // counts as documented by an entry SetCaption but takes no description from it.
 void userLibraryWriter(const Configuration& config, const std::string& outputDirectory) {
-  std::optional<OutputFile> file = createOutput(
-      bindingFilePath(config, outputDirectory, "userlibfile", " _inkWright_userlib_out.desc"),
-      existingOutput(config));
+  std::optional<OutputFile> file =
+      createOutput(bindingFilePath(config, outputDirectory, "userlibfile", kUserLibraryName),
+                   existingOutput(config));
   if (!file) {
     return;
   }

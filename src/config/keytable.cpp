@@ -64,11 +64,48 @@ constexpr KnownPlaceholder kPlaceholders[] = {
     {"@@PROJECTNAME@@", "in the master index: the document title"},
 };
 
+constexpr KnownRule kRules[] = {
+    {"config.unknown-key", "config", "a key that no part reads; the closest known key is named"},
+    {"config.duplicate-key", "config", "a key given again, whose later value is never read"},
+    {"config.unlisted-source-path", "config",
+     "a source path that does not exist or cannot be listed"},
+    {"config.unmatched-pattern", "config",
+     "an accept, ignore or marker pattern that matches no file"},
+    {"config.missing-output-path", "config", "an output directory that does not exist"},
+    {"config.no-output-selected", "config", "an \"output format\" that selects no output"},
+    {"config.unknown-option", "config", "an [options] line that names no switch"},
+    {"config.trailing-line-feed", "config",
+     "a value that ends in a line feed, since an empty line came before the next key"},
+    {"config.link-loop", "config",
+     "a folder reached again through a link, which is not read again"},
+    {"block.unreadable-file", "block", "a source file that cannot be opened"},
+    {"block.binary-file", "block", "a source file that holds control bytes, so it is no text"},
+    {"block.open-at-end", "block", "a block still open at the end of its file"},
+    {"block.text-before-tag", "block", "text of a block before its first tag line, which is lost"},
+    {"block.too-many-tags", "block", "a tag line beyond the 256th of its block, which is lost"},
+    {"block.unlisted-tag", "block",
+     "a line that looks like a tag line, but whose word is listed under no key"},
+    {"block.no-name", "block", "a block-start line that gives no name"},
+    {"name.same-page", "name", "entries that write the same page; the later one is kept"},
+    {"name.case-collision", "name", "pages whose names differ only in case: one file on Windows"},
+    {"name.unwritable", "name",
+     "a name that cannot become a file: empty, or holding \"\\\" or \"/\""},
+    {"name.special-character", "name",
+     "a name holding a character that a browser or Windows treats specially"},
+    {"link.missing-page", "link",
+     "links, group headings or contents entries that point to a page the run does not write"},
+    {"binding.undocumented-import", "binding", "a #PBIMPORT: declaration that no entry documents"},
+    {"binding.no-description", "binding",
+     "an entry that documents an import but has no description"},
+    {"output.stale-file", "output", "a file in the output directory that this run does not write"},
+};
+
 }  // namespace
 
 std::span<const KnownKey> knownKeys() { return kKeys; }
 std::span<const KnownSwitch> knownSwitches() { return kSwitches; }
 std::span<const KnownPlaceholder> knownPlaceholders() { return kPlaceholders; }
+std::span<const KnownRule> knownRules() { return kRules; }
 
 bool isKnownKey(std::string_view key) {
   for (const KnownKey& known : kKeys) {

@@ -1,6 +1,7 @@
-// The words a user writes: every configuration key that some part reads, every [options] switch,
-// and every page placeholder. One table each, read by the program, the check program and the
-// manual's completeness test, so that none of them can miss a word the others know.
+// The words a user writes and reads: every configuration key that some part reads, every [options]
+// switch, every page placeholder, and every warning rule of the check program. One table each, read
+// by the program, the check program and the manual's completeness test, so that none of them can
+// miss a word the others know.
 #pragma once
 
 #include <span>
@@ -27,9 +28,18 @@ struct KnownPlaceholder {
   std::string_view summary;
 };
 
+// One warning of the check program: its fixed id, written "category.rule", and what it means.
+struct KnownRule {
+  std::string_view id;
+  std::string_view category;
+  std::string_view summary;
+};
+
 std::span<const KnownKey> knownKeys();
 std::span<const KnownSwitch> knownSwitches();
 std::span<const KnownPlaceholder> knownPlaceholders();
+// The rules, grouped by category in report order: config, block, name, link, binding, output.
+std::span<const KnownRule> knownRules();
 
 // Whether some part of the program reads `key` (a family key with its name counts).
 bool isKnownKey(std::string_view key);

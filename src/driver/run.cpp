@@ -22,13 +22,13 @@ namespace {
 
 // The markers are chosen first, file by file in list order, as the matcher's kept pattern wants
 // (note [kept pattern]); reading the files needs no matcher.
-void extractFiles(const Configuration& config) {
+void extractFiles(const Configuration& config, ExtractionObserver* observer) {
   std::vector<const MarkerSet*> markers;
   markers.reserve(fileList.size());
   for (const std::string& path : fileList) {
     markers.push_back(&markersFor(config, path));
   }
-  extractSourceFiles(config, fileList, markers);
+  extractSourceFiles(config, fileList, markers, observer);
 }
 
 void orderEntries() {
@@ -38,27 +38,25 @@ void orderEntries() {
   markDocumentedImports();
 }
 
-// Each word is a case-sensitive substring test of its own, so one value may select several
-// outputs; "HTMLHELP" holds "HTML", so the help project always comes with the pages.
 void writeSelectedOutputs(const Configuration& config, const std::string& outputPath,
-                          const std::string& outputFormat) {
-  if (findText(outputFormat, "HTML") > 0) {
+                          const SelectedOutputs& selected) {
+  if (selected.pages) {
     const std::string masterIndexPath = outputPath + "masterindex.html";
     const std::string tocPath = outputPath + "toc.html";
     pageWriter(config, outputPath, {masterIndexPath, tocPath});
     masterIndexWriter(config, masterIndexPath);
     tocWriter(config, tocPath);
-    if (findText(outputFormat, "HTMLHELP") > 0) {
-      helpProjectWriter(config, outputPath, kHelpBaseName);
-    }
   }
-  if (findText(outputFormat, "IMPORTFILE") > 0) {
+  if (selected.helpProject) {
+    helpProjectWriter(config, outputPath, kHelpBaseName);
+  }
+  if (selected.importFile) {
     importFileWriter(config, outputPath);
   }
-  if (findText(outputFormat, "JAPBE") > 0) {
+  if (selected.editorReference) {
     editorReferenceWriter(config, outputPath);
   }
-  if (findText(outputFormat, "USERLIB") > 0) {
+  if (selected.userLibrary) {
     userLibraryWriter(config, outputPath);
   }
 }
@@ -79,16 +77,34 @@ const MarkerSet& markersFor(const Configuration& config, const std::string& path
   return *chosen;
 }
 
-void runInkwright(const std::string& configurationPath) {
+SelectedOutputs selectedOutputs(const std::string& outputFormat) {
+  SelectedOutputs selected;
+  selected.pages = findText(outputFormat, "HTML") > 0;
+  selected.helpProject = findText(outputFormat, "HTMLHELP") > 0;
+  selected.importFile = findText(outputFormat, "IMPORTFILE") > 0;
+  selected.editorReference = findText(outputFormat, "JAPBE") > 0;
+  selected.userLibrary = findText(outputFormat, "USERLIB") > 0;
+  return selected;
+}
+
+void startRun() {
   clearDocument();
   resetWildcardMatcher();
-  const Configuration config = readConfiguration(configurationPath);
-  scanSourcePaths(config);
-  const std::string outputPath = outputPathFrom(config.configValue("output path"));
-  extractFiles(config);
-  const std::string outputFormat = config.configValue("output format");
+}
+
+void readAndOrderSources(const Configuration& config, WalkRecord* record,
+                         ExtractionObserver* observer) {
+  scanSourcePaths(config, record);
+  extractFiles(config, observer);
   orderEntries();
-  writeSelectedOutputs(config, outputPath, outputFormat);
+}
+
+void runInkwright(const std::string& configurationPath) {
+  startRun();
+  const Configuration config = readConfiguration(configurationPath);
+  readAndOrderSources(config, nullptr, nullptr);
+  writeSelectedOutputs(config, outputPathFrom(config.configValue("output path")),
+                       selectedOutputs(config.configValue("output format")));
 }
 
 }  // namespace inkwright

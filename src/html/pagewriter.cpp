@@ -160,7 +160,8 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemp
   return html;
 }
 
-// The file name drops a leading "#", though every link keeps it.
+}  // namespace
+
 std::string pageFileName(const std::string& entryName) {
   return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
 }
@@ -170,6 +171,8 @@ std::string pageFileName(const std::string& entryName) {
 bool isPlainFileName(const std::string& fileName) {
   return fileName.find_first_of("/\\") == std::string::npos;
 }
+
+namespace {
 
 // note [last writer]
 // A later page of a name replaces an earlier one, and an index file replaces a page of its name,

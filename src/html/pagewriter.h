@@ -16,4 +16,12 @@ namespace inkwright {
 void pageWriter(const Configuration& config, const std::string& outputDirectory,
                 const std::vector<std::string>& laterOutputs = {});
 
+// The file name of an entry's page, ".html" not included: the name without a leading "#", though
+// every link keeps it.
+std::string pageFileName(const std::string& entryName);
+
+// Whether a page file name stays in the output directory: false when it holds "/" or "\", and the
+// page is then not written.
+bool isPlainFileName(const std::string& fileName);
+
 }  // namespace inkwright

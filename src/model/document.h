@@ -1,6 +1,7 @@
 // The records every phase shares, and the global lists that hold what the run finds.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ struct DocEntry {
   std::string sourceFile;
   std::string headerType;
   std::vector<TagPair> tags;
+  // The line of sourceFile that opened the block, counted from 1.
+  std::size_t sourceLine = 0;
 };
 
 // One "#PBIMPORT:" line of a source file.
@@ -43,6 +46,8 @@ struct ImportDirective {
   std::string sourceFile;
   std::string declaration;
   bool documented = false;
+  // The line of the directive in sourceFile, counted from 1.
+  std::size_t sourceLine = 0;
 };
 
 // The markers of the blocks in source files whose full path matches `pattern`. A non-empty list

@@ -42,13 +42,20 @@ bool isOnPath(const std::vector<OpenDirectory>& walkPath,
 
 // A link back to a directory that is being walked would make the walk endless, so such a
 // directory is not entered again; a directory whose identity cannot be had is entered.
-void enterDirectory(const std::string& path, std::vector<OpenDirectory>& walkPath) {
+void enterDirectory(const std::string& path, std::vector<OpenDirectory>& walkPath,
+                    WalkRecord* record) {
   std::optional<DirectoryIdentity> identity = directoryIdentity(path);
   if (isOnPath(walkPath, identity)) {
+    if (record != nullptr) {
+      record->loopDirectories.push_back(path);
+    }
     return;
   }
   std::optional<std::vector<DirectoryEntry>> entries = listDirectory(path);
   if (!entries) {
+    if (record != nullptr) {
+      record->unlistedDirectories.push_back(path);
+    }
     return;
   }
   walkPath.push_back(OpenDirectory{path, identity, std::move(*entries), 0});
@@ -66,7 +73,7 @@ bool isAccepted(const Configuration& config, const std::string& name) {
 
 // The walk keeps its path of open directories on the heap rather than on the call stack, so the
 // depth of a tree is bounded only by the length of a path the system accepts.
-void scanDirectory(const Configuration& config, const std::string& directory) {
+void scanDirectory(const Configuration& config, const std::string& directory, WalkRecord* record) {
   const std::string root = !directory.empty() && directory.back() == '\\'
                                ? directory.substr(0, directory.size() - 1)
                                : directory;
@@ -76,7 +83,7 @@ void scanDirectory(const Configuration& config, const std::string& directory) {
     return;
   }
   std::vector<OpenDirectory> walkPath;
-  enterDirectory(root, walkPath);
+  enterDirectory(root, walkPath, record);
   while (!walkPath.empty()) {
     OpenDirectory& current = walkPath.back();
     if (current.next == current.entries.size()) {
@@ -84,23 +91,31 @@ void scanDirectory(const Configuration& config, const std::string& directory) {
       continue;
     }
     const DirectoryEntry& entry = current.entries[current.next++];
+    if (record != nullptr) {
+      record->testedNames.insert(entry.name);
+    }
     if (isIgnored(config, entry.name)) {
       continue;
     }
     std::string path = current.path + "\\" + entry.name;
     if (entry.isDirectory) {
       if (entry.name != "." && entry.name != "..") {
-        enterDirectory(path, walkPath);
+        enterDirectory(path, walkPath, record);
       }
-    } else if (isAccepted(config, entry.name)) {
+      continue;
+    }
+    if (record != nullptr) {
+      record->testedFileNames.insert(entry.name);
+    }
+    if (isAccepted(config, entry.name)) {
       fileList.push_back(std::move(path));
     }
   }
 }
 
-void scanSourcePaths(const Configuration& config) {
+void scanSourcePaths(const Configuration& config, WalkRecord* record) {
   for (const std::string& directory : config.settings().sourcePaths) {
-    scanDirectory(config, directory);
+    scanDirectory(config, directory, record);
   }
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 #include "config/settings.h"
 
@@ -15,12 +17,26 @@ bool isIgnored(const Configuration& config, const std::string& name);
 // matches the bare name; false for an empty list.
 bool isAccepted(const Configuration& config, const std::string& name);
 
+// What a walk met besides the files it accepted, kept for the check program; a run keeps none.
+struct WalkRecord {
+  // Every name tested against the ignore patterns, and every file name then tested against the
+  // accept patterns.
+  std::unordered_set<std::string> testedNames;
+  std::unordered_set<std::string> testedFileNames;
+  // Directories that could not be listed, and directories not entered again because a link led
+  // back to one that was being walked; each as the walk spelled its path.
+  std::vector<std::string> unlistedDirectories;
+  std::vector<std::string> loopDirectories;
+};
+
 // Appends the accepted files below directory (one trailing "\" removed) to fileList, depth first
 // in listing order. A directory that cannot be listed, or that is one of its own ancestors through
-// a link, adds nothing; so does an empty path, which names no directory.
-void scanDirectory(const Configuration& config, const std::string& directory);
+// a link, adds nothing; so does an empty path, which names no directory. When record is given,
+// what the walk met is added to it.
+void scanDirectory(const Configuration& config, const std::string& directory,
+                   WalkRecord* record = nullptr);
 
 // Walks every directory of sourcePaths, in list order, appending the accepted files to fileList.
-void scanSourcePaths(const Configuration& config);
+void scanSourcePaths(const Configuration& config, WalkRecord* record = nullptr);
 
 }  // namespace inkwright

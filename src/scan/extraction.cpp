@@ -30,10 +30,17 @@ struct BlockState {
   std::string* currentValue = nullptr;
 };
 
-void startBlock(std::string_view line, const std::string& path, const MarkerSet& markers,
-                BlockState& state) {
+// What one file gave, kept until the files before it are in the lists.
+struct SourceBlocks {
+  std::vector<DocEntry> entries;
+  std::vector<ImportDirective> directives;
+};
+
+void startBlock(std::string_view line, const std::string& path, std::size_t lineNumber,
+                const MarkerSet& markers, BlockState& state) {
   DocEntry& entry = state.entries.emplace_back();
   entry.sourceFile = path;
+  entry.sourceLine = lineNumber;
   entry.headerType = std::string(line.substr(markers.blockStart.size()).substr(0, 1));
   std::string_view headerPath = fieldView(line, 2, ' ');
   if (startsWith(headerPath, "/")) {
@@ -59,16 +66,17 @@ void addTag(std::string word, BlockState& state) {
   state.currentValue = &tags.back().tagValue;
 }
 
-void readContentLine(std::string_view text, BlockState& state) {
+LineRole readContentLine(std::string_view text, BlockState& state) {
   std::string word = upperCase(fieldView(text, 2, ' '));
   if (!isTagWord(state.config, word)) {
     if (state.currentValue != nullptr) {
       state.currentValue->append(1, '\n').append(text);
     }
-    return;
+    return LineRole::textLine;
   }
   state.inSource = word == "SOURCE";
   addTag(std::move(word), state);
+  return LineRole::tagLine;
 }
 
 // A value grows a line at a time and may hold as much spare room as text, and so may the list of
@@ -80,36 +88,81 @@ void releaseSpareRoom(DocEntry& entry) {
   }
 }
 
-void readBlockLine(std::string_view line, const MarkerSet& markers, BlockState& state) {
+// The role of the line, and in `content` the part of it that a content line reads.
+LineRole readBlockLine(std::string_view line, const MarkerSet& markers, BlockState& state,
+                       std::string_view& content) {
   if (startsWith(line, markers.blockEnd)) {
     state.inBlock = false;
     releaseSpareRoom(state.entries.back());
-  } else if (startsWith(line, markers.lineStart)) {
-    readContentLine(line.substr(markers.lineStart.size()), state);
-  } else if (state.inSource) {
-    readContentLine(line, state);
+    return LineRole::blockEnd;
+  }
+  if (startsWith(line, markers.lineStart)) {
+    content = line.substr(markers.lineStart.size());
+    return readContentLine(content, state);
+  }
+  if (state.inSource) {
+    return readContentLine(line, state);
+  }
+  return LineRole::unmarked;
+}
+
+LineRole readLineOfFile(std::string_view line, const std::string& path, std::size_t lineNumber,
+                        const MarkerSet& markers, BlockState& state, std::string_view& content) {
+  if (state.inBlock) {
+    return readBlockLine(line, markers, state, content);
+  }
+  if (startsWith(line, markers.blockStart)) {
+    startBlock(line, path, lineNumber, markers, state);
+    return LineRole::blockStart;
+  }
+  return LineRole::outside;
+}
+
+// The file's place in the paths, and whom to tell about its lines (null: nobody).
+struct Watch {
+  ExtractionObserver* observer;
+  std::size_t fileIndex;
+};
+
+// Reads the file line by line into the lists given, readOne(line, lineNumber, state, content)
+// handling each line and giving its role, and tells the observer, if any, what each line was.
+template <class ReadOne>
+void readFileLines(const Configuration& config, const std::string& path, SourceBlocks& read,
+                   const Watch& watch, ReadOne&& readOne) {
+  std::optional<InputFile> file = openInput(path);
+  if (!file) {
+    if (watch.observer != nullptr) {
+      watch.observer->unreadableFile(watch.fileIndex);
+    }
+    return;
+  }
+  BlockState state{config, read.entries};
+  std::string line;
+  std::size_t lineNumber = 0;
+  do {
+    readLine(*file, line);
+    ++lineNumber;
+    readImportDirective(line, path, lineNumber, read.directives);
+    std::string_view content = line;
+    const LineRole role = readOne(line, lineNumber, state, content);
+    if (watch.observer != nullptr) {
+      watch.observer->sawLine(watch.fileIndex, lineNumber, role, content);
+    }
+  } while (!atEnd(*file));
+  closeFile(*file);
+  if (watch.observer != nullptr) {
+    watch.observer->fileEnded(watch.fileIndex, state.inBlock);
   }
 }
 
 // The blocks and directives of one file, appended to the lists given.
 void readSource(const Configuration& config, const std::string& path, const MarkerSet& markers,
-                std::vector<DocEntry>& entries, std::vector<ImportDirective>& directives) {
-  std::optional<InputFile> file = openInput(path);
-  if (!file) {
-    return;
-  }
-  BlockState state{config, entries};
-  std::string line;
-  do {
-    readLine(*file, line);
-    readImportDirective(line, path, directives);
-    if (state.inBlock) {
-      readBlockLine(line, markers, state);
-    } else if (startsWith(line, markers.blockStart)) {
-      startBlock(line, path, markers, state);
-    }
-  } while (!atEnd(*file));
-  closeFile(*file);
+                SourceBlocks& read, const Watch& watch) {
+  readFileLines(config, path, read, watch,
+                [&](std::string_view line, std::size_t lineNumber, BlockState& state,
+                    std::string_view& content) {
+                  return readLineOfFile(line, path, lineNumber, markers, state, content);
+                });
 }
 
 // note [comment styles]
@@ -231,9 +284,11 @@ std::string_view wholeHeaderPath(std::string_view fromMarker, const BlockStyle& 
 }
 
 void startStyledBlock(std::string_view fromMarker, std::size_t markerLength,
-                      const std::string& path, const BlockStyle& style, BlockState& state) {
+                      const std::string& path, std::size_t lineNumber, const BlockStyle& style,
+                      BlockState& state) {
   DocEntry& entry = state.entries.emplace_back();
   entry.sourceFile = path;
+  entry.sourceLine = lineNumber;
   entry.headerType = std::string(fromMarker.substr(markerLength).substr(0, 1));
   if (style.options.wholeHeaderName) {
     entry.headerPath = std::string(wholeHeaderPath(fromMarker, style));
@@ -262,8 +317,8 @@ bool isCodeTag(const std::string& word, const BlockStyle& style) {
          std::find(style.codeItems.begin(), style.codeItems.end(), word) != style.codeItems.end();
 }
 
-void readStyledContentLine(std::string_view text, bool isMarked, const BlockStyle& style,
-                           BlockState& state) {
+LineRole readStyledContentLine(std::string_view text, bool isMarked, const BlockStyle& style,
+                               BlockState& state) {
   std::string word;
   if (isMarked || !style.options.markedTagsOnly) {
     word = tagWordOf(text, style);
@@ -272,10 +327,11 @@ void readStyledContentLine(std::string_view text, bool isMarked, const BlockStyl
     if (state.currentValue != nullptr) {
       state.currentValue->append(1, '\n').append(text);
     }
-    return;
+    return LineRole::textLine;
   }
   state.inSource = isCodeTag(word, style);
   addTag(std::move(word), state);
+  return LineRole::tagLine;
 }
 
 // A line that only closes the comment around code, or reopens it after the code.
@@ -284,56 +340,55 @@ bool isCommentSeam(std::string_view line) {
   return text == "*/" || text == "/*";
 }
 
-void readStyledBlockLine(std::string_view line, const BlockStyle& style, BlockState& state) {
+// readBlockLine under the extensions.
+LineRole readStyledBlockLine(std::string_view line, const BlockStyle& style, BlockState& state,
+                             std::string_view& content) {
   if (state.inSource && !style.codeItems.empty() && isCommentSeam(line)) {
-    return;
+    return LineRole::unmarked;
   }
   const std::string_view tested = style.options.indentedMarkers ? skipBlanks(line) : line;
   if (startsWithAny(tested, style.ends)) {
     state.inBlock = false;
     releaseSpareRoom(state.entries.back());
-    return;
+    return LineRole::blockEnd;
   }
   const std::size_t marker = longestMarker(tested, style.lineStarts);
   if (marker != std::string_view::npos) {
-    readStyledContentLine(tested.substr(marker), true, style, state);
-  } else if (state.inSource) {
-    readStyledContentLine(line, false, style, state);
+    content = tested.substr(marker);
+    return readStyledContentLine(content, true, style, state);
   }
+  if (state.inSource) {
+    return readStyledContentLine(line, false, style, state);
+  }
+  return LineRole::unmarked;
+}
+
+// readLineOfFile under the extensions.
+LineRole readStyledLineOfFile(std::string_view line, const std::string& path,
+                              std::size_t lineNumber, const BlockStyle& style, BlockState& state,
+                              std::string_view& content) {
+  if (state.inBlock) {
+    return readStyledBlockLine(line, style, state, content);
+  }
+  const std::string_view tested = style.options.indentedMarkers ? skipBlanks(line) : line;
+  const std::size_t marker = longestMarker(tested, style.starts);
+  if (marker == std::string_view::npos) {
+    return LineRole::outside;
+  }
+  startStyledBlock(tested, marker, path, lineNumber, style, state);
+  return LineRole::blockStart;
 }
 
 // readSource under the extensions; see note [comment styles].
 void readStyledSource(const Configuration& config, const std::string& path,
-                      const MarkerSet& markers, std::vector<DocEntry>& entries,
-                      std::vector<ImportDirective>& directives) {
-  std::optional<InputFile> file = openInput(path);
-  if (!file) {
-    return;
-  }
+                      const MarkerSet& markers, SourceBlocks& read, const Watch& watch) {
   const BlockStyle style = blockStyleFor(config, markers);
-  BlockState state{config, entries};
-  std::string line;
-  do {
-    readLine(*file, line);
-    readImportDirective(line, path, directives);
-    if (state.inBlock) {
-      readStyledBlockLine(line, style, state);
-      continue;
-    }
-    const std::string_view tested = style.options.indentedMarkers ? skipBlanks(line) : line;
-    const std::size_t marker = longestMarker(tested, style.starts);
-    if (marker != std::string_view::npos) {
-      startStyledBlock(tested, marker, path, style, state);
-    }
-  } while (!atEnd(*file));
-  closeFile(*file);
+  readFileLines(config, path, read, watch,
+                [&](std::string_view line, std::size_t lineNumber, BlockState& state,
+                    std::string_view& content) {
+                  return readStyledLineOfFile(line, path, lineNumber, style, state, content);
+                });
 }
-
-// What one file gave, kept until the files before it are in the lists.
-struct SourceBlocks {
-  std::vector<DocEntry> entries;
-  std::vector<ImportDirective> directives;
-};
 
 }  // namespace
 
@@ -342,13 +397,17 @@ struct SourceBlocks {
 // order afterwards, so the lists are the same as from one reader. Both threads only read the
 // configuration, which nothing changes once it has been read.
 void extractSourceFiles(const Configuration& config, const std::vector<std::string>& paths,
-                        const std::vector<const MarkerSet*>& markers) {
+                        const std::vector<const MarkerSet*>& markers,
+                        ExtractionObserver* observer) {
+  if (observer != nullptr) {
+    observer->filesListed(paths);
+  }
   std::vector<SourceBlocks> read(paths.size());
   std::atomic<std::size_t> next = 0;
-  const auto readFiles = [&config, &paths, &markers, &read, &next] {
+  const auto readFiles = [&config, &paths, &markers, &read, &next, observer] {
     for (std::size_t k = next++; k < paths.size(); k = next++) {
       const auto reader = usesBlockStyle(config, *markers[k]) ? readStyledSource : readSource;
-      reader(config, paths[k], *markers[k], read[k].entries, read[k].directives);
+      reader(config, paths[k], *markers[k], read[k], Watch{observer, k});
       // Every file's lists wait for the merge below, all at once: without their spare room.
       read[k].entries.shrink_to_fit();
       read[k].directives.shrink_to_fit();

@@ -1,7 +1,9 @@
 // Block extraction: documentation blocks of the source files into entryList.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/settings.h"
@@ -9,11 +11,42 @@
 
 namespace inkwright {
 
+// The part a line of a source file plays in the extraction.
+enum class LineRole {
+  outside,     // no block is open
+  blockStart,  // opens a block
+  blockEnd,    // closes the open block
+  tagLine,     // a content line whose word is a tag name: it starts a tag
+  textLine,    // a content line that is no tag line: it goes to the current tag, if any
+  unmarked,    // a line of the open block without the line-start marker; nothing reads it
+};
+
+// Told what the extraction reads, for the check program. The calls for one file come from the
+// thread that reads it, in line order; calls for different files may come from two threads at
+// once, so an observer keeps what it learns per file.
+class ExtractionObserver {
+ public:
+  virtual ~ExtractionObserver() = default;
+  // The files about to be read, by position; called once, before any other call.
+  virtual void filesListed(const std::vector<std::string>& paths) = 0;
+  // The file at position fileIndex of the paths could not be opened.
+  virtual void unreadableFile(std::size_t fileIndex) = 0;
+  // Line lineNumber (counted from 1) of the file played this role. For tag and text lines, text
+  // is the content after the line-start marker (the whole line in code that needs none);
+  // otherwise the whole line.
+  virtual void sawLine(std::size_t fileIndex, std::size_t lineNumber, LineRole role,
+                       std::string_view text) = 0;
+  // The file ended, with a block still open when blockOpen.
+  virtual void fileEnded(std::size_t fileIndex, bool blockOpen) = 0;
+};
+
 // Reads every path with the markers of the same position and appends, file after file in path
 // order, its documentation blocks (delimited by the markers) to entryList and its import
-// directives to importList. A file that cannot be opened adds nothing. The files are read on two
-// threads; the lists are the same as when they are read one after the other.
+// directives to importList, each with its line. A file that cannot be opened adds nothing. The
+// files are read on two threads; the lists are the same as when they are read one after the
+// other. An observer, when given, is told every line; a run gives none.
 void extractSourceFiles(const Configuration& config, const std::vector<std::string>& paths,
-                        const std::vector<const MarkerSet*>& markers);
+                        const std::vector<const MarkerSet*>& markers,
+                        ExtractionObserver* observer = nullptr);
 
 }  // namespace inkwright

@@ -181,6 +181,14 @@ void showMessage(const std::string& title, const std::string& text) {
   std::fflush(stderr);
 }
 
+std::string displayPath(const std::string& path) { return systemPath(path); }
+
+void writeConsole(ConsoleStream stream, std::string_view text) {
+  std::FILE* const file = stream == ConsoleStream::output ? stdout : stderr;
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::fflush(file);
+}
+
 std::vector<std::string> commandLineParameters(int argc, char** argv) {
   return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
 }
@@ -188,6 +196,6 @@ std::vector<std::string> commandLineParameters(int argc, char** argv) {
 // Every file is closed by the time the run ends, so nothing is left to flush; the system takes the
 // memory back at once, where freeing the lists record by record would cost a noticeable part of
 // a large run.
-void exitProcess() { std::_Exit(0); }
+void exitProcess(int exitCode) { std::_Exit(exitCode); }
 
 }  // namespace inkwright

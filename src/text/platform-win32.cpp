@@ -174,10 +174,22 @@ void showMessage(const std::string& title, const std::string& text) {
   }
 }
 
+std::string displayPath(const std::string& path) { return path; }
+
+// WriteFile on the standard handle, not the C runtime's stdout, which would turn "\n" into "\r\n".
+void writeConsole(ConsoleStream stream, std::string_view text) {
+  const HANDLE handle =
+      GetStdHandle(stream == ConsoleStream::output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
+    return;
+  }
+  writeToFile(handleOf(handle), text.data(), text.size());
+}
+
 std::vector<std::string> commandLineParameters(int, char**) {
   return splitCommandLine(GetCommandLineA());
 }
 
-void exitProcess() { ExitProcess(0); }
+void exitProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
 
 }  // namespace inkwright

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace inkwright {
@@ -84,10 +85,20 @@ std::optional<DirectoryIdentity> directoryIdentity(const std::string& path);
 // dismissed; elsewhere one line "title: text" on standard error. The run goes on afterwards.
 void showMessage(const std::string& title, const std::string& text);
 
+// The path as the system's own tools write it: on POSIX every "\" becomes "/", on Windows it
+// stays as it is.
+std::string displayPath(const std::string& path);
+
+enum class ConsoleStream { output, error };
+
+// Writes the bytes to standard output or standard error exactly as they are, with no line-end
+// translation; a stream that is closed or not there takes nothing, silently.
+void writeConsole(ConsoleStream stream, std::string_view text);
+
 // The parameters the program was started with, its own path not counted.
 std::vector<std::string> commandLineParameters(int argc, char** argv);
 
-// Ends the process with exit code 0, at once: every file must be closed before.
-[[noreturn]] void exitProcess();
+// Ends the process with this exit code, at once: every file must be closed before.
+[[noreturn]] void exitProcess(int exitCode = 0);
 
 }  // namespace inkwright

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "config/settings.h"
 
@@ -65,6 +66,23 @@ TEST(KeyTable, KnowsEveryKeyThatIsReadAndNoMisspelling) {
                           "code item", "description items"}) {
     EXPECT_FALSE(isKnownKey(key)) << key;
   }
+}
+
+// The manual and the reports group the rules by category, in one fixed order, and a rule id never
+// changes its meaning, so an id is given once and begins with its own category.
+TEST(KeyTable, RulesAreUniqueAndGroupedByCategoryInReportOrder) {
+  std::set<std::string> ids;
+  std::vector<std::string> categories;
+  for (const KnownRule& rule : knownRules()) {
+    EXPECT_TRUE(ids.insert(std::string(rule.id)).second) << rule.id;
+    EXPECT_TRUE(rule.id.starts_with(std::string(rule.category) + ".")) << rule.id;
+    EXPECT_FALSE(rule.summary.empty()) << rule.id;
+    if (categories.empty() || categories.back() != rule.category) {
+      categories.emplace_back(rule.category);
+    }
+  }
+  EXPECT_EQ((std::vector<std::string>{"config", "block", "name", "link", "binding", "output"}),
+            categories);
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 // lines, binary files, oversized configurations, many entries of one name, odd names, unreadable
 // inputs and a missing output directory. Each run must end with exit code 0 within a generous
 // bound, write only into out/ (or, where out/ is missing, nowhere), leave every input as it was,
-// and write the outputs it can.
+// and write the outputs it can. inkwright-check then reads each tree in all three formats: it must
+// end with exit code 0 or 1 within the same bound and change no file, out/ included.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -66,6 +68,42 @@ class HostileTree : public testing::Test {
     ASSERT_EQ(0, std::system(command.c_str()));
     EXPECT_TRUE(before == inputs()) << "an input changed, or a file appeared outside out/";
     stderr_ = dir_.read("stderr.txt");
+    check();
+  }
+
+  // Every file of out/ by name, with its bytes.
+  std::map<std::string, std::string> outputs() const {
+    std::map<std::string, std::string> files;
+    if (fs::exists(dir_.path() / "out")) {
+      for (const fs::directory_entry& item : fs::directory_iterator(dir_.path() / "out")) {
+        // A FIFO or a device among the outputs is never read: that could wait for ever.
+        files[item.path().filename().string()] =
+            item.is_regular_file() ? dir_.read("out/" + item.path().filename().string())
+                                   : "(no file)";
+      }
+    }
+    return files;
+  }
+
+  void check() {
+    const std::map<std::string, std::string> before = inputs();
+    const std::map<std::string, std::string> written = outputs();
+    for (const std::string format : {"sarif", "json", "gnu"}) {
+      const std::string command = "cd '" + dir_.path().string() + "' && timeout " +
+                                  std::to_string(kRunBoundSeconds) + " '" + INKWRIGHT_CHECK_BINARY +
+                                  "' inkwright.cfg --format=" + format + " > '" +
+                                  reports_.path().string() + "/report' 2> /dev/null";
+      const int status = std::system(command.c_str());
+      ASSERT_TRUE(WIFEXITED(status)) << format;
+      EXPECT_GE(1, WEXITSTATUS(status)) << format;
+    }
+    EXPECT_TRUE(before == inputs()) << "the check changed an input";
+    EXPECT_TRUE(written == outputs()) << "the check changed out/";
+    checkReport_ = reports_.read("report");
+  }
+
+  bool reported(const std::string& rule) const {
+    return checkReport_.find("[" + rule + "]") != std::string::npos;
   }
 
   std::string output(const std::string& name) const { return dir_.read("out/" + name); }
@@ -81,7 +119,9 @@ class HostileTree : public testing::Test {
   }
 
   TempDir dir_;
+  TempDir reports_;
   std::string stderr_;
+  std::string checkReport_;
 };
 
 TEST_F(HostileTree, LinkToAnAncestorIsWalkedOnce) {
@@ -97,6 +137,7 @@ TEST_F(HostileTree, LinkToAnAncestorIsWalkedOnce) {
   const std::string project = output("LB.hhp");
   ASSERT_NE(std::string::npos, project.find("Deep.html"));
   EXPECT_EQ(project.find("Deep.html"), project.rfind("Deep.html"));
+  EXPECT_TRUE(reported("config.link-loop")) << checkReport_;
 }
 
 TEST_F(HostileTree, TwoHundredDirectoriesDeep) {
@@ -143,6 +184,7 @@ TEST_F(HostileTree, RandomBinaryBytes) {
   dir_.write("src/binary.pb", bytes);
   run();
   expectEveryIndexWritten();
+  EXPECT_TRUE(reported("block.binary-file")) << checkReport_;
 }
 
 TEST_F(HostileTree, HundredThousandValueLines) {
@@ -240,6 +282,10 @@ TEST_F(HostileTree, UnreadableDirectoryFileAndDanglingLink) {
   fs::permissions(dir_.path() / "src/locked.pb", fs::perms::owner_all);
   expectEveryIndexWritten();
   EXPECT_TRUE(written("Readable.html"));
+  EXPECT_NE(std::string::npos,
+            checkReport_.find("src/dangling.pb: warning: this file cannot be opened; its blocks "
+                              "are lost [block.unreadable-file]\n"))
+      << checkReport_;
 }
 
 TEST_F(HostileTree, MissingOutputDirectoryWritesNothing) {
@@ -249,6 +295,7 @@ TEST_F(HostileTree, MissingOutputDirectoryWritesNothing) {
   EXPECT_FALSE(fs::exists(dir_.path() / "out"));
   EXPECT_EQ("oops: could not write out\\masterindex.html\noops: could not write out\\toc.html\n",
             stderr_);
+  EXPECT_TRUE(reported("config.missing-output-path")) << checkReport_;
 }
 
 }  // namespace

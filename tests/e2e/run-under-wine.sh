@@ -2,12 +2,14 @@
 # Runs the Windows build over the same end-to-end cases as the Linux tests, under Wine, and
 # compares every output file byte for byte with the same expected files: both builds must write
 # identical outputs for the same tree. Then the command-line and failure cases that only the
-# Windows command line and message box can show.
+# Windows command line and message box can show. Then inkwright-check.exe, found beside
+# inkwright.exe, over the check program's golden cases in tests/check.
 #   tests/e2e/run-under-wine.sh path/to/inkwright.exe [path/to/linux/inkwright]
 # With the Linux program given too, both also run over the bundled example and must agree.
 set -uo pipefail
 
 exe=$(realpath "$1")
+check_exe=$(dirname "$exe")/inkwright-check.exe
 linux=${2:+$(realpath "$2")}
 cases=$(dirname "$(realpath "$0")")
 work=$(mktemp -d "${TMPDIR:-/tmp}/inkwright-wine.XXXXXX")
@@ -136,6 +138,36 @@ if [ -n "$linux" ]; then
     fail "the C example: Windows and Linux write the same bytes"
   fi
 fi
+
+# The check program's golden reports. Windows shows paths with "\", where the expected reports,
+# written on Linux, have "/": every path the cases name begins with src or out, after a blank, a
+# quote or the start of a line, so the separator after them is turned round (in JSON each "\" is
+# written twice), and so is the "\" that ends the output path that a line feed broke in two.
+normalise() {
+  sed -e 's#\(^\|[" ]\)\(src\|out\)\\\\#\1\2/#g' -e 's#\(^\|[" ]\)\(src\|out\)\\#\1\2/#g' \
+    -e 's#^\\" does not exist#/" does not exist#'
+}
+checks=$(realpath "$cases/../check")
+for case in "$checks"/*/; do
+  name=$(basename "$case")
+  folder="$work/check-$name"
+  mkdir -p "$folder"
+  (cd "$case" && find . -mindepth 1 -maxdepth 1 ! -name 'expected.*' -exec cp -r {} "$folder/" \;)
+  for expected in "$case"/expected.*; do
+    format=${expected##*.}
+    (cd "$folder" && timeout 120 wine "$check_exe" inkwright.cfg --format="$format" \
+      > "$work/check.out" 2> /dev/null)
+    status=$?
+    want=0
+    grep -q -e ': warning: ' -e '"rule' "$expected" && want=1
+    if [ "$status" -eq "$want" ] && normalise < "$work/check.out" | cmp -s - "$expected"; then
+      pass "check $name ($format)"
+    else
+      fail "check $name ($format): exit code $status, expected $want"
+      normalise < "$work/check.out" | diff "$expected" - | head -n 20
+    fi
+  done
+done
 
 echo "wine: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,248 @@
+#include "check/pagechecks.h"
+
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "html/pagewriter.h"
+#include "model/document.h"
+#include "text/platform.h"
+#include "text/text.h"
+
+namespace inkwright {
+
+namespace {
+
+constexpr const char* kIndexFiles[] = {"masterindex.html", "toc.html"};
+
+Warning entryWarning(const DocEntry& entry, std::string_view rule, std::string message) {
+  return Warning{entry.sourceFile, entry.sourceLine, rule, std::move(message)};
+}
+
+std::string placeOf(const DocEntry& entry) {
+  return displayPath(entry.sourceFile) + ":" +
+         decimalText(static_cast<std::int32_t>(entry.sourceLine));
+}
+
+bool writesPage(const DocEntry& entry) { return isPlainFileName(pageFileName(entry.entryName)); }
+
+std::string pagePath(const DocEntry& entry) { return pageFileName(entry.entryName) + ".html"; }
+
+bool isIndexFile(const std::string& file) {
+  for (const char* index : kIndexFiles) {
+    if (file == index) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The page writer writes in list order, so the last entry of a file name keeps the page, unless
+// an index file of that name comes after every page.
+void checkSamePages(WarningList& warnings) {
+  std::unordered_map<std::string, const DocEntry*> lastWriter;
+  for (const DocEntry& entry : entryList) {
+    if (writesPage(entry)) {
+      lastWriter[pagePath(entry)] = &entry;
+    }
+  }
+  for (const DocEntry& entry : entryList) {
+    if (!writesPage(entry)) {
+      continue;
+    }
+    const std::string file = pagePath(entry);
+    if (isIndexFile(file)) {
+      warnings.push_back(entryWarning(entry, "name.same-page",
+                                      "the page " + file + " of the entry " +
+                                          quoted(entry.entryName) +
+                                          " is replaced by the index page of that name"));
+      continue;
+    }
+    const DocEntry* const kept = lastWriter[file];
+    if (kept != &entry) {
+      warnings.push_back(entryWarning(entry, "name.same-page",
+                                      "the entry " + quoted(entry.entryName) + " writes the page " +
+                                          file + ", which the entry " + quoted(kept->entryName) +
+                                          " at " + placeOf(*kept) +
+                                          " writes later; only that one is kept"));
+    }
+  }
+}
+
+// The first page of a name folded to lower case, and the entry that wrote it; none for an index.
+struct FirstPage {
+  std::string file;
+  const DocEntry* entry;
+};
+
+// Windows compares file names ignoring case, so one page there replaces the other.
+void checkCaseCollisions(WarningList& warnings) {
+  std::unordered_map<std::string, FirstPage> firstOf;
+  for (const char* index : kIndexFiles) {
+    firstOf.emplace(index, FirstPage{index, nullptr});
+  }
+  std::unordered_set<std::string> reported;
+  for (const DocEntry& entry : entryList) {
+    if (!writesPage(entry)) {
+      continue;
+    }
+    const std::string file = pagePath(entry);
+    const auto [found, isNew] = firstOf.emplace(lowerCase(file), FirstPage{file, &entry});
+    const FirstPage& first = found->second;
+    if (isNew || first.file == file || !reported.insert(file).second) {
+      continue;
+    }
+    const std::string other =
+        first.entry == nullptr
+            ? "the index page " + first.file
+            : "the page " + first.file + " of the entry at " + placeOf(*first.entry);
+    warnings.push_back(entryWarning(entry, "name.case-collision",
+                                    "the page " + file + " differs from " + other +
+                                        " only in case; on Windows both are one file"));
+  }
+}
+
+// Windows gives these names, with any extension, to devices.
+bool isDeviceName(std::string_view name) {
+  const std::string upper = upperCase(name);
+  for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
+    if (upper == device) {
+      return true;
+    }
+  }
+  return upper.size() == 4 && (startsWith(upper, "COM") || startsWith(upper, "LPT")) &&
+         upper[3] >= '1' && upper[3] <= '9';
+}
+
+// The first byte of name that a browser reads as part of a link's syntax, or that Windows does
+// not allow in a file name; 0 when there is none.
+char specialByte(std::string_view name) {
+  for (const char c : name) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127 || std::string_view("<>:\"|?*#%&").find(c) != std::string::npos) {
+      return c;
+    }
+  }
+  return 0;
+}
+
+std::string byteDescription(char c) {
+  const unsigned char byte = static_cast<unsigned char>(c);
+  return byte < 32 || byte == 127 ? "the control byte " + decimalText(byte)
+                                  : quoted(std::string_view(&c, 1));
+}
+
+void checkNameCharacters(const DocEntry& entry, WarningList& warnings) {
+  const std::string file = pageFileName(entry.entryName);
+  if (const char c = specialByte(file)) {
+    warnings.push_back(entryWarning(entry, "name.special-character",
+                                    "the name " + quoted(entry.entryName) + " holds " +
+                                        byteDescription(c) +
+                                        ", which a browser or Windows treats specially"));
+  } else if (isDeviceName(file)) {
+    warnings.push_back(entryWarning(
+        entry, "name.special-character",
+        "the page " + file + ".html is a device on Windows, not a file; rename the entry"));
+  }
+}
+
+void checkNameForms(WarningList& warnings) {
+  for (const DocEntry& entry : entryList) {
+    if (entry.headerPath.empty()) {
+      warnings.push_back(entryWarning(entry, "block.no-name",
+                                      "the block-start line gives no name; its page is \".html\""));
+    } else if (entry.entryName.empty()) {
+      warnings.push_back(entryWarning(
+          entry, "name.unwritable",
+          "the name " + quoted(entry.headerPath) + " ends in \"/\", so the entry has no name"));
+    } else if (!writesPage(entry)) {
+      warnings.push_back(entryWarning(
+          entry, "name.unwritable",
+          "the name " + quoted(entry.entryName) +
+              " holds \"\\\" or \"/\", so it cannot become a file; no page is written"));
+    } else {
+      checkNameCharacters(entry, warnings);
+    }
+  }
+}
+
+// Where the pages and the index files link an entry to its page.
+std::string linkSources(const DocEntry& entry, const std::unordered_set<std::string>& headers) {
+  std::vector<std::string_view> sources;
+  if (entry.headerType != "h" && !entry.entryName.empty()) {
+    sources.push_back("automatic links");
+  }
+  if (headers.contains(entry.sectionName)) {
+    sources.push_back("contents lists");
+  }
+  if (!entry.headerPath.empty() && !entry.groupName.empty()) {
+    sources.push_back("the master index");
+  }
+  const unsigned char initial = entry.entryName.empty() ? 0 : upperCase(entry.entryName)[0];
+  if (initial >= 'A' && initial <= 'Z') {
+    sources.push_back("the table of contents");
+  }
+  std::string text;
+  for (std::size_t k = 0; k < sources.size(); ++k) {
+    text += (k == 0 ? "" : (k + 1 == sources.size() ? " and " : ", "));
+    text += sources[k];
+  }
+  return text;
+}
+
+}  // namespace
+
+std::unordered_set<std::string> writtenPageFiles() {
+  std::unordered_set<std::string> written(std::begin(kIndexFiles), std::end(kIndexFiles));
+  for (const DocEntry& entry : entryList) {
+    if (writesPage(entry)) {
+      written.insert(pagePath(entry));
+    }
+  }
+  return written;
+}
+
+void checkEntryNames(WarningList& warnings) {
+  checkNameForms(warnings);
+  checkSamePages(warnings);
+  checkCaseCollisions(warnings);
+}
+
+void checkPageLinks(const std::unordered_set<std::string>& written, WarningList& warnings) {
+  std::unordered_set<std::string> headers;
+  for (const DocEntry& entry : entryList) {
+    if (entry.headerType == "h") {
+      headers.insert(entry.entryName);
+    }
+  }
+  for (const DocEntry& entry : entryList) {
+    const std::string target = entry.entryName + ".html";
+    if (written.contains(target)) {
+      continue;
+    }
+    const std::string sources = linkSources(entry, headers);
+    if (!sources.empty()) {
+      warnings.push_back(entryWarning(entry, "link.missing-page",
+                                      "links to " + quoted(entry.entryName) + " from " + sources +
+                                          " point to " + target +
+                                          ", which the run does not write"));
+    }
+  }
+  std::unordered_map<std::string, const DocEntry*> firstOfGroup;
+  for (const DocEntry& entry : entryList) {
+    if (!entry.headerPath.empty() && !entry.groupName.empty()) {
+      firstOfGroup.emplace(entry.groupName, &entry);
+    }
+  }
+  for (const std::string& group : groupList) {
+    const auto found = firstOfGroup.find(group);
+    if (group.empty() || written.contains(group + ".html") || found == firstOfGroup.end()) {
+      continue;
+    }
+    warnings.push_back(entryWarning(*found->second, "link.missing-page",
+                                    "the heading of the group " + quoted(group) + " links to " +
+                                        group + ".html, which no entry writes"));
+  }
+}
+
+}  // namespace inkwright

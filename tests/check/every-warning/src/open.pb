@@ -1,0 +1,3 @@
+/****f* Core/Open
+* NAME
+* Open - this block never ends

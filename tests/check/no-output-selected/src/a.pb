@@ -1,0 +1,6 @@
+/****f* Core/Same
+* NAME
+****
+/****f* Gui/Same
+* NAME
+****
