@@ -4,8 +4,9 @@ about forty, each with a header entry, a "#PBIMPORT:" directive, several KB of t
 names other entries, and a configuration that selects every output. With --extensions the
 configuration also turns on every comment-style key: marker lists that hold the usual markers,
 code items, a description item and the four block switches, so that the same sources go through
-the extended reader.
-Usage: generate.py ENTRIES DIRECTORY [--extensions]"""
+the extended reader. With --short, each procedure gets about one KB of tags instead, as in a
+library whose pages are mostly short.
+Usage: generate.py ENTRIES DIRECTORY [--extensions] [--short]"""
 import os
 import random
 import sys
@@ -47,6 +48,21 @@ def prose(rng, names, lines):
             words.append(rng.choice(names) if rng.random() < 0.08 else rng.choice(WORDS))
         text.append("*   " + " ".join(words))
     return text
+
+
+def short_block(rng, group, name, names):
+    params = ["%s%s" % (p, rng.choice(TYPES)) for p in rng.sample(["x", "y", "id", "text"], 2)]
+    lines = ["/****f* %s/%s" % (group, name),
+             "* NAME",
+             "*   %s - %s" % (name, " ".join(rng.choice(WORDS) for _ in range(6))),
+             "* SYNOPSIS",
+             "*   result = %s(%s)" % (name, ", ".join(params)),
+             "* FUNCTION"]
+    lines += prose(rng, names, 6)
+    lines += ["* RESULT", "*   Non-zero when %s succeeds." % name, "* SEE ALSO",
+              "*   " + ", ".join(rng.sample(names, 2)), "* PBINLINE",
+              "*   Procedure.l %s_(%s)" % (name, ", ".join(params)), "*   EndProcedure", "****", ""]
+    return lines
 
 
 def block(rng, group, name, names):
@@ -135,7 +151,7 @@ marked tags only
 """
 
 
-def main(count, root, extensions):
+def main(count, root, extensions, make_block):
     rng = random.Random(count)
     names = entry_names(count, rng)
     os.makedirs(root, exist_ok=True)
@@ -150,10 +166,11 @@ def main(count, root, extensions):
         lines += ["#PBIMPORT:%s.l(x.l, y.s)" % name for name in members]
         lines += ["/****h* %s" % group, "* NAME", "*   %s - the %s calls" % (group, group), "****", ""]
         for name in members:
-            lines += block(rng, group, name, names)
+            lines += make_block(rng, group, name, names)
         with open(os.path.join(folder, group + ".pb"), "w", newline="\n") as source:
             source.write("\n".join(lines))
 
 
 if __name__ == "__main__":
-    main(int(sys.argv[1]), sys.argv[2], sys.argv[3:] == ["--extensions"])
+    main(int(sys.argv[1]), sys.argv[2], "--extensions" in sys.argv[3:],
+         short_block if "--short" in sys.argv[3:] else block)

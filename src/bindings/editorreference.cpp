@@ -56,7 +56,8 @@ std::optional<std::string> referenceLineOf(const Configuration& config, const Do
 
 void editorReferenceWriter(const Configuration& config, const std::string& outputDirectory) {
   std::optional<OutputFile> file =
-      createOutput(bindingFilePath(config, outputDirectory, "japbefile", kEditorReferenceName));
+      createOutput(bindingFilePath(config, outputDirectory, "japbefile", kEditorReferenceName),
+                   existingOutput(config));
   if (!file) {
     return;
   }

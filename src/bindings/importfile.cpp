@@ -108,7 +108,8 @@ void importFileWriter(const Configuration& config, const std::string& outputDire
   const std::vector<ImportSection> sections = collectImportSections();
   const int undocumented = markDocumentedImports();
   std::optional<OutputFile> file =
-      createOutput(bindingFilePath(config, outputDirectory, "importfile", kImportFileName));
+      createOutput(bindingFilePath(config, outputDirectory, "importfile", kImportFileName),
+                   existingOutput(config));
   if (!file) {
     return;
   }

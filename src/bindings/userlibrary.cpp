@@ -56,7 +56,8 @@ void writeHeader(OutputFile& file) {
 // counts as documented by an entry SetCaption but takes no description from it.
 void userLibraryWriter(const Configuration& config, const std::string& outputDirectory) {
   std::optional<OutputFile> file =
-      createOutput(bindingFilePath(config, outputDirectory, "userlibfile", kUserLibraryName));
+      createOutput(bindingFilePath(config, outputDirectory, "userlibfile", kUserLibraryName),
+                   existingOutput(config));
   if (!file) {
     return;
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/document.h"
+#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -111,5 +112,12 @@ class Configuration {
   FirstMatchIndex templateByName_;
   FirstMatchIndex tagRuleByName_;
 };
+
+// How every writer treats an output file that is already there: kept when unchanged under the
+// "keep unchanged files" switch, replaced otherwise.
+inline ExistingOutput existingOutput(const Configuration& config) {
+  return config.settings().options.keepUnchangedFiles ? ExistingOutput::keepWhenUnchanged
+                                                      : ExistingOutput::replace;
+}
 
 }  // namespace inkwright

@@ -41,9 +41,11 @@ void orderEntries() {
 void writeSelectedOutputs(const Configuration& config, const std::string& outputPath,
                           const SelectedOutputs& selected) {
   if (selected.pages) {
-    pageWriter(config, outputPath);
-    masterIndexWriter(config, outputPath + "masterindex.html");
-    tocWriter(config, outputPath + "toc.html");
+    const std::string masterIndexPath = outputPath + "masterindex.html";
+    const std::string tocPath = outputPath + "toc.html";
+    pageWriter(config, outputPath, {masterIndexPath, tocPath});
+    masterIndexWriter(config, masterIndexPath);
+    tocWriter(config, tocPath);
   }
   if (selected.helpProject) {
     helpProjectWriter(config, outputPath, kHelpBaseName);

@@ -44,7 +44,7 @@ void writeSitemapItem(OutputFile& file, const std::string& name, const PageLinks
 }
 
 void writeContentsFile(const Configuration& config, const std::string& path) {
-  std::optional<OutputFile> file = createOutput(path);
+  std::optional<OutputFile> file = createOutput(path, existingOutput(config));
   if (!file) {
     return;
   }
@@ -113,7 +113,7 @@ void writeProjectFile(const Configuration& config, const std::string& path,
                       const std::string& fullPrefix, const std::string& baseName) {
   const bool isPortable = config.settings().options.portableHelpProject;
   const std::string& prefix = isPortable ? baseName : fullPrefix;
-  std::optional<OutputFile> file = createOutput(path);
+  std::optional<OutputFile> file = createOutput(path, existingOutput(config));
   if (!file) {
     return;
   }

@@ -16,8 +16,8 @@ std::string applyReplacers(const Configuration& config, std::string text) {
 
 // The master index and the contents share this; an entry page that cannot be written is skipped
 // without a message.
-void writePageOrWarn(const std::string& path, std::string_view page) {
-  if (!writeWholeFile(path, page)) {
+void writePageOrWarn(const Configuration& config, const std::string& path, std::string_view page) {
+  if (!writeWholeFile(path, page, existingOutput(config))) {
     showMessage("oops", "could not write " + path);
   }
 }

@@ -12,8 +12,8 @@ namespace inkwright {
 // configuration's replacerList in list order, each over the text the earlier ones produced.
 std::string applyReplacers(const Configuration& config, std::string text);
 
-// Writes page to path as its only bytes. When the file cannot be created, shows "oops" /
-// "could not write " + path, and the run goes on with the next output.
-void writePageOrWarn(const std::string& path, std::string_view page);
+// Writes page to path as its only bytes, as existingOutput(config) asks. When the file cannot be
+// created, shows "oops" / "could not write " + path, and the run goes on with the next output.
+void writePageOrWarn(const Configuration& config, const std::string& path, std::string_view page);
 
 }  // namespace inkwright

@@ -61,7 +61,7 @@ void masterIndexWriter(const Configuration& config, const std::string& path) {
   page = replaceAll(page, "@@NAME@@", "Index");
   page = replaceAll(page, "@@INDEX@@", indexHtml(config, pageLinks));
   page = replaceAll(page, "@@PROJECTNAME@@", pageLinks.shown(config.configValue("document title")));
-  writePageOrWarn(path, applyReplacers(config, std::move(page)));
+  writePageOrWarn(config, path, applyReplacers(config, std::move(page)));
 }
 
 }  // namespace inkwright

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "config/settings.h"
@@ -183,6 +184,30 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemp
 
 }  // namespace
 
+namespace {
+
+// note [last writer]
+// A later page of a name replaces an earlier one, and an index file replaces a page of its name,
+// so what a file holds after the run is what its last writer wrote. To keep an unchanged file
+// untouched, only that last writer may compare and write: an earlier one would see the bytes of
+// the last one's previous run and write its own over them. So, when unchanged files are kept, the
+// pages whose path is written again later are left out, which changes no byte the run leaves.
+// Paths are told apart by their bytes; two that differ only in case reach one file on a system
+// that ignores case, which then still ends with the right bytes but gets a new time stamp.
+std::vector<bool> replacedLater(const std::string& directory,
+                                const std::vector<std::string>& laterOutputs) {
+  std::unordered_set<std::string> written(laterOutputs.begin(), laterOutputs.end());
+  std::vector<bool> replaced(entryList.size(), false);
+  for (std::size_t i = entryList.size(); i-- > 0;) {
+    const std::string& name = entryList[i].entryName;
+    replaced[i] =
+        isPageWritten(name) && !written.insert(directory + pageFileName(name) + ".html").second;
+  }
+  return replaced;
+}
+
+}  // namespace
+
 // note [page pipeline]
 // A page passes three steps, each on a thread of its own, so that the work on one page overlaps
 // the work on the pages before it:
@@ -207,11 +232,17 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemp
 // The threads paid for themselves in bench/run.sh: at 20,000 entries the first, single-threaded
 // page writer made a run take 5.7 times as long as cp -r of its output; with this pipeline, and
 // other work since, a run takes about 2.0 times as long.
-void pageWriter(const Configuration& config, const std::string& outputDirectory) {
+void pageWriter(const Configuration& config, const std::string& outputDirectory,
+                const std::vector<std::string>& laterOutputs) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   for (DocEntry& entry : entryList) {
     nameEntry(entry);
   }
+  const ExistingOutput existing = existingOutput(config);
+  // See note [last writer].
+  const std::vector<bool> replaced = existing == ExistingOutput::keepWhenUnchanged
+                                         ? replacedLater(directory, laterOutputs)
+                                         : std::vector<bool>(entryList.size(), false);
   const PageLinks pageLinks(config.settings().options);
   const PageLinker linker(config.settings().options, pageLinks);
   const SectionIndex sections = indexSections();
@@ -221,8 +252,9 @@ void pageWriter(const Configuration& config, const std::string& outputDirectory)
   // See note [page pipeline].
   SerialWorker writing;
   SerialWorker filling;
-  for (const DocEntry& entry : entryList) {
-    if (!isPageWritten(entry.entryName)) {
+  for (std::size_t i = 0; i < entryList.size(); ++i) {
+    const DocEntry& entry = entryList[i];
+    if (!isPageWritten(entry.entryName) || replaced[i]) {
       continue;
     }
     std::string tags = tagsHtml(config, entry, tagTemplates, pageLinks);
@@ -231,7 +263,7 @@ void pageWriter(const Configuration& config, const std::string& outputDirectory)
     }
     const std::size_t weight = tags.size();
     filling.run(
-        [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing,
+        [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing, existing,
          path = directory + pageFileName(entry.entryName) + ".html", tags = std::move(tags)] {
           std::string page = pageTemplate;
           replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
@@ -239,7 +271,9 @@ void pageWriter(const Configuration& config, const std::string& outputDirectory)
           replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
           page = applyReplacers(config, linker.applyTo(page));
           const std::size_t size = page.size();
-          writing.run([path, page = std::move(page)] { writeWholeFile(path, page); }, size);
+          writing.run(
+              [path, page = std::move(page), existing] { writeWholeFile(path, page, existing); },
+              size);
         },
         weight);
   }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "config/settings.h"
 
@@ -10,6 +11,9 @@ namespace inkwright {
 // Sets entryName and sectionName of every entry, then writes one page per entry into the output
 // directory ("/" is added when it ends in no separator), named after the entry without a leading
 // "#". A page that cannot be created, or whose name holds a separator, is skipped silently.
-void pageWriter(const Configuration& config, const std::string& outputDirectory);
+// laterOutputs are the paths the run writes after the pages: with "keep unchanged files", a page
+// that one of them or a later page of the same name replaces is not written at all.
+void pageWriter(const Configuration& config, const std::string& outputDirectory,
+                const std::vector<std::string>& laterOutputs = {});
 
 }  // namespace inkwright

@@ -7,7 +7,7 @@ namespace inkwright {
 namespace {
 
 // Enough to keep a stage busy, little enough that the texts waiting cost no memory to speak of.
-constexpr std::size_t kMaxQueuedWeight = 8u << 20;
+constexpr std::size_t kMaxQueuedWeight = 2u << 20;
 
 }  // namespace
 

@@ -48,7 +48,7 @@ std::string tocHtml(const PageLinks& pageLinks) {
 void tocWriter(const Configuration& config, const std::string& path) {
   std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
   page = replaceAll(page, "@@TAGS@@", tocHtml(PageLinks(config.settings().options)));
-  writePageOrWarn(path, applyReplacers(config, std::move(page)));
+  writePageOrWarn(config, path, applyReplacers(config, std::move(page)));
 }
 
 }  // namespace inkwright

@@ -79,11 +79,21 @@ LineRole readContentLine(std::string_view text, BlockState& state) {
   return LineRole::tagLine;
 }
 
+// A value grows a line at a time and may hold as much spare room as text, and so may the list of
+// tags: cut to size as the block ends, that room is free again for the blocks still to come.
+void releaseSpareRoom(DocEntry& entry) {
+  entry.tags.shrink_to_fit();
+  for (TagPair& tag : entry.tags) {
+    tag.tagValue.shrink_to_fit();
+  }
+}
+
 // The role of the line, and in `content` the part of it that a content line reads.
 LineRole readBlockLine(std::string_view line, const MarkerSet& markers, BlockState& state,
                        std::string_view& content) {
   if (startsWith(line, markers.blockEnd)) {
     state.inBlock = false;
+    releaseSpareRoom(state.entries.back());
     return LineRole::blockEnd;
   }
   if (startsWith(line, markers.lineStart)) {
@@ -339,6 +349,7 @@ LineRole readStyledBlockLine(std::string_view line, const BlockStyle& style, Blo
   const std::string_view tested = style.options.indentedMarkers ? skipBlanks(line) : line;
   if (startsWithAny(tested, style.ends)) {
     state.inBlock = false;
+    releaseSpareRoom(state.entries.back());
     return LineRole::blockEnd;
   }
   const std::size_t marker = longestMarker(tested, style.lineStarts);
@@ -397,6 +408,9 @@ void extractSourceFiles(const Configuration& config, const std::vector<std::stri
     for (std::size_t k = next++; k < paths.size(); k = next++) {
       const auto reader = usesBlockStyle(config, *markers[k]) ? readStyledSource : readSource;
       reader(config, paths[k], *markers[k], read[k], Watch{observer, k});
+      // Every file's lists wait for the merge below, all at once: without their spare room.
+      read[k].entries.shrink_to_fit();
+      read[k].directives.shrink_to_fit();
     }
   };
   // Without a second thread this one reads every file.
@@ -405,6 +419,15 @@ void extractSourceFiles(const Configuration& config, const std::vector<std::stri
   if (second.joinable()) {
     second.join();
   }
+  // The lists grow once, to their final size, rather than doubling as the files join them.
+  std::size_t entryCount = entryList.size();
+  std::size_t directiveCount = importList.size();
+  for (const SourceBlocks& file : read) {
+    entryCount += file.entries.size();
+    directiveCount += file.directives.size();
+  }
+  entryList.reserve(entryCount);
+  importList.reserve(directiveCount);
   for (SourceBlocks& file : read) {
     std::move(file.entries.begin(), file.entries.end(), std::back_inserter(entryList));
     std::move(file.directives.begin(), file.directives.end(), std::back_inserter(importList));

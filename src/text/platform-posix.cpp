@@ -75,6 +75,44 @@ NativeHandle createFileForWriting(const std::string& path) {
   return fd < 0 ? kNoHandle : fd;
 }
 
+UpdatableFile openFileForUpdate(const std::string& path) {
+  const std::string systemName = systemPath(path);
+  // A file the call creates is a new, empty regular file: one system call, as without comparing,
+  // for every file of a first run.
+  int fd = ::open(systemName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd >= 0) {
+    return UpdatableFile{fd, true, 0};
+  }
+  // Opened without blocking, since path may name a FIFO; the status flags are cleared again for a
+  // regular file, which is then read and written as any other.
+  fd = ::open(systemName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+  if (fd >= 0) {
+    struct stat info;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+      ::fcntl(fd, F_SETFL, 0);
+      return UpdatableFile{fd, true, static_cast<std::uint64_t>(info.st_size)};
+    }
+    ::close(fd);
+  }
+  // As createFileForWriting, except that a FIFO without a reader fails at once instead of waiting.
+  fd = ::open(systemName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK,
+              0666);
+  if (fd < 0) {
+    return UpdatableFile{};
+  }
+  ::fcntl(fd, F_SETFL, 0);
+  return UpdatableFile{fd, false, 0};
+}
+
+void seekFile(NativeHandle file, std::uint64_t offset) {
+  ::lseek(static_cast<int>(file), static_cast<off_t>(offset), SEEK_SET);
+}
+
+void truncateFile(NativeHandle file, std::uint64_t size) {
+  while (::ftruncate(static_cast<int>(file), static_cast<off_t>(size)) != 0 && errno == EINTR) {
+  }
+}
+
 std::size_t readFromFile(NativeHandle file, char* buffer, std::size_t size) {
   for (;;) {
     const ssize_t count = ::read(static_cast<int>(file), buffer, size);

@@ -66,6 +66,37 @@ NativeHandle createFileForWriting(const std::string& path) {
                               FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+// Hidden and system files are left to createFileForWriting, where CREATE_ALWAYS refuses them.
+UpdatableFile openFileForUpdate(const std::string& path) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    BY_HANDLE_FILE_INFORMATION information;
+    const DWORD refused = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY |
+                          FILE_ATTRIBUTE_DIRECTORY;
+    if (GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &information) &&
+        (information.dwFileAttributes & refused) == 0) {
+      const std::uint64_t size =
+          (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
+      return UpdatableFile{handleOf(file), true, size};
+    }
+    CloseHandle(file);
+  }
+  // Names of devices and pipes open at once on this system: nothing to wait for.
+  return UpdatableFile{createFileForWriting(path), false, 0};
+}
+
+void seekFile(NativeHandle file, std::uint64_t offset) {
+  LARGE_INTEGER distance;
+  distance.QuadPart = static_cast<LONGLONG>(offset);
+  SetFilePointerEx(nativeOf(file), distance, nullptr, FILE_BEGIN);
+}
+
+void truncateFile(NativeHandle file, std::uint64_t size) {
+  seekFile(file, size);
+  SetEndOfFile(nativeOf(file));
+}
+
 std::size_t readFromFile(NativeHandle file, char* buffer, std::size_t size) {
   DWORD count = 0;
   if (!ReadFile(nativeOf(file), buffer, chunkOf(size), &count, nullptr)) {

@@ -24,6 +24,29 @@ NativeHandle openFileForReading(const std::string& path);
 // kNoHandle when it cannot be created. Never creates a directory.
 NativeHandle createFileForWriting(const std::string& path);
 
+// An output file opened by openFileForUpdate.
+struct UpdatableFile {
+  NativeHandle handle = kNoHandle;
+  // True when handle reads and writes a regular file that still holds its size bytes (none when
+  // the call created it), at position 0; false when the file was opened as createFileForWriting
+  // opens it, emptied where it is a regular file.
+  bool holdsOldBytes = false;
+  std::uint64_t size = 0;
+};
+
+// Opens the file at path to be written, creating it when it is missing, so that what it already
+// holds can be compared first. A regular file that can be both read and written keeps its bytes;
+// anything else (a read-only file, a device, a link to one) is opened as createFileForWriting
+// opens it. Never blocks: where that open would wait (a FIFO that nobody reads), and wherever it
+// would fail, the handle is kNoHandle.
+UpdatableFile openFileForUpdate(const std::string& path);
+
+// Moves the position at which file is next read or written to offset bytes from its start.
+void seekFile(NativeHandle file, std::uint64_t offset);
+
+// Cuts file to its first size bytes.
+void truncateFile(NativeHandle file, std::uint64_t size);
+
 // Reads up to size bytes; the count read, 0 at the end of the file or on a read error.
 std::size_t readFromFile(NativeHandle file, char* buffer, std::size_t size);
 

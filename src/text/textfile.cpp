@@ -1,5 +1,6 @@
 #include "text/textfile.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -38,6 +39,43 @@ std::size_t lineEndOffset(const char* bytes, std::size_t size) {
   return at;
 }
 
+// True when the next size bytes of file are exactly data. Reads in pieces and stops at the first
+// piece that differs, so a file that changed early costs little to compare.
+bool nextBytesAre(NativeHandle file, const char* data, std::size_t size) {
+  const std::size_t room = std::min(size, kFileBufferSize);
+  const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(room);
+  while (size > 0) {
+    const std::size_t count = readFromFile(file, buffer.get(), std::min(size, room));
+    if (count == 0 || std::memcmp(buffer.get(), data, count) != 0) {
+      return false;
+    }
+    data += count;
+    size -= count;
+  }
+  return true;
+}
+
+// See note [kept outputs].
+bool writeUnlessUnchanged(const std::string& path, std::string_view text) {
+  const UpdatableFile file = openFileForUpdate(path);
+  if (file.handle == kNoHandle) {
+    return false;
+  }
+  const bool unchanged = file.holdsOldBytes && file.size == text.size() &&
+                         nextBytesAre(file.handle, text.data(), text.size());
+  if (!unchanged) {
+    if (file.holdsOldBytes && file.size != 0) {
+      seekFile(file.handle, 0);
+    }
+    writeToFile(file.handle, text.data(), text.size());
+    if (file.holdsOldBytes && file.size > text.size()) {
+      truncateFile(file.handle, text.size());
+    }
+  }
+  closeNativeFile(file.handle);
+  return true;
+}
+
 }  // namespace
 
 InputFile::InputFile(NativeHandle handle)
@@ -70,8 +108,18 @@ bool InputFile::fill() {
 OutputFile::OutputFile(NativeHandle handle)
     : handle_(handle), buffer_(std::make_unique_for_overwrite<char[]>(kFileBufferSize)) {}
 
+OutputFile::OutputFile(NativeHandle handle, std::uint64_t oldSize) : OutputFile(handle) {
+  mode_ = Mode::comparing;
+  oldSize_ = oldSize;
+}
+
 OutputFile::OutputFile(OutputFile&& other) noexcept
-    : handle_(other.handle_), buffer_(std::move(other.buffer_)), length_(other.length_) {
+    : handle_(other.handle_),
+      buffer_(std::move(other.buffer_)),
+      length_(other.length_),
+      mode_(other.mode_),
+      oldSize_(other.oldSize_),
+      offset_(other.offset_) {
   other.handle_ = kNoHandle;
   other.length_ = 0;
 }
@@ -79,8 +127,25 @@ OutputFile::OutputFile(OutputFile&& other) noexcept
 OutputFile::~OutputFile() { closeFile(*this); }
 
 void OutputFile::flush() {
-  writeToFile(handle_, buffer_.get(), length_);
+  emit(buffer_.get(), length_);
   length_ = 0;
+}
+
+// See note [kept outputs].
+void OutputFile::emit(const char* data, std::size_t size) {
+  if (size == 0) {
+    return;
+  }
+  if (mode_ == Mode::comparing) {
+    if (offset_ + size <= oldSize_ && nextBytesAre(handle_, data, size)) {
+      offset_ += size;
+      return;
+    }
+    seekFile(handle_, offset_);
+    mode_ = Mode::overwriting;
+  }
+  writeToFile(handle_, data, size);
+  offset_ += size;
 }
 
 std::optional<InputFile> openInput(const std::string& path) {
@@ -122,7 +187,28 @@ void closeFile(InputFile& file) {
   file.position_ = file.length_ = 0;
 }
 
-std::optional<OutputFile> createOutput(const std::string& path) {
+// note [kept outputs]
+// With ExistingOutput::keepWhenUnchanged an output is compared with the file already there before
+// anything is written, so that a run over an unchanged library changes no time stamp and the
+// tools downstream (help compiler, rsync, an editor's reload) find nothing to redo. Comparing must
+// cost much less than writing: a whole text of another size than the file is written without
+// reading a byte, and a text written piece by piece is compared piece by piece, reading no further
+// than the first piece that differs. From there on the file is overwritten in place and, when it
+// was longer, cut to the new length; it ends up with exactly the bytes a replacing write leaves.
+// Only a regular file that can be read and written is compared; anything else is written as
+// before, except that a FIFO nobody reads fails instead of stalling the run.
+std::optional<OutputFile> createOutput(const std::string& path, ExistingOutput existing) {
+  if (existing == ExistingOutput::keepWhenUnchanged) {
+    const UpdatableFile file = openFileForUpdate(path);
+    if (file.handle == kNoHandle) {
+      return std::nullopt;
+    }
+    // An empty file, new ones included, has nothing to compare.
+    if (file.holdsOldBytes && file.size > 0) {
+      return std::optional<OutputFile>(std::in_place, file.handle, file.size);
+    }
+    return std::optional<OutputFile>(std::in_place, file.handle);
+  }
   const NativeHandle handle = createFileForWriting(path);
   if (handle == kNoHandle) {
     return std::nullopt;
@@ -137,7 +223,7 @@ void writeText(OutputFile& file, std::string_view s) {
   if (file.length_ + s.size() > kFileBufferSize) {
     file.flush();
     if (s.size() > kFileBufferSize) {
-      writeToFile(file.handle_, s.data(), s.size());
+      file.emit(s.data(), s.size());
       return;
     }
   }
@@ -150,7 +236,10 @@ void writeLine(OutputFile& file, std::string_view s) {
   writeText(file, "\r\n");
 }
 
-bool writeWholeFile(const std::string& path, std::string_view text) {
+bool writeWholeFile(const std::string& path, std::string_view text, ExistingOutput existing) {
+  if (existing == ExistingOutput::keepWhenUnchanged) {
+    return writeUnlessUnchanged(path, text);
+  }
   std::optional<OutputFile> file = createOutput(path);
   if (!file) {
     return false;
@@ -163,6 +252,9 @@ bool writeWholeFile(const std::string& path, std::string_view text) {
 void closeFile(OutputFile& file) {
   if (file.handle_ != kNoHandle) {
     file.flush();
+    if (file.mode_ != OutputFile::Mode::writing && file.offset_ < file.oldSize_) {
+      truncateFile(file.handle_, file.offset_);
+    }
     closeNativeFile(file.handle_);
     file.handle_ = kNoHandle;
   }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,22 +36,41 @@ class InputFile {
   std::size_t length_ = 0;
 };
 
+// What a writer does with an output file that is already there.
+enum class ExistingOutput {
+  // Empties it and writes it anew, so its time stamp always changes.
+  replace,
+  // Leaves a regular file that already holds exactly the bytes to be written untouched, time
+  // stamp included; otherwise the file ends up as with replace.
+  keepWhenUnchanged,
+};
+
 // An open output file. Written out and closed when it goes out of scope.
 class OutputFile {
  public:
   explicit OutputFile(NativeHandle handle);
+  // A file whose oldSize bytes are compared with what is written, and overwritten only from the
+  // first byte that differs on.
+  OutputFile(NativeHandle handle, std::uint64_t oldSize);
   OutputFile(OutputFile&& other) noexcept;
   OutputFile& operator=(OutputFile&&) = delete;
   ~OutputFile();
 
  private:
+  enum class Mode { writing, comparing, overwriting };
+
   friend void writeText(OutputFile& file, std::string_view s);
   friend void closeFile(OutputFile& file);
   void flush();
+  void emit(const char* data, std::size_t size);
 
   NativeHandle handle_;
   std::unique_ptr<char[]> buffer_;
   std::size_t length_ = 0;
+  Mode mode_ = Mode::writing;
+  // Only while comparing or overwriting: the bytes the file held and the bytes handed on so far.
+  std::uint64_t oldSize_ = 0;
+  std::uint64_t offset_ = 0;
 };
 
 // Opens an existing file for reading; nullopt when it cannot be opened.
@@ -64,8 +84,11 @@ void readLine(InputFile& file, std::string& line);
 // True when no byte is left to read; reads nothing away.
 bool atEnd(InputFile& file);
 
-// Creates the file, or empties an existing one; nullopt when it cannot be created.
-std::optional<OutputFile> createOutput(const std::string& path);
+// Creates the file, or empties an existing one; nullopt when it cannot be created. With
+// keepWhenUnchanged an existing regular file is emptied only if what is written differs from it,
+// and a path that would block the run (a FIFO nobody reads) counts as one that cannot be created.
+std::optional<OutputFile> createOutput(const std::string& path,
+                                       ExistingOutput existing = ExistingOutput::replace);
 
 // Writes the bytes of s and nothing else.
 void writeText(OutputFile& file, std::string_view s);
@@ -74,8 +97,10 @@ void writeText(OutputFile& file, std::string_view s);
 void writeLine(OutputFile& file, std::string_view s);
 
 // Creates the file at path (emptying an existing one) with text as its only bytes; false when it
-// cannot be created.
-bool writeWholeFile(const std::string& path, std::string_view text);
+// cannot be created. With keepWhenUnchanged, as createOutput, and an existing file of another
+// size is not read at all.
+bool writeWholeFile(const std::string& path, std::string_view text,
+                    ExistingOutput existing = ExistingOutput::replace);
 
 // Writes out what is buffered and closes the file; later calls do nothing.
 void closeFile(OutputFile& file);

@@ -58,6 +58,20 @@ for case in "$cases"/*/; do
   rmdir "$case/expected" 2> /dev/null
 done
 
+# Kept outputs: run again over the case of "keep unchanged files" after two of its files went
+# stale, the run rewrites those two and leaves every other file's time stamp as it was.
+kept="$work/keep-unchanged-files"
+printf 'stale' >> "$kept/out/Same.html"
+printf 'x' > "$kept/out/toc.html"
+others() { (cd "$kept/out" && find . -type f ! -name Same.html ! -name toc.html -printf '%p %T@\n' | sort); }
+before=$(others)
+if run "$kept" inkwright.cfg && diff -r "$cases/keep-unchanged-files/expected" "$kept/out" &&
+  [ "$before" = "$(others)" ]; then
+  pass "kept outputs: only the stale files are written again"
+else
+  fail "kept outputs: only the stale files are written again"
+fi
+
 # The bundled example's configuration and sources, with an empty out/.
 example=$(realpath "$cases/../../examples/lumenbind")
 prepareExample() {

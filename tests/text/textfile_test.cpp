@@ -1,7 +1,9 @@
 #include "text/textfile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -91,6 +93,66 @@ TEST_F(TextFileTest, CreateOutputTruncatesAndNeverMakesDirectories) {
   EXPECT_EQ("new", dir_.read("old"));
   EXPECT_FALSE(createOutput(pathOf("nowhere\\file.txt")).has_value());
   EXPECT_FALSE(fs::exists(dir_.path() / "nowhere"));
+}
+
+// An output kept under keepWhenUnchanged, written whole or piece by piece. Every file ends with
+// the new bytes; only one that held them already keeps its old time stamp.
+TEST_F(TextFileTest, KeepWhenUnchangedTouchesOnlyFilesThatDiffer) {
+  std::string large;
+  for (int i = 0; large.size() < 3 * kFileBufferSize + 17; ++i) {
+    large += "line " + std::to_string(i) + "\r\n";
+  }
+  std::string lastByteChanged = large;
+  lastByteChanged.back() = '!';
+  struct Case {
+    const char* name;
+    std::optional<std::string> old;
+    std::string text;
+    bool untouched;
+  };
+  const Case cases[] = {
+      {"missing", std::nullopt, "new", false},
+      {"same small", "same", "same", true},
+      {"same empty", "", "", true},
+      {"same large", large, large, true},
+      {"first byte differs", "x" + large.substr(1), large, false},
+      {"last byte differs", lastByteChanged, large, false},
+      {"old one longer", large + "tail", large, false},
+      {"old one shorter", large.substr(0, large.size() - 5), large, false},
+      {"old one empty", "", "new", false},
+  };
+  const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+  for (const Case& c : cases) {
+    for (const bool whole : {true, false}) {
+      SCOPED_TRACE(std::string(c.name) + (whole ? ", written whole" : ", written in pieces"));
+      const std::string path = pathOf("kept");
+      fs::remove(path);
+      if (c.old) {
+        dir_.write("kept", *c.old);
+        fs::last_write_time(path, longAgo);
+      }
+      if (whole) {
+        EXPECT_TRUE(writeWholeFile(path, c.text, ExistingOutput::keepWhenUnchanged));
+      } else {
+        std::optional<OutputFile> file = createOutput(path, ExistingOutput::keepWhenUnchanged);
+        ASSERT_TRUE(file.has_value());
+        for (std::size_t at = 0; at < c.text.size(); at += 1000) {
+          writeText(*file, std::string_view(c.text).substr(at, 1000));
+        }
+      }
+      EXPECT_EQ(c.text, dir_.read("kept"));
+      EXPECT_EQ(c.untouched, fs::last_write_time(path) == longAgo);
+    }
+  }
+}
+
+// Writing a FIFO that nobody reads would wait for a reader for ever.
+TEST_F(TextFileTest, KeepWhenUnchangedNeverWaitsForAFifo) {
+  const std::string path = pathOf("pipe");
+  ASSERT_EQ(0, ::mkfifo(path.c_str(), 0600));
+  EXPECT_FALSE(writeWholeFile(path, "page", ExistingOutput::keepWhenUnchanged));
+  EXPECT_FALSE(createOutput(path, ExistingOutput::keepWhenUnchanged).has_value());
+  EXPECT_TRUE(fs::is_fifo(path));
 }
 
 }  // namespace
