@@ -16,28 +16,15 @@
 #include <string>
 #include <vector>
 
+#include "filetree.h"
 #include "tempdir.h"
 
 namespace fs = std::filesystem;
+using inkwright::filesBelow;
+using inkwright::folderNames;
+using inkwright::readBytes;
 
 namespace {
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-std::map<std::string, std::string> filesBelow(const fs::path& root) {
-  std::map<std::string, std::string> files;
-  for (const fs::directory_entry& item : fs::recursive_directory_iterator(root)) {
-    if (item.is_regular_file()) {
-      files[fs::relative(item.path(), root).generic_string()] = readBytes(item.path());
-    }
-  }
-  return files;
-}
 
 // Runs the check program in folder with the arguments; its exit code, and its standard output in
 // stdout.txt there.
@@ -111,18 +98,7 @@ TEST(CheckProgram, ExitsWithTwoWhenTheConfigurationCannotBeRead) {
   }
 }
 
-std::vector<std::string> caseNames() {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& item : fs::directory_iterator(INKWRIGHT_CHECK_DIR)) {
-    if (item.is_directory()) {
-      names.push_back(item.path().filename().string());
-    }
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, CheckGolden, testing::ValuesIn(caseNames()),
+INSTANTIATE_TEST_SUITE_P(Cases, CheckGolden, testing::ValuesIn(folderNames(INKWRIGHT_CHECK_DIR)),
                          [](const testing::TestParamInfo<std::string>& info) {
                            std::string name = info.param;
                            std::replace(name.begin(), name.end(), '-', '_');

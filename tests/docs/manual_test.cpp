@@ -23,18 +23,13 @@
 #include <vector>
 
 #include "config/keytable.h"
+#include "filetree.h"
 #include "tempdir.h"
 
 namespace fs = std::filesystem;
+using inkwright::readBytes;
 
 namespace {
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 std::string withLfLineEnds(std::string text) {
   std::string::size_type at = 0;

@@ -12,32 +12,15 @@
 #include <sstream>
 #include <string>
 
+#include "filetree.h"
 #include "tempdir.h"
 
 namespace fs = std::filesystem;
+using inkwright::filesBelow;
+using inkwright::folderNames;
+using inkwright::readBytes;
 
 namespace {
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-// Every regular file below root, by its path relative to root.
-std::map<std::string, std::string> filesBelow(const fs::path& root) {
-  std::map<std::string, std::string> files;
-  if (!fs::exists(root)) {
-    return files;
-  }
-  for (const fs::directory_entry& item : fs::recursive_directory_iterator(root)) {
-    if (item.is_regular_file()) {
-      files[fs::relative(item.path(), root).generic_string()] = readBytes(item.path());
-    }
-  }
-  return files;
-}
 
 // Copies the case, all but its expected files, into the work folder and makes out/ there.
 void prepareRun(const std::string& caseName, const fs::path& work) {
@@ -80,18 +63,7 @@ TEST_P(EndToEnd, WritesExactlyTheExpectedFiles) {
             work.read("stderr.txt"));
 }
 
-std::vector<std::string> caseNames() {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& item : fs::directory_iterator(INKWRIGHT_E2E_DIR)) {
-    if (item.is_directory()) {
-      names.push_back(item.path().filename().string());
-    }
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(caseNames()),
+INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(folderNames(INKWRIGHT_E2E_DIR)),
                          [](const testing::TestParamInfo<std::string>& info) {
                            std::string name = info.param;
                            for (char& c : name) {
