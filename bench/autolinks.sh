@@ -16,7 +16,7 @@ blankNames=${BLANK_NAMES:-0}
 
 engines=(worktree)
 mkdir -p "$work/worktree/src/html"
-for file in autolinks.h autolinks.cpp wordlinks.h wordlinks.cpp; do
+for file in autolinks.h autolinks.cpp linktrie.h linktrie.cpp wordlinks.h wordlinks.cpp; do
   if [ -f "$repo/src/html/$file" ]; then
     cp "$repo/src/html/$file" "$work/worktree/src/html/"
   fi
@@ -24,7 +24,7 @@ done
 for revision in "$@"; do
   engines+=("$revision")
   mkdir -p "$work/$revision/src/html"
-  for file in autolinks.h autolinks.cpp wordlinks.h wordlinks.cpp; do
+  for file in autolinks.h autolinks.cpp linktrie.h linktrie.cpp wordlinks.h wordlinks.cpp; do
     if git -C "$repo" cat-file -e "$revision:src/html/$file" 2>/dev/null; then
       git -C "$repo" show "$revision:src/html/$file" > "$work/$revision/src/html/$file"
     fi
@@ -32,9 +32,11 @@ for revision in "$@"; do
 done
 for engine in "${engines[@]}"; do
   sources=("$work/$engine/src/html/autolinks.cpp")
-  if [ -f "$work/$engine/src/html/wordlinks.cpp" ]; then
-    sources+=("$work/$engine/src/html/wordlinks.cpp")
-  fi
+  for file in linktrie.cpp wordlinks.cpp; do
+    if [ -f "$work/$engine/src/html/$file" ]; then
+      sources+=("$work/$engine/src/html/$file")
+    fi
+  done
   ${CXX:-c++} -std=c++20 -O3 -DNDEBUG -I"$work/$engine/src" "$repo/bench/autolinks_bench.cpp" \
     "${sources[@]}" -o "$work/$engine/bench"
 done

@@ -9,6 +9,8 @@
 
 namespace inkwright {
 
+class LinkTrie;
+
 struct AutoLink {
   std::string searchText;
   std::string replacement;
@@ -34,12 +36,11 @@ class AutoLinker {
   std::string applyTo(std::string_view page) const;
 
  private:
-  class Compiled;
   class Shortcut;
   // The links in order, cut into stages: a run of links that the trie can take, compiled together,
   // or one link that it cannot, applied as it stands.
   struct Stage {
-    std::unique_ptr<const Compiled> compiled;
+    std::unique_ptr<const LinkTrie> compiled;
     AutoLink literal;
   };
   std::vector<Stage> stages_;
