@@ -82,14 +82,6 @@ namespace inkwright {
 
 namespace {
 
-// Whether the trie can take the link: its search text is a blank and a name without blanks, and
-// its replacement keeps the blank.
-bool isTrieLink(const AutoLink& link) {
-  return link.searchText.size() >= 2 && link.searchText[0] == ' ' &&
-         link.searchText.find(' ', 1) == std::string::npos && !link.replacement.empty() &&
-         link.replacement[0] == ' ';
-}
-
 // Every occurrence of link's search text, left to right and without overlaps, replaced; what is
 // inserted is not searched again. Kept here so that the bench builds the engine from its own files.
 std::string replacedAll(std::string_view text, const AutoLink& link) {

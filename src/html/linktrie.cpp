@@ -49,6 +49,12 @@ struct PendingRun {
 
 }  // namespace
 
+bool isTrieLink(const AutoLink& link) {
+  return link.searchText.size() >= 2 && link.searchText[0] == ' ' &&
+         link.searchText.find(' ', 1) == std::string::npos && !link.replacement.empty() &&
+         link.replacement[0] == ' ';
+}
+
 // The runs still to be linked, on a stack in text order, and the pieces of their bytes.
 struct LinkTrie::Expansion {
   struct Piece {

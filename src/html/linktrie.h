@@ -16,6 +16,10 @@
 
 namespace inkwright {
 
+// Whether the trie can take the link: its search text is a blank and a name without blanks, and
+// its replacement keeps the blank.
+bool isTrieLink(const AutoLink& link);
+
 // The trie over the names and the replacements cut at their blanks. Built once, then only read.
 class LinkTrie {
  public:
