@@ -20,17 +20,8 @@ constexpr const char* kPinnedKeys =
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace inkwright;
-  namespace fs = std::filesystem;
-  const fs::path& folder = scratchFolder();
-  fs::remove_all(folder / "src");
-  fs::remove_all(folder / "out");
-  const std::vector<std::string> parts = inputParts(data, size, 4);
-  writeScratchFile("inkwright.cfg", kPinnedKeys + parts[0]);
-  writeScratchFile("src/a.pb", parts[1]);
-  writeScratchFile("src/sub/b.pbi", parts[2]);
-  writeScratchFile("src/c.txt", parts[3]);
+  layRunTree(kPinnedKeys, inputParts(data, size, 4));
   writeScratchFile("out/stale.html", "");
-  fs::current_path(folder);
   const std::optional<CheckResult> result = checkRun("inkwright.cfg");
   if (!result) {
     __builtin_trap();
@@ -41,7 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   gnuReport(result->warnings);
-  if (std::distance(fs::directory_iterator(folder / "out"), fs::directory_iterator()) != 1) {
+  namespace fs = std::filesystem;
+  if (std::distance(fs::directory_iterator(scratchFolder() / "out"), fs::directory_iterator()) !=
+      1) {
     __builtin_trap();
   }
   return 0;

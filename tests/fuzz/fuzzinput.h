@@ -56,4 +56,21 @@ inline std::vector<std::string> inputParts(const std::uint8_t* data, std::size_t
   return parts;
 }
 
+// A run's tree in the scratch folder, made anew and made the current folder: the configuration
+// (the pinned keys first, so that their values win, then parts[0]), three source files from
+// parts[1] to parts[3], one of them in a sub-folder and one of a type no pattern may accept, and
+// an empty out/.
+inline void layRunTree(std::string_view pinnedKeys, const std::vector<std::string>& parts) {
+  namespace fs = std::filesystem;
+  const fs::path& folder = scratchFolder();
+  fs::remove_all(folder / "src");
+  fs::remove_all(folder / "out");
+  fs::create_directories(folder / "out");
+  writeScratchFile("inkwright.cfg", std::string(pinnedKeys) + parts[0]);
+  writeScratchFile("src/a.pb", parts[1]);
+  writeScratchFile("src/sub/b.pbi", parts[2]);
+  writeScratchFile("src/c.txt", parts[3]);
+  fs::current_path(folder);
+}
+
 }  // namespace inkwright

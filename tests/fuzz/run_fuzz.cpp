@@ -20,17 +20,7 @@ constexpr const char* kPinnedKeys =
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace inkwright;
-  namespace fs = std::filesystem;
-  const fs::path& folder = scratchFolder();
-  fs::remove_all(folder / "src");
-  fs::remove_all(folder / "out");
-  fs::create_directories(folder / "out");
-  const std::vector<std::string> parts = inputParts(data, size, 4);
-  writeScratchFile("inkwright.cfg", kPinnedKeys + parts[0]);
-  writeScratchFile("src/a.pb", parts[1]);
-  writeScratchFile("src/sub/b.pbi", parts[2]);
-  writeScratchFile("src/c.txt", parts[3]);
-  fs::current_path(folder);
+  layRunTree(kPinnedKeys, inputParts(data, size, 4));
   runInkwright("inkwright.cfg");
   return 0;
 }
