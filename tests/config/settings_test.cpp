@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/configuration.h"
+#include "firstmatch.h"
 #include "tempdir.h"
 
 namespace inkwright {
@@ -25,15 +26,6 @@ TEST(AddTagRules, LaterTextsReplaceFlagAndKindInPlace) {
   EXPECT_FALSE(rules[0].ignored);
   EXPECT_EQ("NAME", rules[1].name);
   EXPECT_EQ("", rules[2].name);
-}
-
-// What a walk of the list from its start finds: the reference every lookup must agree with.
-template <class Record>
-const Record* firstMatch(const std::vector<Record>& list, std::string Record::*field,
-                         const std::string& key) {
-  const auto found = std::find_if(list.begin(), list.end(),
-                                  [&](const Record& record) { return record.*field == key; });
-  return found == list.end() ? nullptr : &*found;
 }
 
 // Every key the lists hold, and some they miss by a byte.

@@ -1,24 +1,11 @@
 // The configuration reader and its derivation, on any file; every lookup must answer what a walk
 // of its list from the start finds, and no marker-set pattern is registered twice.
-#include <algorithm>
-
+#include "../firstmatch.h"
 #include "config/configuration.h"
 #include "config/settings.h"
 #include "fuzzinput.h"
 #include "model/document.h"
 #include "scan/wildcard.h"
-
-namespace {
-
-template <class Record>
-const Record* firstMatch(const std::vector<Record>& list, std::string Record::*field,
-                         const std::string& key) {
-  const auto found = std::find_if(list.begin(), list.end(),
-                                  [&](const Record& record) { return record.*field == key; });
-  return found == list.end() ? nullptr : &*found;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace inkwright;
