@@ -50,14 +50,19 @@ def prose(rng, names, lines):
     return text
 
 
+def block_head(rng, group, name, params):
+    """The block-start line and the NAME, SYNOPSIS and FUNCTION tag lines of a procedure."""
+    return ["/****f* %s/%s" % (group, name),
+            "* NAME",
+            "*   %s - %s" % (name, " ".join(rng.choice(WORDS) for _ in range(6))),
+            "* SYNOPSIS",
+            "*   result = %s(%s)" % (name, ", ".join(params)),
+            "* FUNCTION"]
+
+
 def short_block(rng, group, name, names):
     params = ["%s%s" % (p, rng.choice(TYPES)) for p in rng.sample(["x", "y", "id", "text"], 2)]
-    lines = ["/****f* %s/%s" % (group, name),
-             "* NAME",
-             "*   %s - %s" % (name, " ".join(rng.choice(WORDS) for _ in range(6))),
-             "* SYNOPSIS",
-             "*   result = %s(%s)" % (name, ", ".join(params)),
-             "* FUNCTION"]
+    lines = block_head(rng, group, name, params)
     lines += prose(rng, names, 6)
     lines += ["* RESULT", "*   Non-zero when %s succeeds." % name, "* SEE ALSO",
               "*   " + ", ".join(rng.sample(names, 2)), "* PBINLINE",
@@ -68,12 +73,7 @@ def short_block(rng, group, name, names):
 def block(rng, group, name, names):
     params = ["%s%s" % (p, rng.choice(TYPES)) for p in rng.sample(["x", "y", "w", "h", "flags",
                                                                    "mode", "id", "text"], 3)]
-    lines = ["/****f* %s/%s" % (group, name),
-             "* NAME",
-             "*   %s - %s" % (name, " ".join(rng.choice(WORDS) for _ in range(6))),
-             "* SYNOPSIS",
-             "*   result = %s(%s)" % (name, ", ".join(params)),
-             "* FUNCTION"]
+    lines = block_head(rng, group, name, params)
     lines += prose(rng, names, 24)
     lines += ["* INPUTS"]
     for param in params:
