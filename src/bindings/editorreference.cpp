@@ -54,10 +54,11 @@ std::optional<std::string> referenceLineOf(const Configuration& config, const Do
 
 }  // namespace
 
-void editorReferenceWriter(const Configuration& config, const std::string& outputDirectory) {
+void editorReferenceWriter(const Configuration& config, const std::string& outputDirectory,
+                           OutputLedger* ledger) {
   std::optional<OutputFile> file =
       createOutput(bindingFilePath(config, outputDirectory, "japbefile", kEditorReferenceName),
-                   existingOutput(config));
+                   existingOutput(config), ledger);
   if (!file) {
     return;
   }

@@ -104,12 +104,13 @@ void writeSection(OutputFile& file, const ImportSection& section) {
 
 }  // namespace
 
-void importFileWriter(const Configuration& config, const std::string& outputDirectory) {
+void importFileWriter(const Configuration& config, const std::string& outputDirectory,
+                      OutputLedger* ledger) {
   const std::vector<ImportSection> sections = collectImportSections();
   const int undocumented = markDocumentedImports();
   std::optional<OutputFile> file =
       createOutput(bindingFilePath(config, outputDirectory, "importfile", kImportFileName),
-                   existingOutput(config));
+                   existingOutput(config), ledger);
   if (!file) {
     return;
   }

@@ -5,11 +5,14 @@
 #include <string>
 
 #include "config/settings.h"
+#include "text/outputrecord.h"
 
 namespace inkwright {
 
 // Writes the import file into the output directory, named by "importfile" or
 // " _inkWright_importfile_out.pbi"; writes nothing when the file cannot be created.
-void importFileWriter(const Configuration& config, const std::string& outputDirectory);
+// A ledger, when given, is told what the file holds, or that it could not be created.
+void importFileWriter(const Configuration& config, const std::string& outputDirectory,
+                      OutputLedger* ledger = nullptr);
 
 }  // namespace inkwright

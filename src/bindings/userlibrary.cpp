@@ -54,10 +54,11 @@ void writeHeader(OutputFile& file) {
 
 // The name is trimmed and compared case-sensitively, unlike the documented flag: "setcaption(x.s)"
 // counts as documented by an entry SetCaption but takes no description from it.
-void userLibraryWriter(const Configuration& config, const std::string& outputDirectory) {
+void userLibraryWriter(const Configuration& config, const std::string& outputDirectory,
+                       OutputLedger* ledger) {
   std::optional<OutputFile> file =
       createOutput(bindingFilePath(config, outputDirectory, "userlibfile", kUserLibraryName),
-                   existingOutput(config));
+                   existingOutput(config), ledger);
   if (!file) {
     return;
   }

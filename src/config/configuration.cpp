@@ -102,10 +102,12 @@ void readLines(InputFile& file, SettingsReader& reader) {
 Configuration readConfiguration(const std::string& path) {
   SettingsReader reader;
   reader.settings.configList.push_back(ConfigPair{"DUMMY", ""});
-  if (std::optional<InputFile> file = openInput(path)) {
+  DigestBuilder digest;
+  if (std::optional<InputFile> file = openInput(path, &digest)) {
     readLines(*file, reader);
     closeFile(*file);
   }
+  reader.settings.fileDigest = digest.digest();
   registerMarkerSets(reader);
   deriveSettings(reader.settings);
   return Configuration(std::move(reader.settings));

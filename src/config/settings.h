@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/document.h"
+#include "text/digest.h"
 #include "text/textfile.h"
 
 namespace inkwright {
@@ -54,6 +55,8 @@ struct Settings {
   std::vector<std::string> ignorePatterns;
   std::vector<std::string> sourcePaths;
   Options options;
+  // The digest of the configuration file's bytes as they were read (of none when it could not be).
+  Digest fileDigest;
   // Tag names that take the unmarked lines after them, as SOURCE does ("code items").
   std::vector<std::string> codeItems;
   // Tag names that describe an entry, by preference ("description item").

@@ -1,5 +1,11 @@
 #include "driver/run.h"
 
+#include <algorithm>
+#include <atomic>
+#include <optional>
+#include <thread>
+#include <vector>
+
 #include "bindings/editorreference.h"
 #include "bindings/importfile.h"
 #include "bindings/signatures.h"
@@ -14,7 +20,11 @@
 #include "scan/extraction.h"
 #include "scan/ordering.h"
 #include "scan/wildcard.h"
+#include "text/digest.h"
+#include "text/outputrecord.h"
 #include "text/text.h"
+#include "text/textfile.h"
+#include "text/threadstart.h"
 
 namespace inkwright {
 
@@ -22,13 +32,14 @@ namespace {
 
 // The markers are chosen first, file by file in list order, as the matcher's kept pattern wants
 // (note [kept pattern]); reading the files needs no matcher.
-void extractFiles(const Configuration& config, ExtractionObserver* observer) {
+void extractFiles(const Configuration& config, ExtractionObserver* observer,
+                  std::vector<std::optional<Digest>>* digests = nullptr) {
   std::vector<const MarkerSet*> markers;
   markers.reserve(fileList.size());
   for (const std::string& path : fileList) {
     markers.push_back(&markersFor(config, path));
   }
-  extractSourceFiles(config, fileList, markers, observer);
+  extractSourceFiles(config, fileList, markers, observer, digests);
 }
 
 void orderEntries() {
@@ -39,25 +50,90 @@ void orderEntries() {
 }
 
 void writeSelectedOutputs(const Configuration& config, const std::string& outputPath,
-                          const SelectedOutputs& selected) {
+                          const SelectedOutputs& selected, OutputLedger* ledger) {
   if (selected.pages) {
     const std::string masterIndexPath = outputPath + "masterindex.html";
     const std::string tocPath = outputPath + "toc.html";
-    pageWriter(config, outputPath, {masterIndexPath, tocPath});
-    masterIndexWriter(config, masterIndexPath);
-    tocWriter(config, tocPath);
+    pageWriter(config, outputPath, {masterIndexPath, tocPath}, ledger);
+    masterIndexWriter(config, masterIndexPath, ledger);
+    tocWriter(config, tocPath, ledger);
   }
   if (selected.helpProject) {
-    helpProjectWriter(config, outputPath, kHelpBaseName);
+    helpProjectWriter(config, outputPath, kHelpBaseName, ledger);
   }
   if (selected.importFile) {
-    importFileWriter(config, outputPath);
+    importFileWriter(config, outputPath, ledger);
   }
   if (selected.editorReference) {
-    editorReferenceWriter(config, outputPath);
+    editorReferenceWriter(config, outputPath, ledger);
   }
   if (selected.userLibrary) {
-    userLibraryWriter(config, outputPath);
+    userLibraryWriter(config, outputPath, ledger);
+  }
+}
+
+bool anySelected(const SelectedOutputs& selected) {
+  return selected.pages || selected.helpProject || selected.importFile ||
+         selected.editorReference || selected.userLibrary;
+}
+
+// The digest of each source file, read on two threads.
+std::vector<std::optional<Digest>> digestSources(const std::vector<std::string>& paths) {
+  std::vector<std::optional<Digest>> digests(paths.size());
+  std::atomic<std::size_t> next = 0;
+  const auto digestFiles = [&paths, &digests, &next] {
+    for (std::size_t k = next++; k < paths.size(); k = next++) {
+      digests[k] = digestOfFile(paths[k]);
+    }
+  };
+  std::thread second = startThreadOrNone(digestFiles);
+  digestFiles();
+  if (second.joinable()) {
+    second.join();
+  }
+  return digests;
+}
+
+// See note [output record]. Everything the outputs are made from: this program, the configuration
+// file and the sources found, in their order. Each path goes in with its length, so that no two
+// lists of paths run together into the same bytes.
+Digest inputsDigest(const Configuration& config, const std::vector<std::string>& paths,
+                    const std::vector<std::optional<Digest>>& sources) {
+  DigestBuilder inputs;
+  inputs.add("inkwright " INKWRIGHT_VERSION "\n");
+  inputs.add(hexText(config.settings().fileDigest));
+  for (std::size_t k = 0; k < paths.size(); ++k) {
+    inputs.add(std::to_string(paths[k].size()) + ":" + paths[k]);
+    inputs.add(sources[k] ? "+" + hexText(*sources[k]) : std::string("-"));
+  }
+  return inputs.digest();
+}
+
+// A run under "keep unchanged files": see note [output record].
+void runKeepingUnchangedFiles(const Configuration& config, const std::string& outputPath,
+                              const SelectedOutputs& selected) {
+  scanSourcePaths(config, nullptr);
+  const std::string recordPath = outputPath + std::string(kRecordName);
+  const std::optional<OutputRecord> previous = readRecord(recordPath);
+  if (previous && previous->inputs == inputsDigest(config, fileList, digestSources(fileList)) &&
+      outputsMatch(*previous)) {
+    return;
+  }
+  // The record describes the bytes this run reads, not those digested above: a source may change
+  // in between.
+  std::vector<std::optional<Digest>> sources;
+  extractFiles(config, nullptr, &sources);
+  orderEntries();
+  OutputLedger ledger;
+  writeSelectedOutputs(config, outputPath, selected, &ledger);
+  const std::optional<OutputRecord> record = ledger.record(inputsDigest(config, fileList, sources));
+  // An output named like the record (a binding file so named) keeps its place; the run then leaves
+  // no record. Names are compared as Windows does, without case.
+  const auto isRecordPath = [&recordPath](const RecordedFile& file) {
+    return upperCase(file.path) == upperCase(recordPath);
+  };
+  if (record && std::ranges::none_of(record->files, isRecordPath)) {
+    writeWholeFile(recordPath, recordText(*record), ExistingOutput::keepWhenUnchanged);
   }
 }
 
@@ -102,9 +178,15 @@ void readAndOrderSources(const Configuration& config, WalkRecord* record,
 void runInkwright(const std::string& configurationPath) {
   startRun();
   const Configuration config = readConfiguration(configurationPath);
+  const std::string outputPath = outputPathFrom(config.configValue("output path"));
+  const SelectedOutputs selected = selectedOutputs(config.configValue("output format"));
+  // With no output selected there is nothing to keep, and no record is left anywhere.
+  if (config.settings().options.keepUnchangedFiles && anySelected(selected)) {
+    runKeepingUnchangedFiles(config, outputPath, selected);
+    return;
+  }
   readAndOrderSources(config, nullptr, nullptr);
-  writeSelectedOutputs(config, outputPathFrom(config.configValue("output path")),
-                       selectedOutputs(config.configValue("output format")));
+  writeSelectedOutputs(config, outputPath, selected, nullptr);
 }
 
 }  // namespace inkwright

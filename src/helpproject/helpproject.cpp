@@ -43,8 +43,8 @@ void writeSitemapItem(OutputFile& file, const std::string& name, const PageLinks
   }
 }
 
-void writeContentsFile(const Configuration& config, const std::string& path) {
-  std::optional<OutputFile> file = createOutput(path, existingOutput(config));
+void writeContentsFile(const Configuration& config, const std::string& path, OutputLedger* ledger) {
+  std::optional<OutputFile> file = createOutput(path, existingOutput(config), ledger);
   if (!file) {
     return;
   }
@@ -110,10 +110,11 @@ void writeWrittenFileList(const Configuration& config, OutputFile& file) {
 // A portable project names its own files without a folder, so that the output folder can be
 // moved and compiled where it lands.
 void writeProjectFile(const Configuration& config, const std::string& path,
-                      const std::string& fullPrefix, const std::string& baseName) {
+                      const std::string& fullPrefix, const std::string& baseName,
+                      OutputLedger* ledger) {
   const bool isPortable = config.settings().options.portableHelpProject;
   const std::string& prefix = isPortable ? baseName : fullPrefix;
-  std::optional<OutputFile> file = createOutput(path, existingOutput(config));
+  std::optional<OutputFile> file = createOutput(path, existingOutput(config), ledger);
   if (!file) {
     return;
   }
@@ -141,10 +142,10 @@ void writeProjectFile(const Configuration& config, const std::string& path,
 }  // namespace
 
 void helpProjectWriter(const Configuration& config, const std::string& outputDirectory,
-                       const std::string& baseName) {
+                       const std::string& baseName, OutputLedger* ledger) {
   const std::string prefix = withTrailingSeparator(outputDirectory, '/') + baseName;
-  writeContentsFile(config, prefix + ".hhc");
-  writeProjectFile(config, prefix + ".hhp", prefix, baseName);
+  writeContentsFile(config, prefix + ".hhc", ledger);
+  writeProjectFile(config, prefix + ".hhp", prefix, baseName, ledger);
 }
 
 }  // namespace inkwright

@@ -16,8 +16,9 @@ std::string applyReplacers(const Configuration& config, std::string text) {
 
 // The master index and the contents share this; an entry page that cannot be written is skipped
 // without a message.
-void writePageOrWarn(const Configuration& config, const std::string& path, std::string_view page) {
-  if (!writeWholeFile(path, page, existingOutput(config))) {
+void writePageOrWarn(const Configuration& config, const std::string& path, std::string_view page,
+                     OutputLedger* ledger) {
+  if (!writeWholeFile(path, page, existingOutput(config), ledger)) {
     showMessage("oops", "could not write " + path);
   }
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "config/settings.h"
+#include "text/outputrecord.h"
 
 namespace inkwright {
 
@@ -14,6 +15,8 @@ std::string applyReplacers(const Configuration& config, std::string text);
 
 // Writes page to path as its only bytes, as existingOutput(config) asks. When the file cannot be
 // created, shows "oops" / "could not write " + path, and the run goes on with the next output.
-void writePageOrWarn(const Configuration& config, const std::string& path, std::string_view page);
+// A ledger, when given, is told what the file holds, or that it could not be created.
+void writePageOrWarn(const Configuration& config, const std::string& path, std::string_view page,
+                     OutputLedger* ledger = nullptr);
 
 }  // namespace inkwright

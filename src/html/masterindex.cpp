@@ -52,7 +52,7 @@ std::string indexHtml(const Configuration& config, const PageLinks& pageLinks) {
 
 }  // namespace
 
-void masterIndexWriter(const Configuration& config, const std::string& path) {
+void masterIndexWriter(const Configuration& config, const std::string& path, OutputLedger* ledger) {
   std::string page = config.templateText("masterindex");
   if (page.empty()) {
     page = config.templateText("page");
@@ -61,7 +61,7 @@ void masterIndexWriter(const Configuration& config, const std::string& path) {
   page = replaceAll(page, "@@NAME@@", "Index");
   page = replaceAll(page, "@@INDEX@@", indexHtml(config, pageLinks));
   page = replaceAll(page, "@@PROJECTNAME@@", pageLinks.shown(config.configValue("document title")));
-  writePageOrWarn(config, path, applyReplacers(config, std::move(page)));
+  writePageOrWarn(config, path, applyReplacers(config, std::move(page)), ledger);
 }
 
 }  // namespace inkwright

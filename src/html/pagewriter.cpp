@@ -233,7 +233,7 @@ std::vector<bool> replacedLater(const std::string& directory,
 // page writer made a run take 5.7 times as long as cp -r of its output; with this pipeline, and
 // other work since, a run takes about 2.0 times as long.
 void pageWriter(const Configuration& config, const std::string& outputDirectory,
-                const std::vector<std::string>& laterOutputs) {
+                const std::vector<std::string>& laterOutputs, OutputLedger* ledger) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   for (DocEntry& entry : entryList) {
     nameEntry(entry);
@@ -263,7 +263,7 @@ void pageWriter(const Configuration& config, const std::string& outputDirectory,
     }
     const std::size_t weight = tags.size();
     filling.run(
-        [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing, existing,
+        [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing, existing, ledger,
          path = directory + pageFileName(entry.entryName) + ".html", tags = std::move(tags)] {
           std::string page = pageTemplate;
           replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
@@ -271,9 +271,9 @@ void pageWriter(const Configuration& config, const std::string& outputDirectory,
           replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
           page = applyReplacers(config, linker.applyTo(page));
           const std::size_t size = page.size();
-          writing.run(
-              [path, page = std::move(page), existing] { writeWholeFile(path, page, existing); },
-              size);
+          writing.run([path, page = std::move(page), existing,
+                       ledger] { writeWholeFile(path, page, existing, ledger); },
+                      size);
         },
         weight);
   }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "text/outputrecord.h"
 
 namespace inkwright {
 
@@ -12,8 +13,9 @@ namespace inkwright {
 // directory ("/" is added when it ends in no separator), named after the entry without a leading
 // "#". A page that cannot be created, or whose name holds a separator, is skipped silently.
 // laterOutputs are the paths the run writes after the pages: with "keep unchanged files", a page
-// that one of them or a later page of the same name replaces is not written at all.
+// that one of them or a later page of the same name replaces is not written at all. A ledger,
+// when given, is told of each page written.
 void pageWriter(const Configuration& config, const std::string& outputDirectory,
-                const std::vector<std::string>& laterOutputs = {});
+                const std::vector<std::string>& laterOutputs = {}, OutputLedger* ledger = nullptr);
 
 }  // namespace inkwright

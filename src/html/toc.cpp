@@ -45,10 +45,10 @@ std::string tocHtml(const PageLinks& pageLinks) {
 
 }  // namespace
 
-void tocWriter(const Configuration& config, const std::string& path) {
+void tocWriter(const Configuration& config, const std::string& path, OutputLedger* ledger) {
   std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
   page = replaceAll(page, "@@TAGS@@", tocHtml(PageLinks(config.settings().options)));
-  writePageOrWarn(config, path, applyReplacers(config, std::move(page)));
+  writePageOrWarn(config, path, applyReplacers(config, std::move(page)), ledger);
 }
 
 }  // namespace inkwright

@@ -118,10 +118,12 @@ LineRole readLineOfFile(std::string_view line, const std::string& path, std::siz
   return LineRole::outside;
 }
 
-// The file's place in the paths, and whom to tell about its lines (null: nobody).
+// The file's place in the paths, whom to tell about its lines (null: nobody), and where to put the
+// digest of its bytes (null: nowhere; left empty when the file cannot be opened).
 struct Watch {
   ExtractionObserver* observer;
   std::size_t fileIndex;
+  std::optional<Digest>* digest;
 };
 
 // Reads the file line by line into the lists given, readOne(line, lineNumber, state, content)
@@ -129,7 +131,8 @@ struct Watch {
 template <class ReadOne>
 void readFileLines(const Configuration& config, const std::string& path, SourceBlocks& read,
                    const Watch& watch, ReadOne&& readOne) {
-  std::optional<InputFile> file = openInput(path);
+  DigestBuilder digest;
+  std::optional<InputFile> file = openInput(path, watch.digest != nullptr ? &digest : nullptr);
   if (!file) {
     if (watch.observer != nullptr) {
       watch.observer->unreadableFile(watch.fileIndex);
@@ -150,6 +153,9 @@ void readFileLines(const Configuration& config, const std::string& path, SourceB
     }
   } while (!atEnd(*file));
   closeFile(*file);
+  if (watch.digest != nullptr) {
+    *watch.digest = digest.digest();
+  }
   if (watch.observer != nullptr) {
     watch.observer->fileEnded(watch.fileIndex, state.inBlock);
   }
@@ -397,17 +403,21 @@ void readStyledSource(const Configuration& config, const std::string& path,
 // order afterwards, so the lists are the same as from one reader. Both threads only read the
 // configuration, which nothing changes once it has been read.
 void extractSourceFiles(const Configuration& config, const std::vector<std::string>& paths,
-                        const std::vector<const MarkerSet*>& markers,
-                        ExtractionObserver* observer) {
+                        const std::vector<const MarkerSet*>& markers, ExtractionObserver* observer,
+                        std::vector<std::optional<Digest>>* digests) {
+  if (digests != nullptr) {
+    digests->assign(paths.size(), std::nullopt);
+  }
   if (observer != nullptr) {
     observer->filesListed(paths);
   }
   std::vector<SourceBlocks> read(paths.size());
   std::atomic<std::size_t> next = 0;
-  const auto readFiles = [&config, &paths, &markers, &read, &next, observer] {
+  const auto readFiles = [&config, &paths, &markers, &read, &next, observer, digests] {
     for (std::size_t k = next++; k < paths.size(); k = next++) {
       const auto reader = usesBlockStyle(config, *markers[k]) ? readStyledSource : readSource;
-      reader(config, paths[k], *markers[k], read[k], Watch{observer, k});
+      reader(config, paths[k], *markers[k], read[k],
+             Watch{observer, k, digests != nullptr ? &(*digests)[k] : nullptr});
       // Every file's lists wait for the merge below, all at once: without their spare room.
       read[k].entries.shrink_to_fit();
       read[k].directives.shrink_to_fit();

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "config/settings.h"
 #include "model/document.h"
+#include "text/digest.h"
 
 namespace inkwright {
 
@@ -44,9 +46,11 @@ class ExtractionObserver {
 // order, its documentation blocks (delimited by the markers) to entryList and its import
 // directives to importList, each with its line. A file that cannot be opened adds nothing. The
 // files are read on two threads; the lists are the same as when they are read one after the
-// other. An observer, when given, is told every line; a run gives none.
+// other. An observer, when given, is told every line; a run gives none. With digests, the digest of
+// each file's bytes as read goes to the same position (nullopt for a file that cannot be opened).
 void extractSourceFiles(const Configuration& config, const std::vector<std::string>& paths,
                         const std::vector<const MarkerSet*>& markers,
-                        ExtractionObserver* observer = nullptr);
+                        ExtractionObserver* observer = nullptr,
+                        std::vector<std::optional<Digest>>* digests = nullptr);
 
 }  // namespace inkwright

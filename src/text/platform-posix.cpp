@@ -104,6 +104,26 @@ UpdatableFile openFileForUpdate(const std::string& path) {
   return UpdatableFile{fd, false, 0};
 }
 
+NativeHandle openWritableFileForReading(const std::string& path, std::uint64_t& size) {
+  // Opened for reading only: a file opened for writing, even one never written, tells those who
+  // watch it (an editor, a live preview) that it was closed after writing. Without blocking, which
+  // a FIFO would.
+  const std::string systemName = systemPath(path);
+  const int fd = ::open(systemName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) {
+    return kNoHandle;
+  }
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      ::faccessat(AT_FDCWD, systemName.c_str(), W_OK, AT_EACCESS) != 0) {
+    ::close(fd);
+    return kNoHandle;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  size = static_cast<std::uint64_t>(info.st_size);
+  return fd;
+}
+
 void seekFile(NativeHandle file, std::uint64_t offset) {
   ::lseek(static_cast<int>(file), static_cast<off_t>(offset), SEEK_SET);
 }

@@ -67,23 +67,51 @@ NativeHandle createFileForWriting(const std::string& path) {
 }
 
 // Hidden and system files are left to createFileForWriting, where CREATE_ALWAYS refuses them.
+namespace {
+
+// What openFileForUpdate and openWritableFileForReading compare with: a regular file that could be
+// written. A hidden, system or read-only file is left to createFileForWriting, as before the
+// comparing writers existed.
+bool isComparable(HANDLE file, std::uint64_t& size) {
+  BY_HANDLE_FILE_INFORMATION information;
+  const DWORD refused = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY |
+                        FILE_ATTRIBUTE_DIRECTORY;
+  if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &information) ||
+      (information.dwFileAttributes & refused) != 0) {
+    return false;
+  }
+  size = (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
+  return true;
+}
+
+}  // namespace
+
 UpdatableFile openFileForUpdate(const std::string& path) {
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                   nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
-    BY_HANDLE_FILE_INFORMATION information;
-    const DWORD refused = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY |
-                          FILE_ATTRIBUTE_DIRECTORY;
-    if (GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &information) &&
-        (information.dwFileAttributes & refused) == 0) {
-      const std::uint64_t size =
-          (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
+    std::uint64_t size = 0;
+    if (isComparable(file, size)) {
       return UpdatableFile{handleOf(file), true, size};
     }
     CloseHandle(file);
   }
   // Names of devices and pipes open at once on this system: nothing to wait for.
   return UpdatableFile{createFileForWriting(path), false, 0};
+}
+
+NativeHandle openWritableFileForReading(const std::string& path, std::uint64_t& size) {
+  // Write access is asked for only to learn whether it would be given; nothing is written.
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return kNoHandle;
+  }
+  if (!isComparable(file, size)) {
+    CloseHandle(file);
+    return kNoHandle;
+  }
+  return handleOf(file);
 }
 
 void seekFile(NativeHandle file, std::uint64_t offset) {

@@ -41,6 +41,11 @@ struct UpdatableFile {
 // would fail, the handle is kNoHandle.
 UpdatableFile openFileForUpdate(const std::string& path);
 
+// Opens, for reading, an existing regular file that could also be written (what the writers compare
+// their outputs with), its size into size. Never creates, empties or blocks: anything else (a
+// missing or read-only file, a device, a FIFO, a link to one) gives kNoHandle.
+NativeHandle openWritableFileForReading(const std::string& path, std::uint64_t& size);
+
 // Moves the position at which file is next read or written to offset bytes from its start.
 void seekFile(NativeHandle file, std::uint64_t offset);
 

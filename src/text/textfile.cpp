@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/outputrecord.h"
+
 namespace inkwright {
 
 namespace {
@@ -78,14 +80,17 @@ bool writeUnlessUnchanged(const std::string& path, std::string_view text) {
 
 }  // namespace
 
-InputFile::InputFile(NativeHandle handle)
-    : handle_(handle), buffer_(std::make_unique_for_overwrite<char[]>(kFileBufferSize)) {}
+InputFile::InputFile(NativeHandle handle, DigestBuilder* digest)
+    : handle_(handle),
+      buffer_(std::make_unique_for_overwrite<char[]>(kFileBufferSize)),
+      digest_(digest) {}
 
 InputFile::InputFile(InputFile&& other) noexcept
     : handle_(other.handle_),
       buffer_(std::move(other.buffer_)),
       position_(other.position_),
-      length_(other.length_) {
+      length_(other.length_),
+      digest_(other.digest_) {
   other.handle_ = kNoHandle;
   other.position_ = other.length_ = 0;
 }
@@ -102,15 +107,27 @@ bool InputFile::fill() {
   }
   position_ = 0;
   length_ = readFromFile(handle_, buffer_.get(), kFileBufferSize);
+  if (digest_ != nullptr) {
+    digest_->add(std::string_view(buffer_.get(), length_));
+  }
   return length_ > 0;
 }
 
 OutputFile::OutputFile(NativeHandle handle)
     : handle_(handle), buffer_(std::make_unique_for_overwrite<char[]>(kFileBufferSize)) {}
 
-OutputFile::OutputFile(NativeHandle handle, std::uint64_t oldSize) : OutputFile(handle) {
-  mode_ = Mode::comparing;
-  oldSize_ = oldSize;
+OutputFile::OutputFile(NativeHandle handle, std::uint64_t oldSize, OutputLedger* ledger,
+                       std::string path)
+    : OutputFile(handle) {
+  if (oldSize > 0) {
+    mode_ = Mode::comparing;
+    oldSize_ = oldSize;
+  }
+  if (ledger != nullptr) {
+    ledger_ = ledger;
+    path_ = std::move(path);
+    digest_ = std::make_unique<DigestBuilder>();
+  }
 }
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
@@ -119,7 +136,10 @@ OutputFile::OutputFile(OutputFile&& other) noexcept
       length_(other.length_),
       mode_(other.mode_),
       oldSize_(other.oldSize_),
-      offset_(other.offset_) {
+      offset_(other.offset_),
+      ledger_(other.ledger_),
+      path_(std::move(other.path_)),
+      digest_(std::move(other.digest_)) {
   other.handle_ = kNoHandle;
   other.length_ = 0;
 }
@@ -136,6 +156,9 @@ void OutputFile::emit(const char* data, std::size_t size) {
   if (size == 0) {
     return;
   }
+  if (digest_) {
+    digest_->add(std::string_view(data, size));
+  }
   if (mode_ == Mode::comparing) {
     if (offset_ + size <= oldSize_ && nextBytesAre(handle_, data, size)) {
       offset_ += size;
@@ -148,12 +171,12 @@ void OutputFile::emit(const char* data, std::size_t size) {
   offset_ += size;
 }
 
-std::optional<InputFile> openInput(const std::string& path) {
+std::optional<InputFile> openInput(const std::string& path, DigestBuilder* digest) {
   const NativeHandle handle = openFileForReading(path);
   if (handle == kNoHandle) {
     return std::nullopt;
   }
-  return std::optional<InputFile>(std::in_place, handle);
+  return std::optional<InputFile>(std::in_place, handle, digest);
 }
 
 void readLine(InputFile& file, std::string& line) {
@@ -197,23 +220,23 @@ void closeFile(InputFile& file) {
 // was longer, cut to the new length; it ends up with exactly the bytes a replacing write leaves.
 // Only a regular file that can be read and written is compared; anything else is written as
 // before, except that a FIFO nobody reads fails instead of stalling the run.
-std::optional<OutputFile> createOutput(const std::string& path, ExistingOutput existing) {
+std::optional<OutputFile> createOutput(const std::string& path, ExistingOutput existing,
+                                       OutputLedger* ledger) {
+  UpdatableFile file;
   if (existing == ExistingOutput::keepWhenUnchanged) {
-    const UpdatableFile file = openFileForUpdate(path);
-    if (file.handle == kNoHandle) {
-      return std::nullopt;
-    }
-    // An empty file, new ones included, has nothing to compare.
-    if (file.holdsOldBytes && file.size > 0) {
-      return std::optional<OutputFile>(std::in_place, file.handle, file.size);
-    }
-    return std::optional<OutputFile>(std::in_place, file.handle);
+    file = openFileForUpdate(path);
+  } else {
+    file.handle = createFileForWriting(path);
   }
-  const NativeHandle handle = createFileForWriting(path);
-  if (handle == kNoHandle) {
+  if (file.handle == kNoHandle) {
+    if (ledger != nullptr) {
+      ledger->failed();
+    }
     return std::nullopt;
   }
-  return std::optional<OutputFile>(std::in_place, handle);
+  // An empty file, new ones included, has nothing to compare.
+  return std::optional<OutputFile>(std::in_place, file.handle, file.holdsOldBytes ? file.size : 0,
+                                   ledger, path);
 }
 
 void writeText(OutputFile& file, std::string_view s) {
@@ -236,17 +259,24 @@ void writeLine(OutputFile& file, std::string_view s) {
   writeText(file, "\r\n");
 }
 
-bool writeWholeFile(const std::string& path, std::string_view text, ExistingOutput existing) {
+bool writeWholeFile(const std::string& path, std::string_view text, ExistingOutput existing,
+                    OutputLedger* ledger) {
+  bool written = false;
   if (existing == ExistingOutput::keepWhenUnchanged) {
-    return writeUnlessUnchanged(path, text);
+    written = writeUnlessUnchanged(path, text);
+  } else if (std::optional<OutputFile> file = createOutput(path)) {
+    writeText(*file, text);
+    closeFile(*file);
+    written = true;
   }
-  std::optional<OutputFile> file = createOutput(path);
-  if (!file) {
-    return false;
+  if (ledger != nullptr) {
+    if (written) {
+      ledger->written(path, text.size(), digestOf(text));
+    } else {
+      ledger->failed();
+    }
   }
-  writeText(*file, text);
-  closeFile(*file);
-  return true;
+  return written;
 }
 
 void closeFile(OutputFile& file) {
@@ -257,6 +287,10 @@ void closeFile(OutputFile& file) {
     }
     closeNativeFile(file.handle_);
     file.handle_ = kNoHandle;
+    if (file.ledger_ != nullptr) {
+      file.ledger_->written(std::move(file.path_), file.offset_, file.digest_->digest());
+      file.ledger_ = nullptr;
+    }
   }
 }
 

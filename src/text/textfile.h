@@ -8,9 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "text/digest.h"
 #include "text/platform.h"
 
 namespace inkwright {
+
+class OutputLedger;
 
 // Both buffers are larger than a page so that reading a line byte by byte and writing many short
 // texts cost no system call per byte.
@@ -19,7 +22,8 @@ inline constexpr std::size_t kFileBufferSize = 64 * 1024;
 // An open input file. Closed when it goes out of scope.
 class InputFile {
  public:
-  explicit InputFile(NativeHandle handle);
+  // With a digest builder, every byte read is added to it.
+  explicit InputFile(NativeHandle handle, DigestBuilder* digest = nullptr);
   InputFile(InputFile&& other) noexcept;
   InputFile& operator=(InputFile&&) = delete;
   ~InputFile();
@@ -34,6 +38,7 @@ class InputFile {
   std::unique_ptr<char[]> buffer_;
   std::size_t position_ = 0;
   std::size_t length_ = 0;
+  DigestBuilder* digest_ = nullptr;
 };
 
 // What a writer does with an output file that is already there.
@@ -49,9 +54,10 @@ enum class ExistingOutput {
 class OutputFile {
  public:
   explicit OutputFile(NativeHandle handle);
-  // A file whose oldSize bytes are compared with what is written, and overwritten only from the
-  // first byte that differs on.
-  OutputFile(NativeHandle handle, std::uint64_t oldSize);
+  // A file whose oldSize bytes (none: nothing to compare) are compared with what is written, and
+  // overwritten only from the first byte that differs on. A ledger, when given, is told on closing
+  // that path holds what was written.
+  OutputFile(NativeHandle handle, std::uint64_t oldSize, OutputLedger* ledger, std::string path);
   OutputFile(OutputFile&& other) noexcept;
   OutputFile& operator=(OutputFile&&) = delete;
   ~OutputFile();
@@ -68,13 +74,18 @@ class OutputFile {
   std::unique_ptr<char[]> buffer_;
   std::size_t length_ = 0;
   Mode mode_ = Mode::writing;
-  // Only while comparing or overwriting: the bytes the file held and the bytes handed on so far.
+  // Only while comparing or overwriting: the bytes the file held. The bytes handed on so far.
   std::uint64_t oldSize_ = 0;
   std::uint64_t offset_ = 0;
+  // Told, on closing, what the file holds; null: nobody.
+  OutputLedger* ledger_ = nullptr;
+  std::string path_;
+  std::unique_ptr<DigestBuilder> digest_;
 };
 
-// Opens an existing file for reading; nullopt when it cannot be opened.
-std::optional<InputFile> openInput(const std::string& path);
+// Opens an existing file for reading; nullopt when it cannot be opened. With a digest builder,
+// every byte read is added to it.
+std::optional<InputFile> openInput(const std::string& path, DigestBuilder* digest = nullptr);
 
 // The next line, into line (whose room is used again, so a reading loop allocates nothing per
 // line): it ends at LF, CR LF, a lone CR or a byte 0, none of which belong to it, or at the end of
@@ -87,8 +98,11 @@ bool atEnd(InputFile& file);
 // Creates the file, or empties an existing one; nullopt when it cannot be created. With
 // keepWhenUnchanged an existing regular file is emptied only if what is written differs from it,
 // and a path that would block the run (a FIFO nobody reads) counts as one that cannot be created.
+// A ledger, when given, is told what the file holds once it is closed, or that it could not be
+// created.
 std::optional<OutputFile> createOutput(const std::string& path,
-                                       ExistingOutput existing = ExistingOutput::replace);
+                                       ExistingOutput existing = ExistingOutput::replace,
+                                       OutputLedger* ledger = nullptr);
 
 // Writes the bytes of s and nothing else.
 void writeText(OutputFile& file, std::string_view s);
@@ -98,9 +112,10 @@ void writeLine(OutputFile& file, std::string_view s);
 
 // Creates the file at path (emptying an existing one) with text as its only bytes; false when it
 // cannot be created. With keepWhenUnchanged, as createOutput, and an existing file of another
-// size is not read at all.
+// size is not read at all; a ledger, as createOutput.
 bool writeWholeFile(const std::string& path, std::string_view text,
-                    ExistingOutput existing = ExistingOutput::replace);
+                    ExistingOutput existing = ExistingOutput::replace,
+                    OutputLedger* ledger = nullptr);
 
 // Writes out what is buffered and closes the file; later calls do nothing.
 void closeFile(OutputFile& file);

@@ -260,12 +260,27 @@ TEST_F(HostileTree, PipesAndDevicesAmongKeptOutputsAreNeverRead) {
   ASSERT_EQ(0, ::mkfifo((dir_.path() / "out/pipe").c_str(), 0600));
   fs::create_symlink("pipe", dir_.path() / "out/toc.html");
   fs::create_symlink("/dev/null", dir_.path() / "out/masterindex.html");
+  ASSERT_EQ(0, ::mkfifo((dir_.path() / "out/.inkwright-record").c_str(), 0600));
   run();
   EXPECT_EQ("oops: could not write out\\toc.html\n", stderr_);
   EXPECT_TRUE(written("Readable.html"));
   EXPECT_TRUE(written("LB.hhc"));
   EXPECT_TRUE(fs::is_fifo(dir_.path() / "out/Piped.html"));
   EXPECT_TRUE(fs::is_symlink(dir_.path() / "out/masterindex.html"));
+  EXPECT_TRUE(fs::is_fifo(dir_.path() / "out/.inkwright-record"));
+}
+
+// A record that points at a device is never read, and the run does all its work.
+TEST_F(HostileTree, RecordOfKeptOutputsLinkedToADevice) {
+  dir_.write("inkwright.cfg", std::string(kEveryOutput) + "[options]\nkeep unchanged files\n#\n");
+  dir_.write("src/ok.pb", "/****f* G/Readable\n* NAME\n*   Readable - read\n****\n");
+  fs::create_directory(dir_.path() / "out");
+  fs::create_symlink("/dev/zero", dir_.path() / "out/.inkwright-record");
+  run();
+  EXPECT_EQ("", stderr_);
+  expectEveryIndexWritten();
+  EXPECT_TRUE(written("Readable.html"));
+  EXPECT_TRUE(fs::is_symlink(dir_.path() / "out/.inkwright-record"));
 }
 
 TEST_F(HostileTree, UnreadableDirectoryFileAndDanglingLink) {

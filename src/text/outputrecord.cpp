@@ -1,0 +1,206 @@
+#include "text/outputrecord.h"
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <memory>
+#include <thread>
+#include <unordered_map>
+
+#include "text/platform.h"
+#include "text/textfile.h"
+#include "text/threadstart.h"
+
+namespace inkwright {
+
+namespace {
+
+constexpr std::string_view kFirstLine = "inkwright output record 1\n";
+constexpr std::string_view kInputsPrefix = "inputs ";
+
+// A record far larger than any run writes is not read; a hostile one must not fill the memory.
+constexpr std::uint64_t kLargestRecord = 1ull << 30;
+
+// The next line of text without its LF, and text moved past it; nullopt when no LF is left.
+std::optional<std::string_view> nextLine(std::string_view& text) {
+  const std::size_t end = text.find('\n');
+  if (end == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const std::string_view line = text.substr(0, end);
+  text.remove_prefix(end + 1);
+  return line;
+}
+
+std::optional<RecordedFile> parseFileLine(std::string_view line) {
+  const std::size_t afterDigest = line.find(' ');
+  if (afterDigest == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const std::optional<Digest> digest = digestFromHex(line.substr(0, afterDigest));
+  const std::size_t afterSize = line.find(' ', afterDigest + 1);
+  if (!digest || afterSize == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const std::string_view sizeText = line.substr(afterDigest + 1, afterSize - afterDigest - 1);
+  std::uint64_t size = 0;
+  const auto [end, error] =
+      std::from_chars(sizeText.data(), sizeText.data() + sizeText.size(), size);
+  const std::string_view path = line.substr(afterSize + 1);
+  if (sizeText.empty() || error != std::errc() || end != sizeText.data() + sizeText.size() ||
+      path.empty() || path.find('\r') != std::string_view::npos) {
+    return std::nullopt;
+  }
+  return RecordedFile{std::string(path), size, *digest};
+}
+
+// The file's digest when it is a regular, writable file of the size given; nullopt otherwise.
+std::optional<Digest> digestOfKeptFile(const std::string& path, std::uint64_t size) {
+  std::uint64_t actualSize = 0;
+  const NativeHandle file = openWritableFileForReading(path, actualSize);
+  if (file == kNoHandle) {
+    return std::nullopt;
+  }
+  std::optional<Digest> digest;
+  if (actualSize == size) {
+    DigestBuilder builder;
+    const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(kFileBufferSize);
+    std::uint64_t left = size;
+    while (left > 0) {
+      const std::size_t count = readFromFile(file, buffer.get(), kFileBufferSize);
+      if (count == 0) {
+        break;
+      }
+      builder.add(std::string_view(buffer.get(), count));
+      left -= std::min<std::uint64_t>(left, count);
+    }
+    if (left == 0) {
+      digest = builder.digest();
+    }
+  }
+  closeNativeFile(file);
+  return digest;
+}
+
+}  // namespace
+
+void OutputLedger::written(std::string path, std::uint64_t size, const Digest& digest) {
+  const std::lock_guard lock(mutex_);
+  files_.push_back(RecordedFile{std::move(path), size, digest});
+}
+
+void OutputLedger::failed() {
+  const std::lock_guard lock(mutex_);
+  failed_ = true;
+}
+
+std::optional<OutputRecord> OutputLedger::record(const Digest& inputs) const {
+  const std::lock_guard lock(mutex_);
+  if (failed_) {
+    return std::nullopt;
+  }
+  // A later write of a path replaces the earlier one, in the file and in the record.
+  std::unordered_map<std::string_view, std::size_t> lastWrite;
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    lastWrite[files_[i].path] = i;
+  }
+  OutputRecord record{inputs, {}};
+  record.files.reserve(lastWrite.size());
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    const RecordedFile& file = files_[i];
+    if (lastWrite[file.path] != i) {
+      continue;
+    }
+    if (file.path.find_first_of("\r\n") != std::string::npos) {
+      return std::nullopt;
+    }
+    record.files.push_back(file);
+  }
+  return record;
+}
+
+std::string recordText(const OutputRecord& record) {
+  std::string text(kFirstLine);
+  text.append(kInputsPrefix).append(hexText(record.inputs)).append("\n");
+  for (const RecordedFile& file : record.files) {
+    text.append(hexText(file.digest))
+        .append(" ")
+        .append(std::to_string(file.size))
+        .append(" ")
+        .append(file.path)
+        .append("\n");
+  }
+  return text;
+}
+
+std::optional<OutputRecord> parseRecord(std::string_view text) {
+  if (!text.starts_with(kFirstLine)) {
+    return std::nullopt;
+  }
+  text.remove_prefix(kFirstLine.size());
+  const std::optional<std::string_view> inputsLine = nextLine(text);
+  if (!inputsLine || !inputsLine->starts_with(kInputsPrefix)) {
+    return std::nullopt;
+  }
+  const std::optional<Digest> inputs = digestFromHex(inputsLine->substr(kInputsPrefix.size()));
+  if (!inputs) {
+    return std::nullopt;
+  }
+  OutputRecord record{*inputs, {}};
+  while (!text.empty()) {
+    const std::optional<std::string_view> line = nextLine(text);
+    if (!line) {
+      return std::nullopt;
+    }
+    std::optional<RecordedFile> file = parseFileLine(*line);
+    if (!file) {
+      return std::nullopt;
+    }
+    record.files.push_back(std::move(*file));
+  }
+  return record;
+}
+
+std::optional<OutputRecord> readRecord(const std::string& path) {
+  std::uint64_t size = 0;
+  const NativeHandle file = openWritableFileForReading(path, size);
+  if (file == kNoHandle) {
+    return std::nullopt;
+  }
+  std::string text;
+  if (size <= kLargestRecord) {
+    text.resize(static_cast<std::size_t>(size));
+    std::size_t filled = 0;
+    while (filled < text.size()) {
+      const std::size_t count = readFromFile(file, text.data() + filled, text.size() - filled);
+      if (count == 0) {
+        break;
+      }
+      filled += count;
+    }
+    text.resize(filled);
+  }
+  closeNativeFile(file);
+  return parseRecord(text);
+}
+
+bool outputsMatch(const OutputRecord& record) {
+  std::atomic<std::size_t> next = 0;
+  std::atomic<bool> differs = false;
+  const auto check = [&record, &next, &differs] {
+    for (std::size_t k = next++; k < record.files.size() && !differs; k = next++) {
+      const RecordedFile& file = record.files[k];
+      if (digestOfKeptFile(file.path, file.size) != file.digest) {
+        differs = true;
+      }
+    }
+  };
+  std::thread second = startThreadOrNone(check);
+  check();
+  if (second.joinable()) {
+    second.join();
+  }
+  return !differs;
+}
+
+}  // namespace inkwright
