@@ -1,6 +1,5 @@
 #include "driver/run.h"
 
-#include <algorithm>
 #include <atomic>
 #include <optional>
 #include <thread>
@@ -126,15 +125,7 @@ void runKeepingUnchangedFiles(const Configuration& config, const std::string& ou
   orderEntries();
   OutputLedger ledger;
   writeSelectedOutputs(config, outputPath, selected, &ledger);
-  const std::optional<OutputRecord> record = ledger.record(inputsDigest(config, fileList, sources));
-  // An output named like the record (a binding file so named) keeps its place; the run then leaves
-  // no record. Names are compared as Windows does, without case.
-  const auto isRecordPath = [&recordPath](const RecordedFile& file) {
-    return upperCase(file.path) == upperCase(recordPath);
-  };
-  if (record && std::ranges::none_of(record->files, isRecordPath)) {
-    writeWholeFile(recordPath, recordText(*record), ExistingOutput::keepWhenUnchanged);
-  }
+  ledger.writeRecord(inputsDigest(config, fileList, sources), recordPath);
 }
 
 }  // namespace

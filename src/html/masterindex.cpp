@@ -58,9 +58,9 @@ void masterIndexWriter(const Configuration& config, const std::string& path, Out
     page = config.templateText("page");
   }
   const PageLinks pageLinks(config.settings().options);
-  page = replaceAll(page, "@@NAME@@", "Index");
-  page = replaceAll(page, "@@INDEX@@", indexHtml(config, pageLinks));
-  page = replaceAll(page, "@@PROJECTNAME@@", pageLinks.shown(config.configValue("document title")));
+  replaceAllIn(page, "@@NAME@@", "Index");
+  replaceAllWithMade(page, "@@INDEX@@", [&] { return indexHtml(config, pageLinks); });
+  replaceAllIn(page, "@@PROJECTNAME@@", pageLinks.shown(config.configValue("document title")));
   writePageOrWarn(config, path, applyReplacers(config, std::move(page)), ledger);
 }
 

@@ -47,7 +47,8 @@ std::string tocHtml(const PageLinks& pageLinks) {
 
 void tocWriter(const Configuration& config, const std::string& path, OutputLedger* ledger) {
   std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
-  page = replaceAll(page, "@@TAGS@@", tocHtml(PageLinks(config.settings().options)));
+  replaceAllWithMade(page, "@@TAGS@@",
+                     [&config] { return tocHtml(PageLinks(config.settings().options)); });
   writePageOrWarn(config, path, applyReplacers(config, std::move(page)), ledger);
 }
 

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <atomic>
 #include <charconv>
+#include <functional>
 #include <memory>
+#include <numeric>
 #include <thread>
-#include <unordered_map>
 
 #include "text/platform.h"
+#include "text/text.h"
 #include "text/textfile.h"
 #include "text/threadstart.h"
 
@@ -54,6 +56,18 @@ std::optional<RecordedFile> parseFileLine(std::string_view line) {
   return RecordedFile{std::string(path), size, *digest};
 }
 
+std::string recordHead(const Digest& inputs) {
+  std::string text(kFirstLine);
+  text.append(kInputsPrefix).append(hexText(inputs)).append("\n");
+  return text;
+}
+
+void appendFileLine(std::string& text, const Digest& digest, std::uint64_t size,
+                    std::string_view path) {
+  text.append(hexText(digest)).append(" ").append(std::to_string(size)).append(" ");
+  text.append(path).append("\n");
+}
+
 // The file's digest when it is a regular, writable file of the size given; nullopt otherwise.
 std::optional<Digest> digestOfKeptFile(const std::string& path, std::uint64_t size) {
   std::uint64_t actualSize = 0;
@@ -84,9 +98,16 @@ std::optional<Digest> digestOfKeptFile(const std::string& path, std::uint64_t si
 
 }  // namespace
 
-void OutputLedger::written(std::string path, std::uint64_t size, const Digest& digest) {
+void OutputLedger::written(std::string_view path, std::uint64_t size, const Digest& digest) {
   const std::lock_guard lock(mutex_);
-  files_.push_back(RecordedFile{std::move(path), size, digest});
+  // No run writes 4 GB of path names; if one did, the record could not name them all.
+  if (paths_.size() + path.size() > UINT32_MAX) {
+    failed_ = true;
+    return;
+  }
+  files_.push_back(Written{size, digest, static_cast<std::uint32_t>(paths_.size()),
+                           static_cast<std::uint32_t>(path.size())});
+  paths_.append(path);
 }
 
 void OutputLedger::failed() {
@@ -94,41 +115,53 @@ void OutputLedger::failed() {
   failed_ = true;
 }
 
-std::optional<OutputRecord> OutputLedger::record(const Digest& inputs) const {
+std::string_view OutputLedger::pathOf(const Written& file) const {
+  return std::string_view(paths_).substr(file.pathStart, file.pathSize);
+}
+
+void OutputLedger::writeRecord(const Digest& inputs, const std::string& recordPath) const {
   const std::lock_guard lock(mutex_);
   if (failed_) {
-    return std::nullopt;
+    return;
   }
-  // A later write of a path replaces the earlier one, in the file and in the record.
-  std::unordered_map<std::string_view, std::size_t> lastWrite;
-  for (std::size_t i = 0; i < files_.size(); ++i) {
-    lastWrite[files_[i].path] = i;
+  // A later write of a path replaces the earlier one, in the file and in the record. Sorted by
+  // path, and by time within one path, every file but the last of its path is replaced.
+  std::vector<std::uint32_t> byPath(files_.size());
+  std::iota(byPath.begin(), byPath.end(), 0u);
+  std::ranges::stable_sort(byPath, std::less<>(),
+                           [this](std::uint32_t i) { return pathOf(files_[i]); });
+  std::vector<bool> replaced(files_.size(), false);
+  for (std::size_t k = 0; k + 1 < byPath.size(); ++k) {
+    replaced[byPath[k]] = pathOf(files_[byPath[k]]) == pathOf(files_[byPath[k + 1]]);
   }
-  OutputRecord record{inputs, {}};
-  record.files.reserve(lastWrite.size());
-  for (std::size_t i = 0; i < files_.size(); ++i) {
-    const RecordedFile& file = files_[i];
-    if (lastWrite[file.path] != i) {
-      continue;
+  const std::string ownName = upperCase(recordPath);
+  for (const Written& file : files_) {
+    const std::string_view path = pathOf(file);
+    if (path.find_first_of("\r\n") != std::string_view::npos ||
+        (path.size() == ownName.size() && upperCase(path) == ownName)) {
+      return;
     }
-    if (file.path.find_first_of("\r\n") != std::string::npos) {
-      return std::nullopt;
-    }
-    record.files.push_back(file);
   }
-  return record;
+  std::optional<OutputFile> record = createOutput(recordPath, ExistingOutput::keepWhenUnchanged);
+  if (!record) {
+    return;
+  }
+  writeText(*record, recordHead(inputs));
+  std::string line;
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    if (!replaced[i]) {
+      line.clear();
+      appendFileLine(line, files_[i].digest, files_[i].size, pathOf(files_[i]));
+      writeText(*record, line);
+    }
+  }
+  closeFile(*record);
 }
 
 std::string recordText(const OutputRecord& record) {
-  std::string text(kFirstLine);
-  text.append(kInputsPrefix).append(hexText(record.inputs)).append("\n");
+  std::string text = recordHead(record.inputs);
   for (const RecordedFile& file : record.files) {
-    text.append(hexText(file.digest))
-        .append(" ")
-        .append(std::to_string(file.size))
-        .append(" ")
-        .append(file.path)
-        .append("\n");
+    appendFileLine(text, file.digest, file.size, file.path);
   }
   return text;
 }

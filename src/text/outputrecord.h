@@ -44,21 +44,34 @@ struct OutputRecord {
   friend bool operator==(const OutputRecord&, const OutputRecord&) = default;
 };
 
-// Collects the files a run writes; the writers may tell it from any thread.
+// Collects the files a run writes; the writers may tell it from any thread. It grows by a file for
+// every page, while the pages are made, so it keeps the paths in one text and 32 bytes per file.
 class OutputLedger {
  public:
   // The file at path now holds size bytes of that digest.
-  void written(std::string path, std::uint64_t size, const Digest& digest);
+  void written(std::string_view path, std::uint64_t size, const Digest& digest);
   // An output could not be created.
   void failed();
-  // The record of the run once every writer has finished: each path once, where it was last
-  // written, with what that last writer left; nullopt when an output could not be written or a
-  // path cannot stand on a line of the record.
-  std::optional<OutputRecord> record(const Digest& inputs) const;
+  // Once every writer has finished: writes the record (as recordText writes it) to recordPath, each
+  // path once, where it was last written, with what that last writer left; an unchanged record is
+  // left untouched. Writes nothing when an output could not be written, when a path cannot stand on
+  // a line of the record, or when an output has recordPath itself, compared without case as
+  // Windows compares names: the record would take its place. The record is written line by line,
+  // so that it never stands in memory whole.
+  void writeRecord(const Digest& inputs, const std::string& recordPath) const;
 
  private:
+  struct Written {
+    std::uint64_t size;
+    Digest digest;
+    std::uint32_t pathStart;
+    std::uint32_t pathSize;
+  };
+  std::string_view pathOf(const Written& file) const;
+
   mutable std::mutex mutex_;
-  std::vector<RecordedFile> files_;
+  std::string paths_;
+  std::vector<Written> files_;
   bool failed_ = false;
 };
 

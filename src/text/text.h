@@ -48,6 +48,25 @@ std::string replaceAll(std::string_view s, std::string_view t, std::string_view 
 // is made without a second text.
 void replaceAllIn(std::string& text, std::string_view t, std::string_view r);
 
+// The same, for a replacement far longer than text (a whole index put into a page template): r is
+// made by make() only when text holds t, and when it holds t once, r itself, with the rest of text
+// put around it, becomes the text, so that the long replacement is never copied.
+template <class Make>
+void replaceAllWithMade(std::string& text, std::string_view t, Make&& make) {
+  const std::size_t first = t.empty() ? std::string::npos : text.find(t);
+  if (first == std::string::npos) {
+    return;
+  }
+  std::string r = make();
+  if (text.find(t, first + t.size()) != std::string::npos) {
+    replaceAllIn(text, t, r);
+    return;
+  }
+  r.insert(0, text, 0, first);
+  r.append(text, first + t.size());
+  text = std::move(r);
+}
+
 // n in decimal, "-" before a negative value.
 std::string decimalText(std::int32_t n);
 

@@ -72,38 +72,64 @@ TEST(OutputRecord, AnyOtherTextIsNoRecord) {
   }
 }
 
+// The record a ledger writes, read back; nullopt when it writes none.
+std::optional<OutputRecord> recordOf(const OutputLedger& ledger) {
+  const TempDir dir;
+  const std::string path = (dir.path() / kRecordName).string();
+  ledger.writeRecord(kInputs, path);
+  return readRecord(path);
+}
+
 TEST(OutputLedger, KeepsWhatTheLastWriterOfAPathLeft) {
   OutputLedger ledger;
   ledger.written("out/Same.html", 1, Digest{1, 1});
   ledger.written("out/Other.html", 2, Digest{2, 2});
   ledger.written("out/Same.html", 3, Digest{3, 3});
-  EXPECT_EQ(
-      (OutputRecord{kInputs,
-                    {{"out/Other.html", 2, Digest{2, 2}}, {"out/Same.html", 3, Digest{3, 3}}}}),
-      ledger.record(kInputs));
+  ledger.written("out/same.html", 4, Digest{4, 4});
+  EXPECT_EQ((OutputRecord{kInputs,
+                          {{"out/Other.html", 2, Digest{2, 2}},
+                           {"out/Same.html", 3, Digest{3, 3}},
+                           {"out/same.html", 4, Digest{4, 4}}}}),
+            recordOf(ledger));
+  EXPECT_EQ((OutputRecord{kInputs, {}}), recordOf(OutputLedger()));
 }
 
 TEST(OutputLedger, GivesNoRecordWhenAnOutputCouldNotBeWrittenOrNamed) {
   OutputLedger failed;
   failed.written("out/a.html", 1, Digest{});
   failed.failed();
-  EXPECT_EQ(std::nullopt, failed.record(kInputs));
+  EXPECT_EQ(std::nullopt, recordOf(failed));
   OutputLedger broken;
   broken.written("out/two\nlines.html", 1, Digest{});
-  EXPECT_EQ(std::nullopt, broken.record(kInputs));
+  EXPECT_EQ(std::nullopt, recordOf(broken));
+  // An output in the record's own place, in any case.
+  const TempDir dir;
+  for (const std::string name : {".inkwright-record", ".INKWRIGHT-Record"}) {
+    const std::string path = (dir.path() / name).string();
+    OutputLedger named;
+    named.written("out/a.html", 1, Digest{});
+    named.written(path, 1, Digest{});
+    named.writeRecord(kInputs, (dir.path() / kRecordName).string());
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / kRecordName)) << name;
+  }
 }
 
 TEST(OutputLedger, TakesWritesFromTwoThreads) {
   OutputLedger ledger;
   const auto writeMany = [&ledger](const std::string& prefix) {
     for (int i = 0; i < 500; ++i) {
-      ledger.written(prefix + std::to_string(i), 1, Digest{});
+      ledger.written(prefix + std::to_string(i), i, Digest{});
     }
   };
   std::thread other(writeMany, "a");
   writeMany("b");
   other.join();
-  EXPECT_EQ(1000u, ledger.record(kInputs)->files.size());
+  const std::optional<OutputRecord> record = recordOf(ledger);
+  ASSERT_TRUE(record);
+  EXPECT_EQ(1000u, record->files.size());
+  for (const RecordedFile& file : record->files) {
+    EXPECT_EQ(file.path.substr(1), std::to_string(file.size));
+  }
 }
 
 // Record and files as a run leaves them: read back, the record matches them all.

@@ -79,15 +79,36 @@ TEST(CaseMapping, MapsOnlyTheLettersAndTheHighBytesOfEachCase) {
 }
 
 // Replacements no longer than the text they replace are made in place, longer ones in a new text.
+// The three replacers give the same bytes: replaceAll, in place, and with a made replacement,
+// which is made only when it is needed.
 TEST(ReplaceAll, ReplacesLeftToRightWithoutRescanning) {
-  EXPECT_EQ("ba", replaceAll("aaa", "aa", "b"));
-  EXPECT_EQ("bb", replaceAll("aaaa", "aa", "b"));
-  EXPECT_EQ("CorexCore!", replaceAll("@@S@@x@@S@@!", "@@S@@", "Core"));
-  EXPECT_EQ("xaxxax", replaceAll("aa", "a", "xax"));
-  EXPECT_EQ("abc", replaceAll("abc", "z", "y"));
-  EXPECT_EQ("", replaceAll("aa", "a", ""));
-  EXPECT_EQ("abc", replaceAll("abc", "", "y"));
-  EXPECT_EQ("a<br />b<br />", replaceAll("a\nb\n", "\n", "<br />"));
+  struct Case {
+    std::string_view text, t, r, expected;
+  };
+  const Case cases[] = {
+      {"aaa", "aa", "b", "ba"},
+      {"aaaa", "aa", "b", "bb"},
+      {"@@S@@x@@S@@!", "@@S@@", "Core", "CorexCore!"},
+      {"aa", "a", "xax", "xaxxax"},
+      {"abc", "z", "y", "abc"},
+      {"aa", "a", "", ""},
+      {"abc", "", "y", "abc"},
+      {"a\nb\n", "\n", "<br />", "a<br />b<br />"},
+      {"<p>@@INDEX@@</p>", "@@INDEX@@", "<ul>@@INDEX@@</ul>", "<p><ul>@@INDEX@@</ul></p>"},
+      {"@@I@@", "@@I@@", "long", "long"},
+      {"x@@I@@", "@@I@@", "", "x"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.expected, replaceAll(c.text, c.t, c.r)) << c.text;
+    std::string inPlace(c.text);
+    replaceAllIn(inPlace, c.t, c.r);
+    EXPECT_EQ(c.expected, inPlace) << c.text;
+    std::string made(c.text);
+    int calls = 0;
+    replaceAllWithMade(made, c.t, [&] { return ++calls, std::string(c.r); });
+    EXPECT_EQ(c.expected, made) << c.text;
+    EXPECT_EQ(c.expected == c.text && c.t != c.r ? 0 : 1, calls) << c.text;
+  }
 }
 
 }  // namespace
