@@ -137,7 +137,7 @@ void OutputLedger::writeRecord(const Digest& inputs, const std::string& recordPa
   const std::string ownName = upperCase(recordPath);
   for (const Written& file : files_) {
     const std::string_view path = pathOf(file);
-    if (path.find_first_of("\r\n") != std::string_view::npos ||
+    if (std::ranges::any_of(path, [](char c) { return c == '\r' || c == '\n'; }) ||
         (path.size() == ownName.size() && upperCase(path) == ownName)) {
       return;
     }
