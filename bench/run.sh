@@ -8,7 +8,9 @@
 # generated configuration plus the switch), the variants taken in turn within each of the three
 # rounds so that a noisy machine slows them alike:
 #   keep s      a first run with the switch into an empty folder; keep / run is that over the first
-#               table's run s, and should stay at most 1.03 (the switch costs a first run nothing)
+#               table's run s, and should stay at most 1.03 (the switch costs a first run nothing);
+#               peak RSS MB, its largest peak memory, which the record must not push above twice
+#               the sources plus 30 MB
 #   rerun s     a second run with the switch over the unchanged library, into the folder the first
 #               one wrote, which finds there the record the first left; rerun / cp is that over
 #               cp s (the goal is at most 0.5 at 50,000 entries)
@@ -23,8 +25,12 @@
 # Some disks slow the creation of files down for minutes after many files were deleted, which
 # makes both the run and cp -r several times slower at random. For figures that can be compared,
 # give WORK_DIR on a file system of its own, made fresh, for example:
-#   truncate -s 24G /work/bench.img && mkfs.ext4 -q -F -N 2000000 /work/bench.img
+#   truncate -s 40G /work/bench.img
+#   mkfs.ext4 -q -F -N 6000000 -E lazy_itable_init=0,lazy_journal_init=0 /work/bench.img
 #   mount -o loop /work/bench.img /mnt/bench && WORK_DIR=/mnt/bench/work bench/run.sh
+# (without the -E options the new file system goes on initialising itself in the background for
+# minutes, which slows the runs at random; each size leaves 14 folders of outputs behind until the
+# end, so the inode count must be several times the files of the largest size).
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -51,27 +57,34 @@ for entries in $sizes; do
   rm -rf "$tree"
   python3 "$repo/bench/generate.py" "$entries" "$tree" ${LIBRARY:-}
   { cat "$tree/inkwright.cfg"; printf '[options]\nkeep unchanged files\n'; } > "$tree/keep.cfg"
-  runs=() copies=() usage=() keeps=() reruns=() touched=()
+  runs=() copies=() usage=() keeps=() keepPeaks=() reruns=() touched=()
   # Every run and every copy writes into new folders, and nothing is deleted until the end:
   # creating files where many were just deleted is much slower on some file systems.
   for take in 1 2 3; do
-    mkdir "$tree/out"
-    sync
-    start=$(now)
-    (cd "$tree" && /usr/bin/time -f '%U %S %M' -o "$work/usage" "$build/inkwright" inkwright.cfg)
-    runs+=("$(since "$start")")
-    usage+=("$(cat "$work/usage")")
-    mv "$tree/out" "$tree/out.$take"
+    # The first run with and without the switch, each into an empty folder, in turn first: the
+    # one that follows the other meets the disk still busy with the other's writing.
+    for variant in $( ((take % 2)) && echo "plain keep" || echo "keep plain"); do
+      mkdir "$tree/out"
+      sync
+      start=$(now)
+      if [[ $variant == plain ]]; then
+        (cd "$tree" && /usr/bin/time -f '%U %S %M' -o "$work/usage" "$build/inkwright" inkwright.cfg)
+        runs+=("$(since "$start")")
+        usage+=("$(cat "$work/usage")")
+        mv "$tree/out" "$tree/out.$take"
+      else
+        (cd "$tree" && /usr/bin/time -f '%M' -o "$work/usage" "$build/inkwright" keep.cfg)
+        keeps+=("$(since "$start")")
+        keepPeaks+=("$(cat "$work/usage")")
+        mv "$tree/out" "$tree/kept.$take"
+      fi
+    done
     sync
     start=$(now)
     cp -r "$tree/out.$take" "$tree/copy.$take"
     copies+=("$(since "$start")")
 
-    mkdir "$tree/out"
-    sync
-    start=$(now)
-    (cd "$tree" && "$build/inkwright" keep.cfg)
-    keeps+=("$(since "$start")")
+    mv "$tree/kept.$take" "$tree/out"
     sync
     stamps "$tree/out" > "$work/stamps.before"
     start=$(now)
@@ -120,14 +133,15 @@ for entries in $sizes; do
   keep=$(printf '%s\n' "${keeps[@]}" | median)
   rerun=$(printf '%s\n' "${reruns[@]}" | median)
   mosttouched=$(printf '%s\n' "${touched[@]}" | sort -g | tail -1)
+  keepPeak=$(printf '%s\n' "${keepPeaks[@]}" | sort -g | tail -1)
   keeptable+=("$(awk -v e="$entries" -v k="$keep" -v r="$run" -v rr="$rerun" -v c="$copy" \
-    -v t="$mosttouched" -v ed="$edit" -v w="$written" -v ch="$changed" \
-    'BEGIN { printf "%8d %8.3f %10.3f %8.3f %10.2f %8d %8.3f %8d %8d",
-      e, k, k / r, rr, rr / c, t, ed, w, ch }')")
+    -v t="$mosttouched" -v ed="$edit" -v w="$written" -v ch="$changed" -v p="$keepPeak" \
+    'BEGIN { printf "%8d %8.3f %10.3f %12.1f %8.3f %10.2f %8d %8.3f %8d %8d",
+      e, k, k / r, p / 1024, rr, rr / c, t, ed, w, ch }')")
 done
 
-printf '\n%8s %8s %10s %8s %10s %8s %8s %8s %8s\n' entries "keep s" "keep / run" "rerun s" \
-  "rerun / cp" touched "edit s" written changed
+printf '\n%8s %8s %10s %12s %8s %10s %8s %8s %8s %8s\n' entries "keep s" "keep / run" \
+  "peak RSS MB" "rerun s" "rerun / cp" touched "edit s" written changed
 printf '%s\n' "${keeptable[@]}"
 
 # Time per entry at the largest size over time per entry at the smallest: 1 is linear.

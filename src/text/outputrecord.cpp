@@ -49,8 +49,10 @@ std::optional<RecordedFile> parseFileLine(std::string_view line) {
   const auto [end, error] =
       std::from_chars(sizeText.data(), sizeText.data() + sizeText.size(), size);
   const std::string_view path = line.substr(afterSize + 1);
+  // Sizes are written without leading zeros; a record is read only in the form it is written in.
   if (sizeText.empty() || error != std::errc() || end != sizeText.data() + sizeText.size() ||
-      path.empty() || path.find('\r') != std::string_view::npos) {
+      (sizeText.size() > 1 && sizeText[0] == '0') || path.empty() ||
+      path.find('\r') != std::string_view::npos) {
     return std::nullopt;
   }
   return RecordedFile{std::string(path), size, *digest};

@@ -62,6 +62,7 @@ TEST(OutputRecord, AnyOtherTextIsNoRecord) {
       head + digest + " +12 out/a.html\n",
       head + digest + " -1 out/a.html\n",
       head + digest + " 1x out/a.html\n",
+      head + digest + " 012 out/a.html\n",
       head + digest + " 99999999999999999999 out/a.html\n",
       head + digest + " 12 out/a.html\r\n",
       head + "0000000000000001000000000000000 12 out/a.html\n",
