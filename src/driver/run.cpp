@@ -99,11 +99,18 @@ std::vector<std::optional<Digest>> digestSources(const std::vector<std::string>&
 Digest inputsDigest(const Configuration& config, const std::vector<std::string>& paths,
                     const std::vector<std::optional<Digest>>& sources) {
   DigestBuilder inputs;
-  inputs.add("inkwright " INKWRIGHT_VERSION "\n");
-  inputs.add(hexText(config.settings().fileDigest));
+  std::string part = "inkwright " INKWRIGHT_VERSION "\n";
+  appendHex(part, config.settings().fileDigest);
+  inputs.add(part);
   for (std::size_t k = 0; k < paths.size(); ++k) {
-    inputs.add(std::to_string(paths[k].size()) + ":" + paths[k]);
-    inputs.add(sources[k] ? "+" + hexText(*sources[k]) : std::string("-"));
+    part.assign(std::to_string(paths[k].size())).append(":").append(paths[k]);
+    if (sources[k]) {
+      part.append("+");
+      appendHex(part, *sources[k]);
+    } else {
+      part.append("-");
+    }
+    inputs.add(part);
   }
   return inputs.digest();
 }

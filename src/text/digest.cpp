@@ -72,14 +72,14 @@ std::optional<Digest> digestOfFile(const std::string& path) {
   return builder.digest();
 }
 
-std::string hexText(const Digest& digest) {
+void appendHex(std::string& text, const Digest& digest) {
   static constexpr char kDigits[] = "0123456789abcdef";
-  std::string text(32, '0');
+  char digits[32];
   for (int i = 0; i < 16; ++i) {
-    text[15 - i] = kDigits[(digest.high >> (4 * i)) & 0xf];
-    text[31 - i] = kDigits[(digest.low >> (4 * i)) & 0xf];
+    digits[15 - i] = kDigits[(digest.high >> (4 * i)) & 0xf];
+    digits[31 - i] = kDigits[(digest.low >> (4 * i)) & 0xf];
   }
-  return text;
+  text.append(digits, sizeof digits);
 }
 
 std::optional<Digest> digestFromHex(std::string_view text) {

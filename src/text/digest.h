@@ -41,10 +41,10 @@ Digest digestOf(std::string_view bytes);
 // The digest of the file's bytes; nullopt when it cannot be opened for reading.
 std::optional<Digest> digestOfFile(const std::string& path);
 
-// 32 lower-case hexadecimal digits, high half first.
-std::string hexText(const Digest& digest);
+// Appends the digest as 32 lower-case hexadecimal digits, high half first.
+void appendHex(std::string& text, const Digest& digest);
 
-// The digest written by hexText; nullopt for any other text.
+// The digest written by appendHex; nullopt for any other text.
 std::optional<Digest> digestFromHex(std::string_view text);
 
 }  // namespace inkwright

@@ -7,6 +7,7 @@
 #include <memory>
 #include <numeric>
 #include <thread>
+#include <unordered_set>
 
 #include "text/platform.h"
 #include "text/text.h"
@@ -58,15 +59,23 @@ std::optional<RecordedFile> parseFileLine(std::string_view line) {
   return RecordedFile{std::string(path), size, *digest};
 }
 
+// The record's own name is plain ASCII, so ASCII letters are all that can match it without case.
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 std::string recordHead(const Digest& inputs) {
   std::string text(kFirstLine);
-  text.append(kInputsPrefix).append(hexText(inputs)).append("\n");
+  text.append(kInputsPrefix);
+  appendHex(text, inputs);
+  text.append("\n");
   return text;
 }
 
 void appendFileLine(std::string& text, const Digest& digest, std::uint64_t size,
                     std::string_view path) {
-  text.append(hexText(digest)).append(" ").append(std::to_string(size)).append(" ");
+  char number[24];
+  const char* const end = std::to_chars(number, number + sizeof number, size).ptr;
+  appendHex(text, digest);
+  text.append(" ").append(number, static_cast<std::size_t>(end - number)).append(" ");
   text.append(path).append("\n");
 }
 
@@ -126,23 +135,21 @@ void OutputLedger::writeRecord(const Digest& inputs, const std::string& recordPa
   if (failed_) {
     return;
   }
-  // A later write of a path replaces the earlier one, in the file and in the record. Sorted by
-  // path, and by time within one path, every file but the last of its path is replaced.
-  std::vector<std::uint32_t> byPath(files_.size());
-  std::iota(byPath.begin(), byPath.end(), 0u);
-  std::ranges::stable_sort(byPath, std::less<>(),
-                           [this](std::uint32_t i) { return pathOf(files_[i]); });
+  // A later write of a path replaces the earlier one, in the file and in the record: looking from
+  // the last write back, a path seen before is replaced.
   std::vector<bool> replaced(files_.size(), false);
-  for (std::size_t k = 0; k + 1 < byPath.size(); ++k) {
-    replaced[byPath[k]] = pathOf(files_[byPath[k]]) == pathOf(files_[byPath[k + 1]]);
-  }
-  const std::string ownName = upperCase(recordPath);
-  for (const Written& file : files_) {
-    const std::string_view path = pathOf(file);
-    if (std::ranges::any_of(path, [](char c) { return c == '\r' || c == '\n'; }) ||
-        (path.size() == ownName.size() && upperCase(path) == ownName)) {
+  std::unordered_set<std::string_view> later;
+  later.reserve(files_.size());
+  for (std::size_t i = files_.size(); i-- > 0;) {
+    const std::string_view path = pathOf(files_[i]);
+    const bool sameAsRecord = path.size() == recordPath.size() &&
+                              std::ranges::equal(path, recordPath, [](char a, char b) {
+                                return asciiLower(a) == asciiLower(b);
+                              });
+    if (sameAsRecord || std::ranges::any_of(path, [](char c) { return c == '\r' || c == '\n'; })) {
       return;
     }
+    replaced[i] = !later.insert(path).second;
   }
   std::optional<OutputFile> record = createOutput(recordPath, ExistingOutput::keepWhenUnchanged);
   if (!record) {
