@@ -75,17 +75,21 @@ NativeHandle createFileForWriting(const std::string& path) {
   return fd < 0 ? kNoHandle : fd;
 }
 
+NativeHandle createNewFile(const std::string& path) {
+  const int fd = ::open(systemPath(path).c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  return fd < 0 ? kNoHandle : fd;
+}
+
 UpdatableFile openFileForUpdate(const std::string& path) {
-  const std::string systemName = systemPath(path);
   // A file the call creates is a new, empty regular file: one system call, as without comparing,
   // for every file of a first run.
-  int fd = ::open(systemName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd >= 0) {
-    return UpdatableFile{fd, true, 0};
+  if (const NativeHandle created = createNewFile(path); created != kNoHandle) {
+    return UpdatableFile{created, true, 0};
   }
+  const std::string systemName = systemPath(path);
   // Opened without blocking, since path may name a FIFO; the status flags are cleared again for a
   // regular file, which is then read and written as any other.
-  fd = ::open(systemName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+  int fd = ::open(systemName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
   if (fd >= 0) {
     struct stat info;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {

@@ -86,6 +86,11 @@ bool isComparable(HANDLE file, std::uint64_t& size) {
 
 }  // namespace
 
+NativeHandle createNewFile(const std::string& path) {
+  return handleOf(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 UpdatableFile openFileForUpdate(const std::string& path) {
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                   nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -121,8 +126,13 @@ void seekFile(NativeHandle file, std::uint64_t offset) {
 }
 
 void truncateFile(NativeHandle file, std::uint64_t size) {
+  // The end of a file is set where its position is, so the position is moved there and back.
+  LARGE_INTEGER stay{};
+  LARGE_INTEGER position{};
+  SetFilePointerEx(nativeOf(file), stay, &position, FILE_CURRENT);
   seekFile(file, size);
   SetEndOfFile(nativeOf(file));
+  seekFile(file, static_cast<std::uint64_t>(position.QuadPart));
 }
 
 std::size_t readFromFile(NativeHandle file, char* buffer, std::size_t size) {

@@ -24,6 +24,10 @@ NativeHandle openFileForReading(const std::string& path);
 // kNoHandle when it cannot be created. Never creates a directory.
 NativeHandle createFileForWriting(const std::string& path);
 
+// Creates a new, empty file at path, open for reading and writing; kNoHandle when anything is
+// already there (a link too, even one that leads nowhere) or the file cannot be created.
+NativeHandle createNewFile(const std::string& path);
+
 // An output file opened by openFileForUpdate.
 struct UpdatableFile {
   NativeHandle handle = kNoHandle;
@@ -49,7 +53,8 @@ NativeHandle openWritableFileForReading(const std::string& path, std::uint64_t& 
 // Moves the position at which file is next read or written to offset bytes from its start.
 void seekFile(NativeHandle file, std::uint64_t offset);
 
-// Cuts file to its first size bytes.
+// Cuts file to its first size bytes; the position at which it is next read or written stays where
+// it was.
 void truncateFile(NativeHandle file, std::uint64_t size);
 
 // Reads up to size bytes; the count read, 0 at the end of the file or on a read error.

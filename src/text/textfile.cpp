@@ -59,22 +59,31 @@ bool nextBytesAre(NativeHandle file, const char* data, std::size_t size) {
 
 // See note [kept outputs].
 bool writeUnlessUnchanged(const std::string& path, std::string_view text) {
-  const UpdatableFile file = openFileForUpdate(path);
-  if (file.handle == kNoHandle) {
-    return false;
-  }
-  const bool unchanged = file.holdsOldBytes && file.size == text.size() &&
-                         nextBytesAre(file.handle, text.data(), text.size());
-  if (!unchanged) {
-    if (file.holdsOldBytes && file.size != 0) {
-      seekFile(file.handle, 0);
+  const NativeHandle file = createNewFile(path);
+  if (file == kNoHandle) {
+    std::uint64_t size = 0;
+    const NativeHandle existing = openWritableFileForReading(path, size);
+    if (existing != kNoHandle) {
+      const bool unchanged =
+          size == text.size() && nextBytesAre(existing, text.data(), text.size());
+      closeNativeFile(existing);
+      if (unchanged) {
+        return true;
+      }
     }
-    writeToFile(file.handle, text.data(), text.size());
-    if (file.holdsOldBytes && file.size > text.size()) {
-      truncateFile(file.handle, text.size());
+    const UpdatableFile update = openFileForUpdate(path);
+    if (update.handle == kNoHandle) {
+      return false;
     }
+    writeToFile(update.handle, text.data(), text.size());
+    if (update.holdsOldBytes && update.size > text.size()) {
+      truncateFile(update.handle, text.size());
+    }
+    closeNativeFile(update.handle);
+    return true;
   }
-  closeNativeFile(file.handle);
+  writeToFile(file, text.data(), text.size());
+  closeNativeFile(file);
   return true;
 }
 
@@ -220,6 +229,10 @@ void closeFile(InputFile& file) {
 // was longer, cut to the new length; it ends up with exactly the bytes a replacing write leaves.
 // Only a regular file that can be read and written is compared; anything else is written as
 // before, except that a FIFO nobody reads fails instead of stalling the run.
+// A whole text (every page) is created with one call when its file is new, as without comparing;
+// an existing file is compared through a handle that only reads, and opened for writing only when
+// it differs: a file opened for writing tells those who watch it (an editor, a live preview) that
+// it was written when it is closed, written or not.
 std::optional<OutputFile> createOutput(const std::string& path, ExistingOutput existing,
                                        OutputLedger* ledger) {
   UpdatableFile file;

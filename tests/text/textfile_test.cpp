@@ -1,11 +1,14 @@
 #include "text/textfile.h"
 
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -95,8 +98,39 @@ TEST_F(TextFileTest, CreateOutputTruncatesAndNeverMakesDirectories) {
   EXPECT_FALSE(fs::exists(dir_.path() / "nowhere"));
 }
 
+// The names of the files in a folder that were closed after being opened for writing, from the
+// moment it is made on: what an editor or a live preview that watches the folder is told.
+class ClosedAfterWriting {
+ public:
+  explicit ClosedAfterWriting(const fs::path& folder)
+      : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    EXPECT_LE(0, ::inotify_add_watch(fd_, folder.c_str(), IN_CLOSE_WRITE));
+  }
+  ~ClosedAfterWriting() { ::close(fd_); }
+  ClosedAfterWriting(const ClosedAfterWriting&) = delete;
+  ClosedAfterWriting& operator=(const ClosedAfterWriting&) = delete;
+
+  std::set<std::string> names() const {
+    std::set<std::string> found;
+    alignas(inotify_event) char events[4096];
+    ssize_t size;
+    while ((size = ::read(fd_, events, sizeof events)) > 0) {
+      for (const char* at = events; at < events + size;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(at);
+        found.insert(event->name);
+        at += sizeof(inotify_event) + event->len;
+      }
+    }
+    return found;
+  }
+
+ private:
+  int fd_;
+};
+
 // An output kept under keepWhenUnchanged, written whole or piece by piece. Every file ends with
-// the new bytes; only one that held them already keeps its old time stamp.
+// the new bytes; only one that held them already keeps its old time stamp, and one written whole
+// is then not even opened for writing.
 TEST_F(TextFileTest, KeepWhenUnchangedTouchesOnlyFilesThatDiffer) {
   std::string large;
   for (int i = 0; large.size() < 3 * kFileBufferSize + 17; ++i) {
@@ -131,6 +165,7 @@ TEST_F(TextFileTest, KeepWhenUnchangedTouchesOnlyFilesThatDiffer) {
         dir_.write("kept", *c.old);
         fs::last_write_time(path, longAgo);
       }
+      const ClosedAfterWriting watch(dir_.path());
       if (whole) {
         EXPECT_TRUE(writeWholeFile(path, c.text, ExistingOutput::keepWhenUnchanged));
       } else {
@@ -142,6 +177,9 @@ TEST_F(TextFileTest, KeepWhenUnchangedTouchesOnlyFilesThatDiffer) {
       }
       EXPECT_EQ(c.text, dir_.read("kept"));
       EXPECT_EQ(c.untouched, fs::last_write_time(path) == longAgo);
+      if (whole) {
+        EXPECT_EQ(!c.untouched, watch.names().contains("kept"));
+      }
     }
   }
 }
