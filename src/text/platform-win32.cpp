@@ -66,12 +66,11 @@ NativeHandle createFileForWriting(const std::string& path) {
                               FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// Hidden and system files are left to createFileForWriting, where CREATE_ALWAYS refuses them.
 namespace {
 
 // What openFileForUpdate and openWritableFileForReading compare with: a regular file that could be
 // written. A hidden, system or read-only file is left to createFileForWriting, as before the
-// comparing writers existed.
+// comparing writers existed: its CREATE_ALWAYS refuses hidden and system files.
 bool isComparable(HANDLE file, std::uint64_t& size) {
   BY_HANDLE_FILE_INFORMATION information;
   const DWORD refused = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY |
