@@ -1,8 +1,6 @@
 #include "driver/run.h"
 
-#include <atomic>
 #include <optional>
-#include <thread>
 #include <vector>
 
 #include "bindings/editorreference.h"
@@ -79,17 +77,8 @@ bool anySelected(const SelectedOutputs& selected) {
 // The digest of each source file, read on two threads.
 std::vector<std::optional<Digest>> digestSources(const std::vector<std::string>& paths) {
   std::vector<std::optional<Digest>> digests(paths.size());
-  std::atomic<std::size_t> next = 0;
-  const auto digestFiles = [&paths, &digests, &next] {
-    for (std::size_t k = next++; k < paths.size(); k = next++) {
-      digests[k] = digestOfFile(paths[k]);
-    }
-  };
-  std::thread second = startThreadOrNone(digestFiles);
-  digestFiles();
-  if (second.joinable()) {
-    second.join();
-  }
+  forEachIndexOnTwoThreads(
+      paths.size(), [&paths, &digests](std::size_t k) { digests[k] = digestOfFile(paths[k]); });
   return digests;
 }
 

@@ -1,12 +1,10 @@
 #include "scan/extraction.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstddef>
 #include <iterator>
 #include <optional>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "scan/imports.h"
@@ -131,8 +129,12 @@ struct Watch {
 template <class ReadOne>
 void readFileLines(const Configuration& config, const std::string& path, SourceBlocks& read,
                    const Watch& watch, ReadOne&& readOne) {
-  DigestBuilder digest;
-  std::optional<InputFile> file = openInput(path, watch.digest != nullptr ? &digest : nullptr);
+  // Only a run that keeps a record digests its sources.
+  std::optional<DigestBuilder> digest;
+  if (watch.digest != nullptr) {
+    digest.emplace();
+  }
+  std::optional<InputFile> file = openInput(path, digest ? &*digest : nullptr);
   if (!file) {
     if (watch.observer != nullptr) {
       watch.observer->unreadableFile(watch.fileIndex);
@@ -153,8 +155,8 @@ void readFileLines(const Configuration& config, const std::string& path, SourceB
     }
   } while (!atEnd(*file));
   closeFile(*file);
-  if (watch.digest != nullptr) {
-    *watch.digest = digest.digest();
+  if (digest) {
+    *watch.digest = digest->digest();
   }
   if (watch.observer != nullptr) {
     watch.observer->fileEnded(watch.fileIndex, state.inBlock);
@@ -412,23 +414,15 @@ void extractSourceFiles(const Configuration& config, const std::vector<std::stri
     observer->filesListed(paths);
   }
   std::vector<SourceBlocks> read(paths.size());
-  std::atomic<std::size_t> next = 0;
-  const auto readFiles = [&config, &paths, &markers, &read, &next, observer, digests] {
-    for (std::size_t k = next++; k < paths.size(); k = next++) {
-      const auto reader = usesBlockStyle(config, *markers[k]) ? readStyledSource : readSource;
-      reader(config, paths[k], *markers[k], read[k],
-             Watch{observer, k, digests != nullptr ? &(*digests)[k] : nullptr});
-      // Every file's lists wait for the merge below, all at once: without their spare room.
-      read[k].entries.shrink_to_fit();
-      read[k].directives.shrink_to_fit();
-    }
-  };
-  // Without a second thread this one reads every file.
-  std::thread second = startThreadOrNone(readFiles);
-  readFiles();
-  if (second.joinable()) {
-    second.join();
-  }
+  forEachIndexOnTwoThreads(
+      paths.size(), [&config, &paths, &markers, &read, observer, digests](std::size_t k) {
+        const auto reader = usesBlockStyle(config, *markers[k]) ? readStyledSource : readSource;
+        reader(config, paths[k], *markers[k], read[k],
+               Watch{observer, k, digests != nullptr ? &(*digests)[k] : nullptr});
+        // Every file's lists wait for the merge below, all at once: without their spare room.
+        read[k].entries.shrink_to_fit();
+        read[k].directives.shrink_to_fit();
+      });
   // The lists grow once, to their final size, rather than doubling as the files join them.
   std::size_t entryCount = entryList.size();
   std::size_t directiveCount = importList.size();

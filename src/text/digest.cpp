@@ -58,18 +58,23 @@ Digest digestOf(std::string_view bytes) {
   return fromHash(XXH3_128bits(bytes.data(), bytes.size()));
 }
 
-std::optional<Digest> digestOfFile(const std::string& path) {
-  const NativeHandle file = openFileForReading(path);
-  if (file == kNoHandle) {
-    return std::nullopt;
-  }
+Digest digestOfRest(NativeHandle file) {
   DigestBuilder builder;
   const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(kFileBufferSize);
   while (const std::size_t count = readFromFile(file, buffer.get(), kFileBufferSize)) {
     builder.add(std::string_view(buffer.get(), count));
   }
-  closeNativeFile(file);
   return builder.digest();
+}
+
+std::optional<Digest> digestOfFile(const std::string& path) {
+  const NativeHandle file = openFileForReading(path);
+  if (file == kNoHandle) {
+    return std::nullopt;
+  }
+  const Digest digest = digestOfRest(file);
+  closeNativeFile(file);
+  return digest;
 }
 
 void appendHex(std::string& text, const Digest& digest) {

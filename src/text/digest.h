@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/platform.h"
+
 namespace inkwright {
 
 // A 128-bit digest (XXH3). Two different texts share one by chance with a probability of about
@@ -37,6 +39,9 @@ class DigestBuilder {
 };
 
 Digest digestOf(std::string_view bytes);
+
+// The digest of everything left to read from file.
+Digest digestOfRest(NativeHandle file);
 
 // The digest of the file's bytes; nullopt when it cannot be opened for reading.
 std::optional<Digest> digestOfFile(const std::string& path);

@@ -4,9 +4,7 @@
 #include <atomic>
 #include <charconv>
 #include <functional>
-#include <memory>
 #include <numeric>
-#include <thread>
 #include <unordered_set>
 
 #include "text/platform.h"
@@ -86,23 +84,9 @@ std::optional<Digest> digestOfKeptFile(const std::string& path, std::uint64_t si
   if (file == kNoHandle) {
     return std::nullopt;
   }
-  std::optional<Digest> digest;
-  if (actualSize == size) {
-    DigestBuilder builder;
-    const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(kFileBufferSize);
-    std::uint64_t left = size;
-    while (left > 0) {
-      const std::size_t count = readFromFile(file, buffer.get(), kFileBufferSize);
-      if (count == 0) {
-        break;
-      }
-      builder.add(std::string_view(buffer.get(), count));
-      left -= std::min<std::uint64_t>(left, count);
-    }
-    if (left == 0) {
-      digest = builder.digest();
-    }
-  }
+  // A file that grows or shrinks while it is read gives another digest.
+  const std::optional<Digest> digest =
+      actualSize == size ? std::optional<Digest>(digestOfRest(file)) : std::nullopt;
   closeNativeFile(file);
   return digest;
 }
@@ -227,21 +211,13 @@ std::optional<OutputRecord> readRecord(const std::string& path) {
 }
 
 bool outputsMatch(const OutputRecord& record) {
-  std::atomic<std::size_t> next = 0;
   std::atomic<bool> differs = false;
-  const auto check = [&record, &next, &differs] {
-    for (std::size_t k = next++; k < record.files.size() && !differs; k = next++) {
-      const RecordedFile& file = record.files[k];
-      if (digestOfKeptFile(file.path, file.size) != file.digest) {
-        differs = true;
-      }
+  forEachIndexOnTwoThreads(record.files.size(), [&record, &differs](std::size_t k) {
+    const RecordedFile& file = record.files[k];
+    if (!differs && digestOfKeptFile(file.path, file.size) != file.digest) {
+      differs = true;
     }
-  };
-  std::thread second = startThreadOrNone(check);
-  check();
-  if (second.joinable()) {
-    second.join();
-  }
+  });
   return !differs;
 }
 

@@ -135,7 +135,7 @@ OutputFile::OutputFile(NativeHandle handle, std::uint64_t oldSize, OutputLedger*
   if (ledger != nullptr) {
     ledger_ = ledger;
     path_ = std::move(path);
-    digest_ = std::make_unique<DigestBuilder>();
+    digest_.emplace();
   }
 }
 

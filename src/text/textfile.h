@@ -80,7 +80,7 @@ class OutputFile {
   // Told, on closing, what the file holds; null: nobody.
   OutputLedger* ledger_ = nullptr;
   std::string path_;
-  std::unique_ptr<DigestBuilder> digest_;
+  std::optional<DigestBuilder> digest_;
 };
 
 // Opens an existing file for reading; nullopt when it cannot be opened. With a digest builder,

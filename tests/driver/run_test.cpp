@@ -42,6 +42,14 @@ TEST(RunInkwright, MissingConfigurationWritesNothing) {
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
+// Runs inkwright.cfg in the folder, as a user would from there.
+void runIn(const TempDir& dir) {
+  const std::filesystem::path started = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  runInkwright("inkwright.cfg");
+  std::filesystem::current_path(started);
+}
+
 // What a run leaves in out/: every file by name with its bytes, and the names of the files it
 // wrote.
 struct RunResult {
@@ -52,10 +60,7 @@ struct RunResult {
 // Runs in the folder. Every output is dated back to longAgo afterwards, so that the next run
 // shows which files it wrote.
 RunResult runAndDateBack(const TempDir& dir, std::filesystem::file_time_type longAgo) {
-  const std::filesystem::path started = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path());
-  runInkwright("inkwright.cfg");
-  std::filesystem::current_path(started);
+  runIn(dir);
   RunResult result;
   for (const auto& item : std::filesystem::directory_iterator(dir.path() / "out")) {
     const std::string name = item.path().filename().string();
@@ -123,13 +128,6 @@ std::map<std::string, std::string> outputsIn(const TempDir& dir) {
     bytes[name] = dir.read("out/" + name);
   }
   return bytes;
-}
-
-void runIn(const TempDir& dir) {
-  const std::filesystem::path started = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path());
-  runInkwright("inkwright.cfg");
-  std::filesystem::current_path(started);
 }
 
 const std::string kEveryOutputConfig =
