@@ -1,9 +1,8 @@
 #include "bindings/signatures.h"
 
 #include <string>
-#include <unordered_set>
 
-#include "model/document.h"
+#include "scan/imports.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -36,28 +35,6 @@ std::string_view typeWordOf(std::string_view parameter) {
 }
 
 }  // namespace
-
-std::string_view procedureNameOf(std::string_view declaration) {
-  return declaration.substr(0, declaration.find('('));
-}
-
-// Only whether some entry matches decides the flag, so a set of the upper-cased names gives the
-// same result as a walk to the first matching entry, without a walk per directive. The key is not
-// trimmed: "Start (x.l)" looks for "START " and finds no entry named Start.
-int markDocumentedImports() {
-  std::unordered_set<std::string> documentedNames;
-  documentedNames.reserve(entryList.size());
-  for (const DocEntry& entry : entryList) {
-    documentedNames.insert(upperCase(entry.entryName));
-  }
-  int undocumented = 0;
-  for (ImportDirective& directive : importList) {
-    const bool found = documentedNames.contains(upperCase(procedureNameOf(directive.declaration)));
-    directive.documented = found;
-    undocumented += found ? 0 : 1;
-  }
-  return undocumented;
-}
 
 // A declaration is split naively: a "," inside a default value starts a new parameter and a ")"
 // inside one ends the list. An empty list still yields one empty parameter, typed "any".

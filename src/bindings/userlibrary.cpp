@@ -8,7 +8,7 @@
 #include "bindings/outputname.h"
 #include "bindings/signatures.h"
 #include "model/description.h"
-#include "model/document.h"
+#include "scan/imports.h"
 #include "text/text.h"
 #include "text/textfile.h"
 
@@ -22,10 +22,10 @@ namespace {
 // description untrimmed, its leading blank included. Computed in one walk so that a directive costs
 // one lookup, not a walk of every entry.
 std::unordered_map<std::string_view, std::string_view> descriptionsByName(
-    const Configuration& config) {
+    const Configuration& config, const Document& document) {
   std::unordered_map<std::string_view, std::string_view> descriptions;
-  descriptions.reserve(entryList.size());
-  for (const DocEntry& entry : entryList) {
+  descriptions.reserve(document.entries.size());
+  for (const DocEntry& entry : document.entries) {
     if (const std::optional<std::string_view> description =
             entryDescription(entry, config.settings().descriptionItems)) {
       descriptions[entry.entryName] = *description;
@@ -54,8 +54,8 @@ void writeHeader(OutputFile& file) {
 
 // The name is trimmed and compared case-sensitively, unlike the documented flag: "setcaption(x.s)"
 // counts as documented by an entry SetCaption but takes no description from it.
-void userLibraryWriter(const Configuration& config, const std::string& outputDirectory,
-                       OutputLedger* ledger) {
+void userLibraryWriter(const Configuration& config, const Document& document,
+                       const std::string& outputDirectory, OutputLedger* ledger) {
   std::optional<OutputFile> file =
       createOutput(bindingFilePath(config, outputDirectory, "userlibfile", kUserLibraryName),
                    existingOutput(config), ledger);
@@ -64,8 +64,8 @@ void userLibraryWriter(const Configuration& config, const std::string& outputDir
   }
   writeHeader(*file);
   const std::unordered_map<std::string_view, std::string_view> descriptions =
-      descriptionsByName(config);
-  for (const ImportDirective& directive : importList) {
+      descriptionsByName(config, document);
+  for (const ImportDirective& directive : document.imports) {
     const auto found = descriptions.find(trimBlanksView(procedureNameOf(directive.declaration)));
     const std::string_view description = found == descriptions.end() ? "" : found->second;
     writeText(*file, libraryFunctionLines(directive.declaration, singleLine(description)));

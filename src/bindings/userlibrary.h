@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/settings.h"
+#include "model/document.h"
 #include "text/outputrecord.h"
 
 namespace inkwright {
@@ -12,7 +13,7 @@ namespace inkwright {
 // Writes the user-library descriptor into the output directory, named by "userlibfile" or
 // " _inkWright_userlib_out.desc"; writes nothing when the file cannot be created.
 // A ledger, when given, is told what the file holds, or that it could not be created.
-void userLibraryWriter(const Configuration& config, const std::string& outputDirectory,
-                       OutputLedger* ledger = nullptr);
+void userLibraryWriter(const Configuration& config, const Document& document,
+                       const std::string& outputDirectory, OutputLedger* ledger = nullptr);
 
 }  // namespace inkwright

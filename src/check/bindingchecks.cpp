@@ -5,17 +5,16 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "bindings/signatures.h"
 #include "model/description.h"
-#include "model/document.h"
+#include "scan/imports.h"
 #include "text/text.h"
 
 namespace inkwright {
 
-void checkBindings(const Configuration& config, WarningList& warnings) {
+void checkBindings(const Configuration& config, const Document& document, WarningList& warnings) {
   // The declaration of the first directive of each documented name, upper-cased as the match is.
   std::unordered_map<std::string, std::string_view> documented;
-  for (const ImportDirective& directive : importList) {
+  for (const ImportDirective& directive : document.imports) {
     if (directive.documented) {
       documented.emplace(upperCase(procedureNameOf(directive.declaration)), directive.declaration);
       continue;
@@ -30,7 +29,7 @@ void checkBindings(const Configuration& config, WarningList& warnings) {
                                "no entry documents the import " + quoted(directive.declaration) +
                                    ": no entry is named " + quoted(trimBlanksView(name)) + hint});
   }
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     const auto found = documented.find(upperCase(entry.entryName));
     if (found == documented.end()) {
       continue;

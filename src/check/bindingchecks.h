@@ -4,12 +4,13 @@
 
 #include "check/warning.h"
 #include "config/settings.h"
+#include "model/document.h"
 
 namespace inkwright {
 
-// Adds the warnings of category "binding" for importList and the ordered entryList, whose
-// directives have been marked documented: directives that no entry documents, and entries that
+// Adds the warnings of category "binding" for the ordered document, whose directives have been
+// marked documented: directives that no entry documents, and entries that
 // document a directive but give no description (as the binding files describe entries).
-void checkBindings(const Configuration& config, WarningList& warnings);
+void checkBindings(const Configuration& config, const Document& document, WarningList& warnings);
 
 }  // namespace inkwright

@@ -1,6 +1,5 @@
 #include "check/blockchecks.h"
 
-#include "model/document.h"
 #include "text/text.h"
 
 namespace inkwright {

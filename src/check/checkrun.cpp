@@ -12,7 +12,6 @@
 #include "check/pagechecks.h"
 #include "config/configuration.h"
 #include "driver/run.h"
-#include "model/document.h"
 #include "scan/discovery.h"
 #include "text/platform.h"
 
@@ -40,12 +39,12 @@ void checkWalk(const Configuration& config, const WalkRecord& walk, WarningList&
   }
 }
 
-RunCounts countsOf(std::size_t filesRead, const std::unordered_set<std::string>& pages,
-                   const SelectedOutputs& selected) {
+RunCounts countsOf(const Document& document, std::size_t filesRead,
+                   const std::unordered_set<std::string>& pages, const SelectedOutputs& selected) {
   RunCounts counts;
   counts.filesRead = filesRead;
-  counts.blocks = entryList.size();
-  for (const DocEntry& entry : entryList) {
+  counts.blocks = document.entries.size();
+  for (const DocEntry& entry : document.entries) {
     counts.entries += entry.headerPath.empty() ? 0 : 1;
   }
   // The index files are counted as pages only when the run writes them.
@@ -63,37 +62,38 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
   if (!keyLines) {
     return std::nullopt;
   }
-  startRun();
   const Configuration config = readConfiguration(configurationPath);
+  WildcardMatcher matcher;
   WalkRecord walk;
   BlockWatch blocks(config);
-  readAndOrderSources(config, &walk, &blocks);
+  const Document document = readDocument(config, matcher, &walk, &blocks);
 
   CheckResult result;
   WarningList& warnings = result.warnings;
-  checkConfiguration(ConfigCheckInput{config, configurationPath, *keyLines, walk}, warnings);
+  checkConfiguration(ConfigCheckInput{config, configurationPath, *keyLines, walk, document},
+                     warnings);
   checkWalk(config, walk, warnings);
   const WarningList blockWarnings = blocks.warnings();
   warnings.insert(warnings.end(), blockWarnings.begin(), blockWarnings.end());
   const std::string outputPath = outputPathFrom(config.configValue("output path"));
   const SelectedOutputs selected = selectedOutputs(config.configValue("output format"));
-  const std::unordered_set<std::string> pages = writtenPageFiles();
+  const std::unordered_set<std::string> pages = writtenPageFiles(document);
   if (selected.pages) {
-    checkEntryNames(warnings);
+    checkEntryNames(document, warnings);
     // Under "existing links only" a link to a page that is not written stays plain text.
     if (!config.settings().options.existingLinksOnly) {
-      checkPageLinks(pages, warnings);
+      checkPageLinks(document, pages, warnings);
     }
   }
   if (selected.importFile || selected.editorReference || selected.userLibrary) {
-    checkBindings(config, warnings);
+    checkBindings(config, document, warnings);
   }
   if (selected.pages || selected.importFile || selected.editorReference || selected.userLibrary) {
     checkOutputDirectory(outputPath, writtenOutputFiles(config, outputPath, selected, pages),
                          warnings);
   }
   sortWarnings(warnings);
-  result.counts = countsOf(blocks.filesRead(), pages, selected);
+  result.counts = countsOf(document, blocks.filesRead(), pages, selected);
   return result;
 }
 

@@ -7,7 +7,6 @@
 
 #include "config/keytable.h"
 #include "driver/run.h"
-#include "model/document.h"
 #include "scan/wildcard.h"
 #include "text/platform.h"
 #include "text/text.h"
@@ -166,10 +165,12 @@ void checkSourcePaths(Checker& checker) {
   });
 }
 
+// The patterns asked about are never empty, so a matcher of its own sees what the run's saw.
 template <class Names>
 bool anyNameMatches(const Names& names, const std::string& pattern) {
+  WildcardMatcher matcher;
   return std::any_of(names.begin(), names.end(),
-                     [&](const std::string& name) { return wildcardMatch(name, pattern); });
+                     [&](const std::string& name) { return matcher.matches(name, pattern); });
 }
 
 // An empty pattern repeats the one before it, so it is never reported on its own.
@@ -206,7 +207,7 @@ void checkMarkerPatterns(Checker& checker) {
     if (pattern.empty() || !seen.insert(pattern).second) {
       continue;
     }
-    if (!anyNameMatches(fileList, pattern)) {
+    if (!anyNameMatches(checker.input.document.files, pattern)) {
       checker.add(checker.pairs.lines(k).keyLine, "config.unmatched-pattern",
                   "the marker pattern " + quoted(pattern) + " matches no file that is read");
     }

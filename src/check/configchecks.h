@@ -8,6 +8,7 @@
 #include "check/configlines.h"
 #include "check/warning.h"
 #include "config/settings.h"
+#include "model/document.h"
 #include "scan/discovery.h"
 
 namespace inkwright {
@@ -23,14 +24,14 @@ struct ConfigCheckInput {
   // The configuration file as the user named it, and where its keys stand.
   const std::string& path;
   const std::vector<KeyLines>& keyLines;
-  // What the walk of the source paths met; the accepted files are fileList.
+  // What the walk of the source paths met, and the document it read.
   const WalkRecord& walk;
+  const Document& document;
 };
 
 // Adds the warnings of category "config": unknown and repeated keys, unknown [options] lines,
 // values that end in a line feed, source paths that cannot be listed, patterns that match no file,
-// a missing output directory and an output format that selects nothing. Calls the matcher, so it
-// runs after the sources are read.
+// a missing output directory and an output format that selects nothing.
 void checkConfiguration(const ConfigCheckInput& input, WarningList& warnings);
 
 }  // namespace inkwright

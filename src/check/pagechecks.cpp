@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "html/pagelinks.h"
-#include "model/document.h"
 #include "text/platform.h"
 #include "text/text.h"
 
@@ -39,14 +38,14 @@ bool isIndexFile(const std::string& file) {
 
 // The page writer writes in list order, so the last entry of a file name keeps the page, unless
 // an index file of that name comes after every page.
-void checkSamePages(WarningList& warnings) {
+void checkSamePages(const Document& document, WarningList& warnings) {
   std::unordered_map<std::string, const DocEntry*> lastWriter;
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     if (writesPage(entry)) {
       lastWriter[pagePath(entry)] = &entry;
     }
   }
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     if (!writesPage(entry)) {
       continue;
     }
@@ -76,13 +75,13 @@ struct FirstPage {
 };
 
 // Windows compares file names ignoring case, so one page there replaces the other.
-void checkCaseCollisions(WarningList& warnings) {
+void checkCaseCollisions(const Document& document, WarningList& warnings) {
   std::unordered_map<std::string, FirstPage> firstOf;
   for (const char* index : kIndexFiles) {
     firstOf.emplace(index, FirstPage{index, nullptr});
   }
   std::unordered_set<std::string> reported;
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     if (!writesPage(entry)) {
       continue;
     }
@@ -146,8 +145,8 @@ void checkNameCharacters(const DocEntry& entry, WarningList& warnings) {
   }
 }
 
-void checkNameForms(WarningList& warnings) {
-  for (const DocEntry& entry : entryList) {
+void checkNameForms(const Document& document, WarningList& warnings) {
+  for (const DocEntry& entry : document.entries) {
     if (entry.headerPath.empty()) {
       warnings.push_back(entryWarning(entry, "block.no-name",
                                       "the block-start line gives no name; its page is \".html\""));
@@ -192,9 +191,9 @@ std::string linkSources(const DocEntry& entry, const std::unordered_set<std::str
 
 }  // namespace
 
-std::unordered_set<std::string> writtenPageFiles() {
+std::unordered_set<std::string> writtenPageFiles(const Document& document) {
   std::unordered_set<std::string> written(std::begin(kIndexFiles), std::end(kIndexFiles));
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     if (writesPage(entry)) {
       written.insert(pagePath(entry));
     }
@@ -202,20 +201,21 @@ std::unordered_set<std::string> writtenPageFiles() {
   return written;
 }
 
-void checkEntryNames(WarningList& warnings) {
-  checkNameForms(warnings);
-  checkSamePages(warnings);
-  checkCaseCollisions(warnings);
+void checkEntryNames(const Document& document, WarningList& warnings) {
+  checkNameForms(document, warnings);
+  checkSamePages(document, warnings);
+  checkCaseCollisions(document, warnings);
 }
 
-void checkPageLinks(const std::unordered_set<std::string>& written, WarningList& warnings) {
+void checkPageLinks(const Document& document, const std::unordered_set<std::string>& written,
+                    WarningList& warnings) {
   std::unordered_set<std::string> headers;
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     if (entry.headerType == "h") {
       headers.insert(entry.entryName);
     }
   }
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     const std::string target = entry.entryName + ".html";
     if (written.contains(target)) {
       continue;
@@ -229,12 +229,12 @@ void checkPageLinks(const std::unordered_set<std::string>& written, WarningList&
     }
   }
   std::unordered_map<std::string, const DocEntry*> firstOfGroup;
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     if (!entry.headerPath.empty() && !entry.groupName.empty()) {
       firstOfGroup.emplace(entry.groupName, &entry);
     }
   }
-  for (const std::string& group : groupList) {
+  for (const std::string& group : document.groups) {
     const auto found = firstOfGroup.find(group);
     if (group.empty() || written.contains(group + ".html") || found == firstOfGroup.end()) {
       continue;

@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "model/document.h"
 #include "text/text.h"
 #include "text/textfile.h"
 

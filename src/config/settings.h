@@ -8,11 +8,43 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/document.h"
 #include "text/digest.h"
 #include "text/textfile.h"
 
 namespace inkwright {
+
+// How a tag's value is rendered on the pages.
+enum class TagKind { plainItem = 0, sourceItem = 1, lineItem = 2, tabItem = 3 };
+
+// What the configuration says of the tags named exactly `name`: whether pages leave them out, and
+// how their values are rendered.
+struct TagRule {
+  std::string name;
+  bool ignored = false;
+  TagKind kind = TagKind::plainItem;
+};
+
+// The markers of the blocks in source files whose full path matches `pattern`. A non-empty list
+// of a kind replaces the single marker of that kind; the lists come only from the list keys.
+struct MarkerSet {
+  std::string pattern;
+  std::string blockStart;
+  std::string blockEnd;
+  std::string lineStart;
+  std::vector<std::string> blockStarts;
+  std::vector<std::string> blockEnds;
+  std::vector<std::string> lineStarts;
+};
+
+struct NamedText {
+  std::string name;
+  std::string text;
+};
+
+struct ConfigPair {
+  std::string key;
+  std::string value;
+};
 
 // The built-in "page" and "tag" templates, used where the configuration gives none.
 inline constexpr const char* kBuiltinPageTemplate =

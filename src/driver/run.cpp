@@ -5,7 +5,6 @@
 
 #include "bindings/editorreference.h"
 #include "bindings/importfile.h"
-#include "bindings/signatures.h"
 #include "bindings/userlibrary.h"
 #include "config/configuration.h"
 #include "config/settings.h"
@@ -15,6 +14,7 @@
 #include "html/toc.h"
 #include "scan/discovery.h"
 #include "scan/extraction.h"
+#include "scan/imports.h"
 #include "scan/ordering.h"
 #include "scan/wildcard.h"
 #include "text/digest.h"
@@ -29,43 +29,45 @@ namespace {
 
 // The markers are chosen first, file by file in list order, as the matcher's kept pattern wants
 // (note [kept pattern]); reading the files needs no matcher.
-void extractFiles(const Configuration& config, ExtractionObserver* observer,
+void extractFiles(const Configuration& config, WildcardMatcher& matcher, Document& document,
+                  ExtractionObserver* observer,
                   std::vector<std::optional<Digest>>* digests = nullptr) {
   std::vector<const MarkerSet*> markers;
-  markers.reserve(fileList.size());
-  for (const std::string& path : fileList) {
-    markers.push_back(&markersFor(config, path));
+  markers.reserve(document.files.size());
+  for (const std::string& path : document.files) {
+    markers.push_back(&markersFor(config, matcher, path));
   }
-  extractSourceFiles(config, fileList, markers, observer, digests);
+  extractSourceFiles(config, markers, document, observer, digests);
 }
 
-void orderEntries() {
-  deriveEntryNames();
-  sortEntries();
-  collectGroups();
-  markDocumentedImports();
+void orderEntries(Document& document) {
+  deriveEntryNames(document);
+  sortEntries(document);
+  collectGroups(document);
+  markDocumentedImports(document);
 }
 
-void writeSelectedOutputs(const Configuration& config, const std::string& outputPath,
-                          const SelectedOutputs& selected, OutputLedger* ledger) {
+void writeSelectedOutputs(const Configuration& config, const Document& document,
+                          const std::string& outputPath, const SelectedOutputs& selected,
+                          OutputLedger* ledger) {
   if (selected.pages) {
     const std::string masterIndexPath = outputPath + "masterindex.html";
     const std::string tocPath = outputPath + "toc.html";
-    pageWriter(config, outputPath, {masterIndexPath, tocPath}, ledger);
-    masterIndexWriter(config, masterIndexPath, ledger);
-    tocWriter(config, tocPath, ledger);
+    pageWriter(config, document, outputPath, {masterIndexPath, tocPath}, ledger);
+    masterIndexWriter(config, document, masterIndexPath, ledger);
+    tocWriter(config, document, tocPath, ledger);
   }
   if (selected.helpProject) {
-    helpProjectWriter(config, outputPath, kHelpBaseName, ledger);
+    helpProjectWriter(config, document, outputPath, kHelpBaseName, ledger);
   }
   if (selected.importFile) {
-    importFileWriter(config, outputPath, ledger);
+    importFileWriter(config, document, outputPath, ledger);
   }
   if (selected.editorReference) {
-    editorReferenceWriter(config, outputPath, ledger);
+    editorReferenceWriter(config, document, outputPath, ledger);
   }
   if (selected.userLibrary) {
-    userLibraryWriter(config, outputPath, ledger);
+    userLibraryWriter(config, document, outputPath, ledger);
   }
 }
 
@@ -107,37 +109,30 @@ Digest inputsDigest(const Configuration& config, const std::vector<std::string>&
 // A run under "keep unchanged files": see note [output record].
 void runKeepingUnchangedFiles(const Configuration& config, const std::string& outputPath,
                               const SelectedOutputs& selected) {
-  scanSourcePaths(config, nullptr);
+  WildcardMatcher matcher;
+  Document document;
+  scanSourcePaths(config, matcher, document);
   const std::string recordPath = outputPath + std::string(kRecordName);
   const std::optional<OutputRecord> previous = readRecord(recordPath);
-  if (previous && previous->inputs == inputsDigest(config, fileList, digestSources(fileList)) &&
+  if (previous &&
+      previous->inputs == inputsDigest(config, document.files, digestSources(document.files)) &&
       outputsMatch(*previous)) {
     return;
   }
   // The record describes the bytes this run reads, not those digested above: a source may change
   // in between.
   std::vector<std::optional<Digest>> sources;
-  extractFiles(config, nullptr, &sources);
-  orderEntries();
+  extractFiles(config, matcher, document, nullptr, &sources);
+  orderEntries(document);
   OutputLedger ledger;
-  writeSelectedOutputs(config, outputPath, selected, &ledger);
-  ledger.writeRecord(inputsDigest(config, fileList, sources), recordPath);
+  writeSelectedOutputs(config, document, outputPath, selected, &ledger);
+  ledger.writeRecord(inputsDigest(config, document.files, sources), recordPath);
 }
 
 }  // namespace
 
 std::string outputPathFrom(const std::string& value) {
   return withTrailingSeparator(trimBlanks(value), '\\');
-}
-
-const MarkerSet& markersFor(const Configuration& config, const std::string& path) {
-  const MarkerSet* chosen = &config.settings().defaultMarkers;
-  for (const MarkerSet& markers : config.settings().markerSetList) {
-    if (wildcardMatch(path, markers.pattern)) {
-      chosen = &markers;
-    }
-  }
-  return *chosen;
 }
 
 SelectedOutputs selectedOutputs(const std::string& outputFormat) {
@@ -150,20 +145,16 @@ SelectedOutputs selectedOutputs(const std::string& outputFormat) {
   return selected;
 }
 
-void startRun() {
-  clearDocument();
-  resetWildcardMatcher();
-}
-
-void readAndOrderSources(const Configuration& config, WalkRecord* record,
-                         ExtractionObserver* observer) {
-  scanSourcePaths(config, record);
-  extractFiles(config, observer);
-  orderEntries();
+Document readDocument(const Configuration& config, WildcardMatcher& matcher, WalkRecord* record,
+                      ExtractionObserver* observer) {
+  Document document;
+  scanSourcePaths(config, matcher, document, record);
+  extractFiles(config, matcher, document, observer);
+  orderEntries(document);
+  return document;
 }
 
 void runInkwright(const std::string& configurationPath) {
-  startRun();
   const Configuration config = readConfiguration(configurationPath);
   const std::string outputPath = outputPathFrom(config.configValue("output path"));
   const SelectedOutputs selected = selectedOutputs(config.configValue("output format"));
@@ -172,8 +163,9 @@ void runInkwright(const std::string& configurationPath) {
     runKeepingUnchangedFiles(config, outputPath, selected);
     return;
   }
-  readAndOrderSources(config, nullptr, nullptr);
-  writeSelectedOutputs(config, outputPath, selected, nullptr);
+  WildcardMatcher matcher;
+  const Document document = readDocument(config, matcher, nullptr, nullptr);
+  writeSelectedOutputs(config, document, outputPath, selected, nullptr);
 }
 
 }  // namespace inkwright

@@ -7,21 +7,20 @@
 #include "model/document.h"
 #include "scan/discovery.h"
 #include "scan/extraction.h"
+#include "scan/wildcard.h"
 
 namespace inkwright {
 
 // Runs the whole job described by the configuration file at configurationPath.
 void runInkwright(const std::string& configurationPath);
 
-// Empties the global lists and forgets the matcher's kept pattern: the state a run starts from.
-void startRun();
-
-// Everything a run does before it writes: walks the source paths, extracts the blocks and orders
-// the entries, filling the global lists. inkwright and inkwright-check both read through this one
-// function, so the check reports on exactly what a run writes from. When record is given, the walk
-// adds what it met to it; when observer is given, the extraction tells it every line.
-void readAndOrderSources(const Configuration& config, WalkRecord* record,
-                         ExtractionObserver* observer);
+// Everything a run does before it writes: walks the source paths, extracts the blocks, orders
+// the entries and marks the documented imports. inkwright and inkwright-check both read through
+// this one function, so the check reports on exactly what a run writes from. The matcher serves
+// the walk and then the choice of each file's markers (note [kept pattern]). When record is given,
+// the walk adds what it met to it; when observer is given, the extraction tells it every line.
+Document readDocument(const Configuration& config, WildcardMatcher& matcher, WalkRecord* record,
+                      ExtractionObserver* observer);
 
 // The outputs that an "output format" value selects. Each word is a case-sensitive substring test
 // of its own; "HTMLHELP" holds "HTML", so the help project always comes with the pages.
@@ -37,9 +36,5 @@ SelectedOutputs selectedOutputs(const std::string& outputFormat);
 // The output directory from the "output path" value: trimmed of spaces, and ending in "/" or "\"
 // ("\" is appended otherwise, so an empty value gives "\").
 std::string outputPathFrom(const std::string& value);
-
-// The markers for the file at path: those of the configuration's last MarkerSet whose pattern
-// matches the path, else its defaultMarkers.
-const MarkerSet& markersFor(const Configuration& config, const std::string& path);
 
 }  // namespace inkwright

@@ -6,8 +6,7 @@
 
 #include "config/settings.h"
 #include "html/pagelinks.h"
-#include "model/document.h"
-#include "scan/ordering.h"
+#include "model/groups.h"
 #include "text/text.h"
 #include "text/textfile.h"
 
@@ -43,7 +42,8 @@ void writeSitemapItem(OutputFile& file, const std::string& name, const PageLinks
   }
 }
 
-void writeContentsFile(const Configuration& config, const std::string& path, OutputLedger* ledger) {
+void writeContentsFile(const Configuration& config, const Document& document,
+                       const std::string& path, OutputLedger* ledger) {
   std::optional<OutputFile> file = createOutput(path, existingOutput(config), ledger);
   if (!file) {
     return;
@@ -51,9 +51,9 @@ void writeContentsFile(const Configuration& config, const std::string& path, Out
   for (const char* const line : kContentsHead) {
     writeLine(*file, line);
   }
-  const PageLinks pageLinks(config.settings().options);
-  const auto groups = entriesByGroup();
-  for (const std::string& group : groupList) {
+  const PageLinks pageLinks(config.settings().options, document);
+  const auto groups = entriesByGroup(document);
+  for (const std::string& group : document.groups) {
     if (group.empty()) {
       continue;
     }
@@ -75,8 +75,8 @@ void writeContentsFile(const Configuration& config, const std::string& path, Out
   closeFile(*file);
 }
 
-void writeFileList(const Configuration& config, OutputFile& file) {
-  for (const DocEntry& entry : entryList) {
+void writeFileList(const Configuration& config, const Document& document, OutputFile& file) {
+  for (const DocEntry& entry : document.entries) {
     if (!entry.headerPath.empty()) {
       writeLine(file, entry.entryName + ".html");
     }
@@ -89,14 +89,14 @@ void writeFileList(const Configuration& config, OutputFile& file) {
 
 // The files as the run writes them, each once: the entry pages in list order, the two index
 // pages, then the additional files; an empty line of the additional files names no file.
-void writeWrittenFileList(const Configuration& config, OutputFile& file) {
+void writeWrittenFileList(const Configuration& config, const Document& document, OutputFile& file) {
   std::unordered_set<std::string> listed;
   const auto list = [&](std::string_view name) {
     if (!name.empty() && listed.emplace(name).second) {
       writeLine(file, name);
     }
   };
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     if (isPageWritten(entry.entryName)) {
       list(pageFileName(entry.entryName) + ".html");
     }
@@ -109,9 +109,9 @@ void writeWrittenFileList(const Configuration& config, OutputFile& file) {
 
 // A portable project names its own files without a folder, so that the output folder can be
 // moved and compiled where it lands.
-void writeProjectFile(const Configuration& config, const std::string& path,
-                      const std::string& fullPrefix, const std::string& baseName,
-                      OutputLedger* ledger) {
+void writeProjectFile(const Configuration& config, const Document& document,
+                      const std::string& path, const std::string& fullPrefix,
+                      const std::string& baseName, OutputLedger* ledger) {
   const bool isPortable = config.settings().options.portableHelpProject;
   const std::string& prefix = isPortable ? baseName : fullPrefix;
   std::optional<OutputFile> file = createOutput(path, existingOutput(config), ledger);
@@ -131,9 +131,9 @@ void writeProjectFile(const Configuration& config, const std::string& path,
   writeLine(*file, "");
   writeLine(*file, "[FILES]");
   if (isPortable) {
-    writeWrittenFileList(config, *file);
+    writeWrittenFileList(config, document, *file);
   } else {
-    writeFileList(config, *file);
+    writeFileList(config, document, *file);
   }
   writeLine(*file, "[INFOTYPES]");
   closeFile(*file);
@@ -141,11 +141,12 @@ void writeProjectFile(const Configuration& config, const std::string& path,
 
 }  // namespace
 
-void helpProjectWriter(const Configuration& config, const std::string& outputDirectory,
-                       const std::string& baseName, OutputLedger* ledger) {
+void helpProjectWriter(const Configuration& config, const Document& document,
+                       const std::string& outputDirectory, const std::string& baseName,
+                       OutputLedger* ledger) {
   const std::string prefix = withTrailingSeparator(outputDirectory, '/') + baseName;
-  writeContentsFile(config, prefix + ".hhc", ledger);
-  writeProjectFile(config, prefix + ".hhp", prefix, baseName, ledger);
+  writeContentsFile(config, document, prefix + ".hhc", ledger);
+  writeProjectFile(config, document, prefix + ".hhp", prefix, baseName, ledger);
 }
 
 }  // namespace inkwright

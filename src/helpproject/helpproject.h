@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/settings.h"
+#include "model/document.h"
 #include "text/outputrecord.h"
 
 namespace inkwright {
@@ -16,7 +17,8 @@ inline constexpr const char* kHelpBaseName = "LB";
 // ended by CR LF. A file that cannot be created is skipped silently. Under "portable help project"
 // the project file names its own files by base name alone and lists every written file once.
 // A ledger, when given, is told of each file written.
-void helpProjectWriter(const Configuration& config, const std::string& outputDirectory,
-                       const std::string& baseName, OutputLedger* ledger = nullptr);
+void helpProjectWriter(const Configuration& config, const Document& document,
+                       const std::string& outputDirectory, const std::string& baseName,
+                       OutputLedger* ledger = nullptr);
 
 }  // namespace inkwright

@@ -1,6 +1,5 @@
 #include "html/htmloutput.h"
 
-#include "model/document.h"
 #include "text/platform.h"
 #include "text/text.h"
 #include "text/textfile.h"

@@ -6,8 +6,7 @@
 #include "html/htmloutput.h"
 #include "html/pagelinks.h"
 #include "model/description.h"
-#include "model/document.h"
-#include "scan/ordering.h"
+#include "model/groups.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -30,10 +29,11 @@ void appendEntryItem(const Configuration& config, std::string& html, const DocEn
 }
 
 // A group heading links to the page of the entry named after the group, when there is one.
-std::string indexHtml(const Configuration& config, const PageLinks& pageLinks) {
-  const GroupMembers groups = entriesByGroup();
+std::string indexHtml(const Configuration& config, const Document& document,
+                      const PageLinks& pageLinks) {
+  const GroupMembers groups = entriesByGroup(document);
   std::string html = "<ul>";
-  for (const std::string& group : groupList) {
+  for (const std::string& group : document.groups) {
     if (group.empty()) {
       continue;
     }
@@ -52,14 +52,15 @@ std::string indexHtml(const Configuration& config, const PageLinks& pageLinks) {
 
 }  // namespace
 
-void masterIndexWriter(const Configuration& config, const std::string& path, OutputLedger* ledger) {
+void masterIndexWriter(const Configuration& config, const Document& document,
+                       const std::string& path, OutputLedger* ledger) {
   std::string page = config.templateText("masterindex");
   if (page.empty()) {
     page = config.templateText("page");
   }
-  const PageLinks pageLinks(config.settings().options);
+  const PageLinks pageLinks(config.settings().options, document);
   replaceAllIn(page, "@@NAME@@", "Index");
-  replaceAllWithMade(page, "@@INDEX@@", [&] { return indexHtml(config, pageLinks); });
+  replaceAllWithMade(page, "@@INDEX@@", [&] { return indexHtml(config, document, pageLinks); });
   replaceAllIn(page, "@@PROJECTNAME@@", pageLinks.shown(config.configValue("document title")));
   writePageOrWarn(config, path, applyReplacers(config, std::move(page)), ledger);
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "model/document.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -93,13 +92,13 @@ std::string percentEncoded(std::string_view text) {
   return encoded;
 }
 
-PageLinks::PageLinks(const Options& options)
+PageLinks::PageLinks(const Options& options, const Document& document)
     : escapeHtml_(options.escapeHtml), existingLinksOnly_(options.existingLinksOnly) {
   if (!existingLinksOnly_) {
     return;
   }
-  writtenFiles_.reserve(entryList.size());
-  for (const DocEntry& entry : entryList) {
+  writtenFiles_.reserve(document.entries.size());
+  for (const DocEntry& entry : document.entries) {
     if (isPageWritten(entry.entryName)) {
       writtenFiles_.emplace(fileNameOf(entry.entryName));
     }

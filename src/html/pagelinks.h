@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "config/settings.h"
+#include "model/document.h"
 
 namespace inkwright {
 
@@ -32,8 +33,9 @@ std::string percentEncoded(std::string_view text);
 // The names and links of one output, as the run's switches want them. Made once per output.
 class PageLinks {
  public:
-  // With "existing links only", collects the file names of the pages the run writes.
-  explicit PageLinks(const Options& options);
+  // With "existing links only", collects the file names of the pages the document's entries
+  // write.
+  PageLinks(const Options& options, const Document& document);
 
   // Text from the sources as the output shows it: escaped under "escape html", else unchanged.
   std::string shown(std::string_view text) const;

@@ -15,8 +15,7 @@
 #include "html/serialworker.h"
 #include "html/tagformat.h"
 #include "html/wordlinks.h"
-#include "model/document.h"
-#include "scan/ordering.h"
+#include "model/listsort.h"
 #include "text/text.h"
 #include "text/textfile.h"
 
@@ -40,10 +39,10 @@ bool isLinked(const DocEntry& entry, const PageLinks& pageLinks) {
 }
 
 // Where names are shown escaped, a link looks for the name as the page shows it.
-std::vector<AutoLink> autoLinkList(const PageLinks& pageLinks) {
+std::vector<AutoLink> autoLinkList(const Document& document, const PageLinks& pageLinks) {
   std::vector<AutoLink> links;
-  links.reserve(entryList.size());
-  for (const DocEntry& entry : entryList) {
+  links.reserve(document.entries.size());
+  for (const DocEntry& entry : document.entries) {
     if (isLinked(entry, pageLinks)) {
       links.push_back(AutoLink{blankThen(pageLinks.shown(entry.entryName)),
                                blankThen(pageLinks.linkOrText(entry.entryName))});
@@ -55,10 +54,10 @@ std::vector<AutoLink> autoLinkList(const PageLinks& pageLinks) {
 }
 
 // The word linker takes the names in any order; each is searched as it stands in the page.
-std::vector<WordLink> wordLinkList(const PageLinks& pageLinks) {
+std::vector<WordLink> wordLinkList(const Document& document, const PageLinks& pageLinks) {
   std::vector<WordLink> links;
-  links.reserve(entryList.size());
-  for (const DocEntry& entry : entryList) {
+  links.reserve(document.entries.size());
+  for (const DocEntry& entry : document.entries) {
     if (isLinked(entry, pageLinks)) {
       links.push_back(
           WordLink{pageLinks.shown(entry.entryName), pageLinks.linkOrText(entry.entryName)});
@@ -71,11 +70,11 @@ std::vector<WordLink> wordLinkList(const PageLinks& pageLinks) {
 // blank followed by a name.
 class PageLinker {
  public:
-  PageLinker(const Options& options, const PageLinks& pageLinks) {
+  PageLinker(const Options& options, const Document& document, const PageLinks& pageLinks) {
     if (options.wordLinks) {
-      wordLinker_.emplace(wordLinkList(pageLinks));
+      wordLinker_.emplace(wordLinkList(document, pageLinks));
     } else {
-      autoLinker_.emplace(autoLinkList(pageLinks));
+      autoLinker_.emplace(autoLinkList(document, pageLinks));
     }
   }
 
@@ -88,25 +87,25 @@ class PageLinker {
   std::optional<WordLinker> wordLinker_;
 };
 
-// The positions in entryList of the entries of each section, in list order, so that a header
+// The positions in the entry list of the entries of each section, in list order, so that a header
 // entry finds its contents without walking every entry.
 using SectionIndex = std::unordered_map<std::string, std::vector<std::size_t>>;
 
-SectionIndex indexSections() {
+SectionIndex indexSections(const Document& document) {
   SectionIndex sections;
-  for (std::size_t i = 0; i < entryList.size(); ++i) {
-    sections[entryList[i].sectionName].push_back(i);
+  for (std::size_t i = 0; i < document.entries.size(); ++i) {
+    sections[document.entries[i].sectionName].push_back(i);
   }
   return sections;
 }
 
-std::string contentsList(const DocEntry& header, const SectionIndex& sections,
-                         const PageLinks& pageLinks) {
+std::string contentsList(const Document& document, const DocEntry& header,
+                         const SectionIndex& sections, const PageLinks& pageLinks) {
   std::string list = "Contents=<br /><ul>";
   const auto members = sections.find(header.entryName);
   if (members != sections.end()) {
     for (const std::size_t i : members->second) {
-      list += "<li>" + pageLinks.linkOrText(entryList[i].entryName) + "</li>";
+      list += "<li>" + pageLinks.linkOrText(document.entries[i].entryName) + "</li>";
     }
   }
   list += "</ul>";
@@ -194,12 +193,12 @@ namespace {
 // pages whose path is written again later are left out, which changes no byte the run leaves.
 // Paths are told apart by their bytes; two that differ only in case reach one file on a system
 // that ignores case, which then still ends with the right bytes but gets a new time stamp.
-std::vector<bool> replacedLater(const std::string& directory,
+std::vector<bool> replacedLater(const Document& document, const std::string& directory,
                                 const std::vector<std::string>& laterOutputs) {
   std::unordered_set<std::string> written(laterOutputs.begin(), laterOutputs.end());
-  std::vector<bool> replaced(entryList.size(), false);
-  for (std::size_t i = entryList.size(); i-- > 0;) {
-    const std::string& name = entryList[i].entryName;
+  std::vector<bool> replaced(document.entries.size(), false);
+  for (std::size_t i = document.entries.size(); i-- > 0;) {
+    const std::string& name = document.entries[i].entryName;
     replaced[i] =
         isPageWritten(name) && !written.insert(directory + pageFileName(name) + ".html").second;
   }
@@ -217,8 +216,8 @@ std::vector<bool> replacedLater(const std::string& directory,
 // - the filling thread puts name, tags and section into the page template, then applies the
 //   automatic links and the replacers;
 // - the writing thread writes the page to its file.
-// The threads share only what nobody changes until the pages are written: entryList (every entry
-// is named before the first page is handed on), the page template, the linkers and the
+// The threads share only what nobody changes while the pages are written: the document, the page
+// template, the linkers and the
 // configuration with its replacers, all read only.
 // What differs per page (its path, tags and text) is moved into the task that uses it, and the
 // worker's lock hands the task over whole.
@@ -236,34 +235,33 @@ std::vector<bool> replacedLater(const std::string& directory,
 // that bounds the run: of the processor time of a 50,000-entry run, 45% is the writing thread,
 // nearly all of it the kernel creating files and copying pages into them, as cp -r does; 25% the
 // filling thread, 10% of it the automatic links; 24% this thread.
-void pageWriter(const Configuration& config, const std::string& outputDirectory,
-                const std::vector<std::string>& laterOutputs, OutputLedger* ledger) {
+void pageWriter(const Configuration& config, const Document& document,
+                const std::string& outputDirectory, const std::vector<std::string>& laterOutputs,
+                OutputLedger* ledger) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
-  for (DocEntry& entry : entryList) {
-    nameEntry(entry);
-  }
+  const std::vector<DocEntry>& entries = document.entries;
   const ExistingOutput existing = existingOutput(config);
   // See note [last writer].
   const std::vector<bool> replaced = existing == ExistingOutput::keepWhenUnchanged
-                                         ? replacedLater(directory, laterOutputs)
-                                         : std::vector<bool>(entryList.size(), false);
-  const PageLinks pageLinks(config.settings().options);
-  const PageLinker linker(config.settings().options, pageLinks);
-  const SectionIndex sections = indexSections();
+                                         ? replacedLater(document, directory, laterOutputs)
+                                         : std::vector<bool>(entries.size(), false);
+  const PageLinks pageLinks(config.settings().options, document);
+  const PageLinker linker(config.settings().options, document, pageLinks);
+  const SectionIndex sections = indexSections(document);
   const std::string pageTemplate = config.templateText("page");
   TagTemplates tagTemplates(config);
 
   // See note [page pipeline].
   SerialWorker writing;
   SerialWorker filling;
-  for (std::size_t i = 0; i < entryList.size(); ++i) {
-    const DocEntry& entry = entryList[i];
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const DocEntry& entry = entries[i];
     if (!isPageWritten(entry.entryName) || replaced[i]) {
       continue;
     }
     std::string tags = tagsHtml(config, entry, tagTemplates, pageLinks);
     if (entry.headerType == "h") {
-      tags += contentsList(entry, sections, pageLinks);
+      tags += contentsList(document, entry, sections, pageLinks);
     }
     const std::size_t weight = tags.size();
     filling.run(

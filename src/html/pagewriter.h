@@ -5,17 +5,20 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "model/document.h"
 #include "text/outputrecord.h"
 
 namespace inkwright {
 
-// Sets entryName and sectionName of every entry, then writes one page per entry into the output
-// directory ("/" is added when it ends in no separator), named after the entry without a leading
+// Writes one page per entry of the document, named and sorted as the ordering leaves them, into
+// the output directory ("/" is added when it ends in no separator), named after the entry without a
+// leading
 // "#". A page that cannot be created, or whose name holds a separator, is skipped silently.
 // laterOutputs are the paths the run writes after the pages: with "keep unchanged files", a page
 // that one of them or a later page of the same name replaces is not written at all. A ledger,
 // when given, is told of each page written.
-void pageWriter(const Configuration& config, const std::string& outputDirectory,
+void pageWriter(const Configuration& config, const Document& document,
+                const std::string& outputDirectory,
                 const std::vector<std::string>& laterOutputs = {}, OutputLedger* ledger = nullptr);
 
 }  // namespace inkwright

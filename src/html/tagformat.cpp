@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "html/pagelinks.h"
-#include "model/document.h"
 #include "text/text.h"
 
 namespace inkwright {

@@ -6,7 +6,6 @@
 #include "config/settings.h"
 #include "html/htmloutput.h"
 #include "html/pagelinks.h"
-#include "model/document.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -17,9 +16,9 @@ constexpr int kLetterCount = 26;
 
 // The entries under each letter A to Z, in list order. A name is listed under the letter that
 // its first byte upper-cases to; other first bytes, and empty names, are listed nowhere.
-std::array<std::vector<const DocEntry*>, kLetterCount> entriesByLetter() {
+std::array<std::vector<const DocEntry*>, kLetterCount> entriesByLetter(const Document& document) {
   std::array<std::vector<const DocEntry*>, kLetterCount> letters;
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     const std::string initial = upperCase(leftPart(entry.entryName, 1));
     if (!initial.empty() && initial[0] >= 'A' && initial[0] <= 'Z') {
       letters[initial[0] - 'A'].push_back(&entry);
@@ -28,8 +27,8 @@ std::array<std::vector<const DocEntry*>, kLetterCount> entriesByLetter() {
   return letters;
 }
 
-std::string tocHtml(const PageLinks& pageLinks) {
-  const auto letters = entriesByLetter();
+std::string tocHtml(const Document& document, const PageLinks& pageLinks) {
+  const auto letters = entriesByLetter(document);
   std::string html = "<ul>";
   for (int i = 0; i < kLetterCount; ++i) {
     const std::string letter = byteText('A' + i);
@@ -45,10 +44,12 @@ std::string tocHtml(const PageLinks& pageLinks) {
 
 }  // namespace
 
-void tocWriter(const Configuration& config, const std::string& path, OutputLedger* ledger) {
+void tocWriter(const Configuration& config, const Document& document, const std::string& path,
+               OutputLedger* ledger) {
   std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
-  replaceAllWithMade(page, "@@TAGS@@",
-                     [&config] { return tocHtml(PageLinks(config.settings().options)); });
+  replaceAllWithMade(page, "@@TAGS@@", [&config, &document] {
+    return tocHtml(document, PageLinks(config.settings().options, document));
+  });
   writePageOrWarn(config, path, applyReplacers(config, std::move(page)), ledger);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/settings.h"
+#include "model/document.h"
 #include "text/outputrecord.h"
 
 namespace inkwright {
@@ -11,7 +12,7 @@ namespace inkwright {
 // Writes the table of contents page to path, from the "page" template. When the file cannot be
 // created, shows "oops" / "could not write " + path.
 // A ledger, when given, is told what the file holds, or that it could not be created.
-void tocWriter(const Configuration& config, const std::string& path,
+void tocWriter(const Configuration& config, const Document& document, const std::string& path,
                OutputLedger* ledger = nullptr);
 
 }  // namespace inkwright

@@ -1,4 +1,5 @@
-// The records every phase shares, and the global lists that hold what the run finds.
+// What a run finds in its sources: the files, the entries, the import directives and the groups,
+// held by one Document that the reading fills and every output reads.
 #pragma once
 
 #include <cstddef>
@@ -12,17 +13,6 @@ namespace inkwright {
 struct TagPair {
   std::string tagName;
   std::string tagValue;
-};
-
-// How a tag's value is rendered on the pages.
-enum class TagKind { plainItem = 0, sourceItem = 1, lineItem = 2, tabItem = 3 };
-
-// What the configuration says of the tags named exactly `name`: whether pages leave them out, and
-// how their values are rendered.
-struct TagRule {
-  std::string name;
-  bool ignored = false;
-  TagKind kind = TagKind::plainItem;
 };
 
 // A block holds at most this many tags.
@@ -50,37 +40,20 @@ struct ImportDirective {
   std::size_t sourceLine = 0;
 };
 
-// The markers of the blocks in source files whose full path matches `pattern`. A non-empty list
-// of a kind replaces the single marker of that kind; the lists come only from the list keys.
-struct MarkerSet {
-  std::string pattern;
-  std::string blockStart;
-  std::string blockEnd;
-  std::string lineStart;
-  std::vector<std::string> blockStarts;
-  std::vector<std::string> blockEnds;
-  std::vector<std::string> lineStarts;
+// Everything a run reads from its sources. The reading fills it in a fixed order (the files, then
+// the entries and directives of each file, then the names, the sort, the groups and the documented
+// flags); once it is filled, every output is handed it as a const reference and derives what else
+// it needs locally. What the configuration says is not here but in the run's Configuration
+// (config/settings.h).
+struct Document {
+  // The source files to read, as full paths, in walk order.
+  std::vector<std::string> files;
+  // In file order as read, then sorted by name.
+  std::vector<DocEntry> entries;
+  // In file order.
+  std::vector<ImportDirective> imports;
+  // The distinct group names, sorted.
+  std::vector<std::string> groups;
 };
-
-struct NamedText {
-  std::string name;
-  std::string text;
-};
-
-struct ConfigPair {
-  std::string key;
-  std::string value;
-};
-
-// The global lists of what the run finds. They live from start-up to exit; records are only ever
-// appended to them, and `entryList` and `groupList` are sorted once by the ordering phase. What
-// the configuration says is not here but in the run's Configuration (config/settings.h).
-extern std::vector<std::string> fileList;
-extern std::vector<DocEntry> entryList;
-extern std::vector<ImportDirective> importList;
-extern std::vector<std::string> groupList;
-
-// Empties every global list: the state of the program at start-up.
-void clearDocument();
 
 }  // namespace inkwright

@@ -6,8 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "model/document.h"
-#include "scan/wildcard.h"
 #include "text/platform.h"
 
 namespace inkwright {
@@ -24,9 +22,10 @@ struct OpenDirectory {
 
 // See note [kept pattern]: the first match ends the walk of the list, so that the pattern an
 // empty one repeats afterwards is the same on every run.
-bool anyPatternMatches(const std::vector<std::string>& patterns, const std::string& name) {
+bool anyPatternMatches(WildcardMatcher& matcher, const std::vector<std::string>& patterns,
+                       const std::string& name) {
   for (const std::string& pattern : patterns) {
-    if (wildcardMatch(name, pattern)) {
+    if (matcher.matches(name, pattern)) {
       return true;
     }
   }
@@ -63,17 +62,19 @@ void enterDirectory(const std::string& path, std::vector<OpenDirectory>& walkPat
 
 }  // namespace
 
-bool isIgnored(const Configuration& config, const std::string& name) {
-  return anyPatternMatches(config.settings().ignorePatterns, name);
+bool isIgnored(const Configuration& config, WildcardMatcher& matcher, const std::string& name) {
+  return anyPatternMatches(matcher, config.settings().ignorePatterns, name);
 }
 
-bool isAccepted(const Configuration& config, const std::string& name) {
-  return anyPatternMatches(config.settings().acceptPatterns, name);
+bool isAccepted(const Configuration& config, WildcardMatcher& matcher, const std::string& name) {
+  return anyPatternMatches(matcher, config.settings().acceptPatterns, name);
 }
 
 // The walk keeps its path of open directories on the heap rather than on the call stack, so the
 // depth of a tree is bounded only by the length of a path the system accepts.
-void scanDirectory(const Configuration& config, const std::string& directory, WalkRecord* record) {
+void scanDirectory(const Configuration& config, WildcardMatcher& matcher,
+                   const std::string& directory, std::vector<std::string>& files,
+                   WalkRecord* record) {
   const std::string root = !directory.empty() && directory.back() == '\\'
                                ? directory.substr(0, directory.size() - 1)
                                : directory;
@@ -94,7 +95,7 @@ void scanDirectory(const Configuration& config, const std::string& directory, Wa
     if (record != nullptr) {
       record->testedNames.insert(entry.name);
     }
-    if (isIgnored(config, entry.name)) {
+    if (isIgnored(config, matcher, entry.name)) {
       continue;
     }
     std::string path = current.path + "\\" + entry.name;
@@ -107,15 +108,16 @@ void scanDirectory(const Configuration& config, const std::string& directory, Wa
     if (record != nullptr) {
       record->testedFileNames.insert(entry.name);
     }
-    if (isAccepted(config, entry.name)) {
-      fileList.push_back(std::move(path));
+    if (isAccepted(config, matcher, entry.name)) {
+      files.push_back(std::move(path));
     }
   }
 }
 
-void scanSourcePaths(const Configuration& config, WalkRecord* record) {
+void scanSourcePaths(const Configuration& config, WildcardMatcher& matcher, Document& document,
+                     WalkRecord* record) {
   for (const std::string& directory : config.settings().sourcePaths) {
-    scanDirectory(config, directory, record);
+    scanDirectory(config, matcher, directory, document.files, record);
   }
 }
 

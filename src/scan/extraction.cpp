@@ -400,13 +400,27 @@ void readStyledSource(const Configuration& config, const std::string& path,
 
 }  // namespace
 
+// See note [kept pattern]: the walk of the list does not stop at a match, so what an empty pattern
+// repeats for the next file is the last pattern of the list.
+const MarkerSet& markersFor(const Configuration& config, WildcardMatcher& matcher,
+                            const std::string& path) {
+  const MarkerSet* chosen = &config.settings().defaultMarkers;
+  for (const MarkerSet& markers : config.settings().markerSetList) {
+    if (matcher.matches(path, markers.pattern)) {
+      chosen = &markers;
+    }
+  }
+  return *chosen;
+}
+
 // note [two readers]
 // Every file gives the same entries whichever thread reads it, and they join the lists in file
 // order afterwards, so the lists are the same as from one reader. Both threads only read the
 // configuration, which nothing changes once it has been read.
-void extractSourceFiles(const Configuration& config, const std::vector<std::string>& paths,
-                        const std::vector<const MarkerSet*>& markers, ExtractionObserver* observer,
+void extractSourceFiles(const Configuration& config, const std::vector<const MarkerSet*>& markers,
+                        Document& document, ExtractionObserver* observer,
                         std::vector<std::optional<Digest>>* digests) {
+  const std::vector<std::string>& paths = document.files;
   if (digests != nullptr) {
     digests->assign(paths.size(), std::nullopt);
   }
@@ -424,17 +438,17 @@ void extractSourceFiles(const Configuration& config, const std::vector<std::stri
         read[k].directives.shrink_to_fit();
       });
   // The lists grow once, to their final size, rather than doubling as the files join them.
-  std::size_t entryCount = entryList.size();
-  std::size_t directiveCount = importList.size();
+  std::size_t entryCount = document.entries.size();
+  std::size_t directiveCount = document.imports.size();
   for (const SourceBlocks& file : read) {
     entryCount += file.entries.size();
     directiveCount += file.directives.size();
   }
-  entryList.reserve(entryCount);
-  importList.reserve(directiveCount);
+  document.entries.reserve(entryCount);
+  document.imports.reserve(directiveCount);
   for (SourceBlocks& file : read) {
-    std::move(file.entries.begin(), file.entries.end(), std::back_inserter(entryList));
-    std::move(file.directives.begin(), file.directives.end(), std::back_inserter(importList));
+    std::move(file.entries.begin(), file.entries.end(), std::back_inserter(document.entries));
+    std::move(file.directives.begin(), file.directives.end(), std::back_inserter(document.imports));
   }
 }
 

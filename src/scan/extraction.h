@@ -1,4 +1,5 @@
-// Block extraction: documentation blocks of the source files into entryList.
+// Block extraction: documentation blocks and import directives of the source files into the
+// document.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +10,7 @@
 
 #include "config/settings.h"
 #include "model/document.h"
+#include "scan/wildcard.h"
 #include "text/digest.h"
 
 namespace inkwright {
@@ -42,15 +44,20 @@ class ExtractionObserver {
   virtual void fileEnded(std::size_t fileIndex, bool blockOpen) = 0;
 };
 
-// Reads every path with the markers of the same position and appends, file after file in path
-// order, its documentation blocks (delimited by the markers) to entryList and its import
-// directives to importList, each with its line. A file that cannot be opened adds nothing. The
-// files are read on two threads; the lists are the same as when they are read one after the
-// other. An observer, when given, is told every line; a run gives none. With digests, the digest of
-// each file's bytes as read goes to the same position (nullopt for a file that cannot be opened).
-void extractSourceFiles(const Configuration& config, const std::vector<std::string>& paths,
-                        const std::vector<const MarkerSet*>& markers,
-                        ExtractionObserver* observer = nullptr,
+// The markers for the file at path: those of the configuration's last MarkerSet whose pattern
+// matches the path, else its defaultMarkers. The matcher is asked of every pattern, in list order.
+const MarkerSet& markersFor(const Configuration& config, WildcardMatcher& matcher,
+                            const std::string& path);
+
+// Reads every file of the document's files with the markers of the same position and appends,
+// file after file in that order, its documentation blocks (delimited by the markers) to the
+// document's entries and its import directives to its imports, each with its line. A file that
+// cannot be opened adds nothing. The files are read on two threads; the lists are the same as when
+// they are read one after the other. An observer, when given, is told every line; a run gives none.
+// With digests, the digest of each file's bytes as read goes to the same position (nullopt for a
+// file that cannot be opened).
+void extractSourceFiles(const Configuration& config, const std::vector<const MarkerSet*>& markers,
+                        Document& document, ExtractionObserver* observer = nullptr,
                         std::vector<std::optional<Digest>>* digests = nullptr);
 
 }  // namespace inkwright

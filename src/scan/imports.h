@@ -1,6 +1,8 @@
-// Import directives: the "#PBIMPORT:" lines of the source files.
+// Import directives: the "#PBIMPORT:" lines of the source files, and which of them an entry
+// documents.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,5 +16,13 @@ namespace inkwright {
 // any other line adds nothing.
 void readImportDirective(std::string_view line, const std::string& path, std::size_t lineNumber,
                          std::vector<ImportDirective>& directives);
+
+// The part of the declaration before its first "(", or all of it when it has none; not trimmed.
+// The result points into `declaration`.
+std::string_view procedureNameOf(std::string_view declaration);
+
+// Sets `documented` on every import directive of the document: true when an entry's upper-cased
+// name equals the upper-cased procedure name.
+void markDocumentedImports(Document& document);
 
 }  // namespace inkwright

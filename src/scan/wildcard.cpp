@@ -1,37 +1,34 @@
 #include "scan/wildcard.h"
 
 #include <cstddef>
-#include <string_view>
-#include <vector>
 
 namespace inkwright {
 
 namespace {
 
-// A compiled pattern is a list of segments, each a star or a literal run in which "?" stands for
-// any one character. Stars and runs alternate: compilation never puts two of either side by side.
-struct Segment {
-  bool isStar = false;
-  std::string run;
-};
+bool runFits(std::string_view run, std::string_view name, std::size_t at) {
+  if (run.size() > name.size() - at) {
+    return false;
+  }
+  for (std::size_t k = 0; k < run.size(); ++k) {
+    if (run[k] != '?' && run[k] != name[at + k]) {
+      return false;
+    }
+  }
+  return true;
+}
 
-// note [kept pattern]
-// The matcher remembers the last non-empty pattern it was given, by any caller, and an empty
-// pattern repeats it. An empty line among the accept or ignore patterns, or a marker set
-// registered with an empty pattern, therefore matches like whatever pattern was tried just before
-// it, which is why every caller asks in a fixed order and stops at a fixed place.
-std::string lastPattern;
-std::vector<Segment> patternSegments;
+}  // namespace
 
-void compilePattern(const std::string& pattern) {
-  patternSegments.clear();
+void WildcardMatcher::compile(const std::string& pattern) {
+  segments_.clear();
   std::string run;
   bool runHasLetter = false;  // a character other than "?" is in the run
   const auto closeRunWithStar = [&] {
     if (runHasLetter) {
-      patternSegments.push_back(Segment{false, run});
+      segments_.push_back(Segment{false, run});
     }
-    patternSegments.push_back(Segment{true, {}});
+    segments_.push_back(Segment{true, {}});
     run.clear();
     runHasLetter = false;
   };
@@ -46,47 +43,35 @@ void compilePattern(const std::string& pattern) {
       run += c;
       runHasLetter = true;
     } else if (at == 0) {
-      patternSegments.push_back(Segment{true, {}});
-    } else if (patternSegments.empty()) {
+      segments_.push_back(Segment{true, {}});
+    } else if (segments_.empty()) {
       closeRunWithStar();
     } else if (pattern[at - 1] != '*' && runHasLetter) {
       closeRunWithStar();
     }
   }
   if (!run.empty()) {
-    patternSegments.push_back(Segment{false, run});
+    segments_.push_back(Segment{false, run});
   }
-}
-
-bool runFits(std::string_view run, std::string_view name, std::size_t at) {
-  if (run.size() > name.size() - at) {
-    return false;
-  }
-  for (std::size_t k = 0; k < run.size(); ++k) {
-    if (run[k] != '?' && run[k] != name[at + k]) {
-      return false;
-    }
-  }
-  return true;
 }
 
 // No backtracking: a star binds to the leftmost place where the run after it fits, and a later
 // misfit does not send the star looking further.
-bool matchSegments(std::string_view name) {
+bool WildcardMatcher::matchesSegments(std::string_view name) const {
   std::size_t at = 0;
-  for (std::size_t k = 0; k < patternSegments.size(); ++k) {
-    const bool isLast = k + 1 == patternSegments.size();
-    if (patternSegments[k].isStar) {
+  for (std::size_t k = 0; k < segments_.size(); ++k) {
+    const bool isLast = k + 1 == segments_.size();
+    if (segments_[k].isStar) {
       if (isLast) {
         return true;
       }
-      const std::string& next = patternSegments[k + 1].run;
+      const std::string& next = segments_[k + 1].run;
       while (at < name.size() && !runFits(next, name, at)) {
         ++at;
       }
       continue;
     }
-    const std::string& run = patternSegments[k].run;
+    const std::string& run = segments_[k].run;
     if (!runFits(run, name, at)) {
       return false;
     }
@@ -98,23 +83,17 @@ bool matchSegments(std::string_view name) {
   return true;
 }
 
-}  // namespace
-
-bool wildcardMatch(const std::string& name, const std::string& pattern) {
+// See note [kept pattern].
+bool WildcardMatcher::matches(std::string_view name, const std::string& pattern) {
   if (pattern.empty()) {
-    if (lastPattern.empty()) {
+    if (lastPattern_.empty()) {
       return false;
     }
-  } else if (pattern != lastPattern) {
-    lastPattern = pattern;
-    compilePattern(pattern);
+  } else if (pattern != lastPattern_) {
+    lastPattern_ = pattern;
+    compile(pattern);
   }
-  return matchSegments(name);
-}
-
-void resetWildcardMatcher() {
-  lastPattern.clear();
-  patternSegments.clear();
+  return matchesSegments(name);
 }
 
 }  // namespace inkwright

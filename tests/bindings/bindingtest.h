@@ -10,31 +10,37 @@
 
 #include "config/settings.h"
 #include "model/document.h"
+#include "scan/imports.h"
 #include "tempdir.h"
 
 namespace inkwright {
 
 class BindingOutputTest : public testing::Test {
  protected:
-  void SetUp() override { clearDocument(); }
+  // Appends an entry as the ordering leaves it: named, from sourceFile, with these tags.
+  void addEntry(const std::string& name, const std::string& sourceFile, std::vector<TagPair> tags) {
+    document.entries.push_back(DocEntry{.headerPath = "Group/" + name,
+                                        .entryName = name,
+                                        .groupName = "Group",
+                                        .sourceFile = sourceFile,
+                                        .headerType = "f",
+                                        .tags = std::move(tags)});
+  }
 
+  void addImport(const std::string& sourceFile, const std::string& declaration) {
+    document.imports.push_back(
+        ImportDirective{.sourceFile = sourceFile, .declaration = declaration});
+  }
+
+  // The document as the reading hands it to the writers: its imports marked documented.
+  const Document& read() {
+    markDocumentedImports(document);
+    return document;
+  }
+
+  Document document;
   const Configuration config{Settings{}};
   TempDir out;
 };
-
-// Appends an entry as the ordering leaves it: named, from sourceFile, with these tags.
-inline void addEntry(const std::string& name, const std::string& sourceFile,
-                     std::vector<TagPair> tags) {
-  entryList.push_back(DocEntry{.headerPath = "Group/" + name,
-                               .entryName = name,
-                               .groupName = "Group",
-                               .sourceFile = sourceFile,
-                               .headerType = "f",
-                               .tags = std::move(tags)});
-}
-
-inline void addImport(const std::string& sourceFile, const std::string& declaration) {
-  importList.push_back(ImportDirective{.sourceFile = sourceFile, .declaration = declaration});
-}
 
 }  // namespace inkwright

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "bindings/bindingtest.h"
-#include "model/document.h"
 
 namespace inkwright {
 namespace {
@@ -25,7 +24,7 @@ const std::string kRule = " ; --------------------------------------------------
 class ImportFile : public BindingOutputTest {
  protected:
   std::string written() {
-    importFileWriter(config, out.folder());
+    importFileWriter(config, read(), out.folder());
     return out.read(" _inkWright_importfile_out.pbi");
   }
 };

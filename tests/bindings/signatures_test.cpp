@@ -4,34 +4,8 @@
 
 #include <string>
 
-#include "bindings/bindingtest.h"
-#include "model/document.h"
-
 namespace inkwright {
 namespace {
-
-TEST(MarkDocumentedImports, MatchesTheUpperCasedNameBeforeTheParenthesis) {
-  clearDocument();
-  const struct {
-    const char* declaration;
-    bool documented;
-  } cases[] = {{"Begin(x.l)", true}, {"BEGIN()", true},      {"begin", true},
-               {"Start(a.s)", true}, {"Start (x.l)", false}, {" Begin()", false},
-               {"Missing()", false}, {"Begin.l(x.l)", false}};
-  for (const auto& c : cases) {
-    importList.push_back(
-        ImportDirective{.sourceFile = "a.pb", .declaration = c.declaration, .documented = true});
-  }
-  EXPECT_EQ(8, markDocumentedImports());
-  EXPECT_FALSE(importList[0].documented);
-  addEntry("Begin", "a.pb", {});
-  addEntry("Start", "a.pb", {});
-  addEntry("Start", "b.pb", {});
-  EXPECT_EQ(4, markDocumentedImports());
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(cases[i].documented, importList[i].documented) << cases[i].declaration;
-  }
-}
 
 TEST(LibraryFunctionLines, GivesTypesNamesDescriptionAndLong) {
   const struct {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "bindings/bindingtest.h"
-#include "model/document.h"
 
 namespace inkwright {
 namespace {
@@ -17,7 +16,7 @@ const std::string kHeader =
 class UserLibrary : public BindingOutputTest {
  protected:
   std::string written() {
-    userLibraryWriter(config, out.folder());
+    userLibraryWriter(config, read(), out.folder());
     return out.read(" _inkWright_userlib_out.desc");
   }
 };

@@ -13,12 +13,12 @@ namespace {
 
 using namespace inkwright;
 
-// What extraction gave for the entries from `first` on, as one text per entry.
-std::vector<std::string> extractedSince(std::size_t first) {
+// What extraction gave for the document's entries, as one text per entry.
+std::vector<std::string> entryTexts(const Document& document) {
   std::vector<std::string> entries;
-  for (std::size_t k = first; k < entryList.size(); ++k) {
-    std::string text = entryList[k].headerType + '\0' + entryList[k].headerPath + '\0';
-    for (const TagPair& tag : entryList[k].tags) {
+  for (const DocEntry& entry : document.entries) {
+    std::string text = entry.headerType + '\0' + entry.headerPath + '\0';
+    for (const TagPair& tag : entry.tags) {
       text += tag.tagName + '\0' + tag.tagValue + '\0';
     }
     entries.push_back(std::move(text));
@@ -26,17 +26,15 @@ std::vector<std::string> extractedSince(std::size_t first) {
   return entries;
 }
 
-std::vector<std::string> extract(const Configuration& config, const std::string& path,
-                                 const MarkerSet& markers) {
-  const std::size_t first = entryList.size();
-  extractSourceFiles(config, {path}, {&markers});
-  return extractedSince(first);
+Document extract(const Configuration& config, const std::string& path, const MarkerSet& markers) {
+  Document document{.files = {path}};
+  extractSourceFiles(config, {&markers}, document);
+  return document;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  clearDocument();
   const std::vector<std::string> parts = inputParts(data, size, 10);
   Settings settings;
   addTagRules(settings.tagRuleList, parts[3], false, TagKind::plainItem);
@@ -53,26 +51,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MarkerSet markers{.blockStart = parts[0], .blockEnd = parts[1], .lineStart = parts[2]};
   const std::string path = writeScratchFile("source.pb", parts[4]);
   if (plainRules) {
-    const std::vector<std::string> single = extract(config, path, markers);
+    const std::vector<std::string> single = entryTexts(extract(config, path, markers));
     MarkerSet lists = markers;
     lists.blockStarts = {markers.blockStart};
     lists.blockEnds = {markers.blockEnd};
     lists.lineStarts = {markers.lineStart};
-    if (extract(config, path, lists) != single) {
+    if (entryTexts(extract(config, path, lists)) != single) {
       __builtin_trap();
     }
   }
   markers.blockStarts = markerList(parts[5]);
   markers.blockEnds = markerList(parts[6]);
   markers.lineStarts = markerList(parts[7]);
-  extract(config, path, markers);
-  for (const DocEntry& entry : entryList) {
+  Document document = extract(config, path, markers);
+  for (const DocEntry& entry : document.entries) {
     if (entry.tags.size() > static_cast<std::size_t>(kMaxTags)) {
       __builtin_trap();
     }
   }
-  deriveEntryNames();
-  sortEntries();
-  collectGroups();
+  deriveEntryNames(document);
+  sortEntries(document);
+  collectGroups(document);
   return 0;
 }

@@ -24,8 +24,6 @@ constexpr const char* kContentsHead =
 
 class HelpProject : public testing::Test {
  protected:
-  void SetUp() override { clearDocument(); }
-
   // The project file up to its file list, for the output folder + "LB" and the title.
   std::string options(const std::string& title) const {
     const std::string prefix = out.folder() + "LB";
@@ -36,12 +34,14 @@ class HelpProject : public testing::Test {
            ".hhk\r\nLanguage=0x407 Deutsch (Deutschland)\r\n\r\n[FILES]\r\n";
   }
 
+  Document document;
   TempDir out;
 };
 
 TEST_F(HelpProject, WithoutGroupsListsEveryPageButNoGroup) {
-  entryList = {entry("", "", ""), entry("Alone", "Alone", ""), entry("A/B/Deep", "Deep", "")};
-  helpProjectWriter(Configuration(Settings{}), out.folder(), "LB");
+  document.entries = {entry("", "", ""), entry("Alone", "Alone", ""),
+                      entry("A/B/Deep", "Deep", "")};
+  helpProjectWriter(Configuration(Settings{}), document, out.folder(), "LB");
   EXPECT_EQ(std::string(kContentsHead) + "</UL>\r\n</BODY></HTML>\r\n", out.read("LB.hhc"));
   EXPECT_EQ(options("") + "Alone.html\r\nDeep.html\r\n[INFOTYPES]\r\n", out.read("LB.hhp"));
 }
@@ -49,12 +49,12 @@ TEST_F(HelpProject, WithoutGroupsListsEveryPageButNoGroup) {
 // A group without a name is left out with its entries; the title keeps its blank and its bare
 // line feed; additional files are trimmed, an empty line kept.
 TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
-  entryList = {entry("Core/#Begin", "#Begin", "Core"), entry("/Hidden", "Hidden", "")};
-  groupList = {"", "Core"};
+  document.entries = {entry("Core/#Begin", "#Begin", "Core"), entry("/Hidden", "Hidden", "")};
+  document.groups = {"", "Core"};
   const Configuration config(Settings{
       .configList = {{.key = "document title", .value = " My Lib\nsecond line"},
                      {.key = "additional files", .value = "pics/logo.png\n\n   style.css  "}}});
-  helpProjectWriter(config, out.path().string(), "LB");
+  helpProjectWriter(config, document, out.path().string(), "LB");
   EXPECT_EQ(std::string(kContentsHead) +
                 "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
                 "<param name=\"Local\" value=\"Core.html\">\r\n"
@@ -73,16 +73,16 @@ TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
 // the additional files without their empty lines. Names in the contents are escaped, and an item
 // without a written page keeps its name but links nowhere.
 TEST_F(HelpProject, PortableProjectListsWrittenFilesOnceAndLinksWrittenPagesOnly) {
-  entryList = {entry("Core/#Begin", "#Begin", "Core"), entry("Core/a&b", "a&b", "Core"),
-               entry("Core/#Begin", "#Begin", "Core"), entry("Core/x\\y", "x\\y", "Core"),
-               entry("Solo", "Solo", "")};
-  groupList = {"Core"};
+  document.entries = {entry("Core/#Begin", "#Begin", "Core"), entry("Core/a&b", "a&b", "Core"),
+                      entry("Core/#Begin", "#Begin", "Core"), entry("Core/x\\y", "x\\y", "Core"),
+                      entry("Solo", "Solo", "")};
+  document.groups = {"Core"};
   const Configuration config(Settings{
       .configList = {{.key = "document title", .value = "A & B"},
                      {.key = "additional files", .value = "style.css\n\nSolo.html\nstyle.css"}},
       .options =
           Options{.escapeHtml = true, .existingLinksOnly = true, .portableHelpProject = true}});
-  helpProjectWriter(config, out.folder(), "LB");
+  helpProjectWriter(config, document, out.folder(), "LB");
   EXPECT_EQ(std::string(kContentsHead) +
                 "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
                 "<param name=\"ImageNumber\" value=\"1\">\r\n</OBJECT>\r\n<UL>\r\n"

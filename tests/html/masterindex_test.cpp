@@ -26,27 +26,27 @@ std::string item(const std::string& name, const std::string& description) {
 class MasterIndex : public testing::Test {
  protected:
   void SetUp() override {
-    clearDocument();
     deriveSettings(settings);
     settings.templateList.insert(settings.templateList.begin(),
                                  {.name = "masterindex", .text = "@@INDEX@@"});
   }
 
   void writeIndex() const {
-    masterIndexWriter(Configuration(settings), out.folder() + "masterindex.html");
+    masterIndexWriter(Configuration(settings), document, out.folder() + "masterindex.html");
   }
 
+  Document document;
   Settings settings;
   TempDir out;
 };
 
 // An entry without a NAME tag has an empty description.
 TEST_F(MasterIndex, DescriptionIsSecondDashFieldOfLastNameTag) {
-  entryList = {entry("G/A", "A", "G", {{"NAME", "\nA -- starts"}}),
-               entry("G/B", "B", "G", {{"NAME", "\nB - first"}, {"NAME", "\nB - last - x"}}),
-               entry("G/#C", "#C", "G", {{"NAME", "\nC -  spans\n  lines "}}),
-               entry("G/D", "D", "G"), entry("", "", "G", {{"NAME", "\nnever - listed"}})};
-  groupList = {"", "G", "Empty"};
+  document.entries = {entry("G/A", "A", "G", {{"NAME", "\nA -- starts"}}),
+                      entry("G/B", "B", "G", {{"NAME", "\nB - first"}, {"NAME", "\nB - last - x"}}),
+                      entry("G/#C", "#C", "G", {{"NAME", "\nC -  spans\n  lines "}}),
+                      entry("G/D", "D", "G"), entry("", "", "G", {{"NAME", "\nnever - listed"}})};
+  document.groups = {"", "G", "Empty"};
   writeIndex();
   EXPECT_EQ("<ul><li><a href=\"G.html\">G</a></li><ul>" + item("A", "") + item("B", "last") +
                 item("#C", "spans\n  lines") + item("D", "") +

@@ -16,16 +16,14 @@ TEST(PageLinks, EscapesAndEncodesEveryByteThatNeedsIt) {
 
 // Without the switches every name is linked as it is, "#" and all, whether written or not.
 TEST(PageLinks, WithoutSwitchesLinksEveryNameUnchanged) {
-  clearDocument();
-  const PageLinks links{Options{}};
+  const PageLinks links{Options{}, Document{}};
   EXPECT_EQ("<a href=\"#Flags.html\">#Flags</a>", links.linkOrText("#Flags"));
   EXPECT_EQ("<a href=\"a<b.html\">a<b</a>", links.linkOrText("a<b"));
   EXPECT_EQ("<a href=\"Nobody.html\">Nobody</a>", links.linkOrText("Nobody"));
 }
 
 TEST(PageLinks, EscapesNamesInTextAndHref) {
-  clearDocument();
-  const PageLinks links{Options{.escapeHtml = true}};
+  const PageLinks links{Options{.escapeHtml = true}, Document{}};
   EXPECT_EQ("a&amp;b&quot;", links.shown("a&b\""));
   EXPECT_EQ("<a href=\"a&lt;b.html\">a&lt;b</a>", links.linkOrText("a<b"));
 }
@@ -34,11 +32,11 @@ TEST(PageLinks, EscapesNamesInTextAndHref) {
 // separator gets no page, "#Name" is written as Name.html, and a group links only when some entry
 // writes the page of its name.
 TEST(PageLinks, LinksOnlyWrittenPagesByTheirFileNames) {
-  clearDocument();
+  Document document;
   for (const char* const name : {"#Flags", "OpenSM:", "a/b", "c\\d", "Core", "x<y"}) {
-    entryList.emplace_back().entryName = name;
+    document.entries.emplace_back().entryName = name;
   }
-  const PageLinks links{Options{.escapeHtml = true, .existingLinksOnly = true}};
+  const PageLinks links{Options{.escapeHtml = true, .existingLinksOnly = true}, document};
   const char* const cases[][2] = {
       {"#Flags", "<a href=\"Flags.html\">#Flags</a>"},
       {"Flags", "<a href=\"Flags.html\">Flags</a>"},

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "model/document.h"
+#include "scan/ordering.h"
 #include "tempdir.h"
 
 namespace inkwright {
@@ -14,12 +15,13 @@ namespace {
 // they cannot show these two: a folder given without its separator still gets the pages, and a
 // name holding "\" gets no page even where the folder it names exists.
 TEST(PageWriter, WritesPagesOfPlainNamesOnlyIntoTheGivenFolder) {
-  clearDocument();
-  entryList.emplace_back().headerPath = "Lib/Bad\\Name";
-  entryList.emplace_back().headerPath = "Lib/Plain";
+  Document document;
+  document.entries.emplace_back().headerPath = "Lib/Bad\\Name";
+  document.entries.emplace_back().headerPath = "Lib/Plain";
+  deriveEntryNames(document);
   TempDir out;
   std::filesystem::create_directory(out.path() / "Bad");
-  pageWriter(Configuration(Settings{}), out.path().string());
+  pageWriter(Configuration(Settings{}), document, out.path().string());
   EXPECT_TRUE(std::filesystem::is_empty(out.path() / "Bad"));
   EXPECT_EQ((std::set<std::string>{"Bad", "Plain.html"}), out.files());
 }
@@ -34,8 +36,8 @@ DocEntry pageEntry(const std::string& headerPath, const std::string& headerType,
 // With every switch of the pages on: names and values are escaped and still linked, a tag of
 // blanks and line ends leaves no block, and links lead only to written pages by their file names.
 TEST(PageWriter, WithSwitchesEscapesSkipsEmptyTagsAndLinksWrittenPagesOnly) {
-  clearDocument();
-  entryList = {
+  Document document;
+  document.entries = {
       pageEntry("Lib", "h", {{"NAME", "\nLib - a<b & #Flags, Lib/Gone"}}),
       pageEntry("Lib/#Flags", "f", {{"NAME", "\n#Flags - see a<b"}, {"NOTES", " \t\r\n "}}),
       pageEntry("Lib/a<b", "f", {{"NAME", "\na<b - see #Flags"}}),
@@ -45,8 +47,9 @@ TEST(PageWriter, WithSwitchesEscapesSkipsEmptyTagsAndLinksWrittenPagesOnly) {
       .templateList = {{.name = "page", .text = "<title>@@NAME@@</title>@@TAGS@@"},
                        {.name = "tag", .text = "<@@TAG-LOWER@@>@@VALUE@@|"}},
       .options = Options{.escapeHtml = true, .existingLinksOnly = true, .skipEmptyTags = true}};
+  deriveEntryNames(document);
   TempDir out;
-  pageWriter(Configuration(std::move(settings)), out.folder());
+  pageWriter(Configuration(std::move(settings)), document, out.folder());
   EXPECT_EQ((std::set<std::string>{"Flags.html", "Lib.html", "a<b.html"}), out.files());
   EXPECT_EQ("<title>#Flags</title><name>#Flags - see <a href=\"a%3Cb.html\">a&lt;b</a>|",
             out.read("Flags.html"));

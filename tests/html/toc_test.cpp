@@ -26,7 +26,6 @@ std::string item(const std::string& name) {
 class Toc : public testing::Test {
  protected:
   void SetUp() override {
-    clearDocument();
     deriveSettings(settings);
     settings.templateList.insert(settings.templateList.begin(),
                                  {.name = "page", .text = "@@NAME@@ @@SECTION@@ @@TAGS@@"});
@@ -34,11 +33,12 @@ class Toc : public testing::Test {
 
   void useNames(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-      entryList.push_back(DocEntry{
+      document.entries.push_back(DocEntry{
           .headerPath = "G/" + name, .entryName = name, .groupName = "G", .headerType = "f"});
     }
   }
 
+  Document document;
   Settings settings;
   TempDir out;
 };
@@ -46,7 +46,7 @@ class Toc : public testing::Test {
 // A name is listed under the capital of its initial when that is a letter from A to Z.
 TEST_F(Toc, ListsLettersOnlyInListOrder) {
   useNames({"1st", "#Flags", "begin", "_x", "", "\xE9t\xE9", "zoo", "Zed", "zoo"});
-  tocWriter(Configuration(settings), out.folder() + "toc.html");
+  tocWriter(Configuration(settings), document, out.folder() + "toc.html");
   EXPECT_EQ("TOC @@SECTION@@ <ul>" + letters('A', 'A') + letters('B', 'B', item("begin")) +
                 letters('C', 'Y') + letters('Z', 'Z', item("zoo") + item("Zed") + item("zoo")) +
                 "</ul>",

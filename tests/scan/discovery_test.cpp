@@ -16,11 +16,8 @@ namespace fs = std::filesystem;
 
 class SourceWalk : public testing::Test {
  protected:
-  void SetUp() override {
-    clearDocument();
-    resetWildcardMatcher();
-  }
-
+  WildcardMatcher matcher;
+  Document document;
   TempDir scratch;
   const std::string root = scratch.path().string();
 };
@@ -41,7 +38,8 @@ TEST_F(SourceWalk, WalksDepthFirstPruningIgnoredNamesAndLinksToAncestors) {
   scanSourcePaths(
       Configuration(Settings{.acceptPatterns = {"*.pb"},
                              .ignorePatterns = {"CVS"},
-                             .sourcePaths = {root, root + "\\missing", root + "\\lib\\"}}));
+                             .sourcePaths = {root, root + "\\missing", root + "\\lib\\"}}),
+      matcher, document);
   std::string chain = deep.substr(5);
   std::replace(chain.begin(), chain.end(), '/', '\\');
   const std::string lib = root + "\\lib\\";
@@ -50,22 +48,22 @@ TEST_F(SourceWalk, WalksDepthFirstPruningIgnoredNamesAndLinksToAncestors) {
           root + "\\a.pb", lib + "alias" + chain + "\\x.pb", lib + "c.pb",
           lib + "d" + chain + "\\x.pb", root + "\\z.pb", lib + "alias" + chain + "\\x.pb",
           lib + "c.pb", lib + "d" + chain + "\\x.pb", lib + "loop\\a.pb", lib + "loop\\z.pb"}),
-      fileList);
+      document.files);
 }
 
 // An empty path would list the current directory but name its files at the root of the drive.
 TEST_F(SourceWalk, EmptyPathAddsNothing) {
   const Configuration config(Settings{.acceptPatterns = {"*"}});
-  scanDirectory(config, "");
-  scanDirectory(config, "\\");
-  EXPECT_TRUE(fileList.empty());
+  scanDirectory(config, matcher, "", document.files);
+  scanDirectory(config, matcher, "\\", document.files);
+  EXPECT_TRUE(document.files.empty());
 }
 
 TEST_F(SourceWalk, PatternListsStopAtTheirFirstMatch) {
   const Configuration config(Settings{.acceptPatterns = {"*.pb", "*.pbi", ""}});
-  EXPECT_TRUE(isAccepted(config, "a.pb"));
-  EXPECT_FALSE(wildcardMatch("a.pbi", ""));
-  EXPECT_FALSE(isAccepted(config, "a.txt"));
+  EXPECT_TRUE(isAccepted(config, matcher, "a.pb"));
+  EXPECT_FALSE(matcher.matches("a.pbi", ""));
+  EXPECT_FALSE(isAccepted(config, matcher, "a.txt"));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <random>
 
 #include "config/settings.h"
-#include "driver/run.h"
 #include "model/document.h"
 #include "scan/wildcard.h"
 #include "tempdir.h"
@@ -16,8 +15,6 @@ namespace {
 class BlockExtraction : public testing::Test {
  protected:
   void SetUp() override {
-    clearDocument();
-    resetWildcardMatcher();
     addTagRules(settings.tagRuleList, "NAME\nSOURCE\nEXAMPLE\nother\n", false, TagKind::plainItem);
     settings.defaultMarkers =
         MarkerSet{.pattern = "", .blockStart = "/****", .blockEnd = "****", .lineStart = "*"};
@@ -27,19 +24,31 @@ class BlockExtraction : public testing::Test {
   // "headerType|headerPath|" and then "tagName=tagValue;" for each of its tags.
   std::vector<std::string> extract(const std::string& bytes) {
     const std::string path = scratch.write("src" + std::to_string(++files) + ".pb", bytes);
-    const std::size_t known = entryList.size();
+    const std::size_t known = document.entries.size();
     const Configuration config(settings);
-    extractSourceFiles(config, {path}, {&markersFor(config, path)});
+    WildcardMatcher matcher;
+    extractInto(config, {path}, {&markersFor(config, matcher, path)});
     std::vector<std::string> entries;
-    for (std::size_t k = known; k < entryList.size(); ++k) {
-      entries.push_back(entryList[k].headerType + "|" + entryList[k].headerPath + "|");
-      for (const TagPair& tag : entryList[k].tags) {
+    for (std::size_t k = known; k < document.entries.size(); ++k) {
+      const DocEntry& entry = document.entries[k];
+      entries.push_back(entry.headerType + "|" + entry.headerPath + "|");
+      for (const TagPair& tag : entry.tags) {
         entries.back() += tag.tagName + "=" + tag.tagValue + ";";
       }
     }
     return entries;
   }
 
+  // Reads the files with the markers of the same position, appending what they give to document.
+  void extractInto(const Configuration& config, std::vector<std::string> paths,
+                   const std::vector<const MarkerSet*>& markers) {
+    Document read{.files = std::move(paths)};
+    extractSourceFiles(config, markers, read);
+    document.entries.insert(document.entries.end(), read.entries.begin(), read.entries.end());
+    document.imports.insert(document.imports.end(), read.imports.begin(), read.imports.end());
+  }
+
+  Document document;
   Settings settings;
   TempDir scratch;
   int files = 0;
@@ -47,7 +56,7 @@ class BlockExtraction : public testing::Test {
 
 TEST_F(BlockExtraction, ReadsTheSameBlockWithEveryLineEnd) {
   for (const std::string end : {"\n", "\r\n", "\r"}) {
-    importList.clear();
+    document.imports.clear();
     const std::string source = "/****f* Group/Name" + end + "* NAME" + end +
                                "*   Name -- what it does" + end + "* SOURCE" + end +
                                "#PBIMPORT:Name()" + end + "*  EndProcedure" + end + "****" + end +
@@ -55,9 +64,9 @@ TEST_F(BlockExtraction, ReadsTheSameBlockWithEveryLineEnd) {
     EXPECT_EQ(std::vector<std::string>{"f|Group/Name|NAME=\n   Name -- what it does;"
                                        "SOURCE=\n#PBIMPORT:Name()\n  EndProcedure;"},
               extract(source));
-    ASSERT_EQ(2u, importList.size());
-    EXPECT_EQ(importList[1].sourceFile, entryList.back().sourceFile);
-    EXPECT_EQ(" Other(a.l)", importList[1].declaration);
+    ASSERT_EQ(2u, document.imports.size());
+    EXPECT_EQ(document.imports[1].sourceFile, document.entries.back().sourceFile);
+    EXPECT_EQ(" Other(a.l)", document.imports[1].declaration);
   }
 }
 
@@ -108,9 +117,8 @@ TEST_F(BlockExtraction, ReadsEachFileWithTheLastMarkerSetMatchingItsPath) {
   EXPECT_EQ(std::vector<std::string>{"f|A/Y|"}, extract("<{f A/Y\n< NAME\n< NAME\n;{f A/-\n"));
   EXPECT_EQ(std::vector<std::string>{"f|A/Z|NAME=;"}, extract("/****f A/Z\n* NAME\n****\n"));
   const Configuration config(settings);
-  extractSourceFiles(config, {(scratch.path() / "missing.pb").string()},
-                     {&settings.defaultMarkers});
-  EXPECT_EQ(3u, entryList.size());
+  extractInto(config, {(scratch.path() / "missing.pb").string()}, {&settings.defaultMarkers});
+  EXPECT_EQ(3u, document.entries.size());
 }
 
 // A line starts a list when it starts with any of its markers; the longest one is cut off.
@@ -185,21 +193,21 @@ TEST_F(BlockExtraction, JoinsTheFilesInTheOrderOfThePaths) {
   }
   paths.insert(paths.begin() + 3, (scratch.path() / "missing.pb").string());
   markers.insert(markers.begin() + 3, &settings.defaultMarkers);
-  extractSourceFiles(Configuration(settings), paths, markers);
+  extractInto(Configuration(settings), paths, markers);
   std::string entries;
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     entries += entry.headerPath + "|" + (entry.tags.empty() ? "" : entry.tags[0].tagValue) + ";";
   }
   EXPECT_EQ("A/f0|;A/f1|\n  f1;A/f2|;A/f3|\n  f3;A/f4|;A/f5|\n  f5;", entries);
-  ASSERT_EQ(3u, importList.size());
-  EXPECT_EQ("f5()", importList[2].declaration);
-  EXPECT_EQ(paths[6], importList[2].sourceFile);
+  ASSERT_EQ(3u, document.imports.size());
+  EXPECT_EQ("f5()", document.imports[2].declaration);
+  EXPECT_EQ(paths[6], document.imports[2].sourceFile);
 }
 
 // Every field of every entry; a tag adds its name and its value.
-std::vector<std::vector<std::string>> entryFields() {
+std::vector<std::vector<std::string>> entryFields(const Document& document) {
   std::vector<std::vector<std::string>> entries;
-  for (const DocEntry& entry : entryList) {
+  for (const DocEntry& entry : document.entries) {
     std::vector<std::string>& fields = entries.emplace_back(
         std::vector<std::string>{entry.headerPath, entry.entryName, entry.groupName,
                                  entry.sectionName, entry.sourceFile, entry.headerType});
@@ -211,9 +219,9 @@ std::vector<std::vector<std::string>> entryFields() {
   return entries;
 }
 
-std::vector<std::vector<std::string>> importFields() {
+std::vector<std::vector<std::string>> importFields(const Document& document) {
   std::vector<std::vector<std::string>> directives;
-  for (const ImportDirective& directive : importList) {
+  for (const ImportDirective& directive : document.imports) {
     directives.push_back(
         {directive.sourceFile, directive.declaration, std::to_string(directive.documented)});
   }
@@ -290,16 +298,15 @@ TEST_F(BlockExtraction, ReadsFilesOnTwoThreadsIntoTheListsOfOneReader) {
   // The two threads read first, while the index of the tag rules is still to be built, as in a
   // run.
   const Configuration config(settings);
-  extractSourceFiles(config, paths, markers);
-  const std::vector<std::vector<std::string>> twoThreadEntries = entryFields();
-  const std::vector<std::vector<std::string>> twoThreadDirectives = importFields();
-  entryList.clear();
-  importList.clear();
+  extractInto(config, paths, markers);
+  const std::vector<std::vector<std::string>> twoThreadEntries = entryFields(document);
+  const std::vector<std::vector<std::string>> twoThreadDirectives = importFields(document);
+  document = Document{};
   for (std::size_t k = 0; k < paths.size(); ++k) {
-    extractSourceFiles(config, {paths[k]}, {markers[k]});
+    extractInto(config, {paths[k]}, {markers[k]});
   }
-  const std::vector<std::vector<std::string>> entries = entryFields();
-  const std::vector<std::vector<std::string>> directives = importFields();
+  const std::vector<std::vector<std::string>> entries = entryFields(document);
+  const std::vector<std::vector<std::string>> directives = importFields(document);
   ASSERT_GT(entries.size(), 30000u);
   ASSERT_GT(directives.size(), 30000u);
   // Record by record, so that a difference shows one record and not megabytes of them.

@@ -9,7 +9,7 @@ namespace {
 
 // Compilation drops a "?" after a star, a second leading "?" and a lone leading "?" before a star,
 // and folds stars in a row; a star then binds to the leftmost fit of the run after it.
-TEST(WildcardMatch, MatchesAnchoredCaseSensitiveWithoutBacktracking) {
+TEST(WildcardMatcher, MatchesAnchoredCaseSensitiveWithoutBacktracking) {
   const std::tuple<const char*, const char*, bool> cases[] = {
       {"*.pb", "main.pb", true},  {"*.pb", "main.pbi", false}, {"*.pb", "old.pb.pb", false},
       {"*.PB", "main.pb", false}, {"test*", "test", true},     {"*", "", true},
@@ -20,18 +20,22 @@ TEST(WildcardMatch, MatchesAnchoredCaseSensitiveWithoutBacktracking) {
       {"a*?*b", "ab", true},      {"?a*", "ba", true},         {"x?*", "x", false},
   };
   for (const auto& [pattern, name, matches] : cases) {
-    resetWildcardMatcher();
-    EXPECT_EQ(matches, wildcardMatch(name, pattern)) << pattern << " on " << name;
+    EXPECT_EQ(matches, WildcardMatcher().matches(name, pattern)) << pattern << " on " << name;
   }
 }
 
-TEST(WildcardMatch, EmptyPatternRepeatsTheLastNonEmptyOne) {
-  resetWildcardMatcher();
-  EXPECT_FALSE(wildcardMatch("", ""));
-  EXPECT_TRUE(wildcardMatch("a.pb", "*.pb"));
-  EXPECT_TRUE(wildcardMatch("b.pb", ""));
-  EXPECT_TRUE(wildcardMatch("b.txt", "*.txt"));
-  EXPECT_FALSE(wildcardMatch("b.pb", ""));
+// See note [kept pattern]: what an empty pattern repeats belongs to the one matcher that was
+// asked, and a new matcher has nothing to repeat.
+TEST(WildcardMatcher, EmptyPatternRepeatsTheLastNonEmptyOneGivenToThisMatcher) {
+  WildcardMatcher matcher;
+  EXPECT_FALSE(matcher.matches("", ""));
+  EXPECT_TRUE(matcher.matches("a.pb", "*.pb"));
+  EXPECT_TRUE(matcher.matches("b.pb", ""));
+  EXPECT_TRUE(matcher.matches("b.txt", "*.txt"));
+  EXPECT_FALSE(matcher.matches("b.pb", ""));
+  WildcardMatcher other;
+  EXPECT_FALSE(other.matches("b.txt", ""));
+  EXPECT_TRUE(matcher.matches("c.txt", ""));
 }
 
 }  // namespace
