@@ -6,14 +6,13 @@
 
 #include "config/settings.h"
 #include "model/document.h"
-#include "text/outputrecord.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 
 // Writes the editor reference file into the output directory, named by "japbefile" or
 // " _inkWright_japbefile_out.txt"; writes nothing when the file cannot be created.
-// A ledger, when given, is told what the file holds, or that it could not be created.
 void editorReferenceWriter(const Configuration& config, const Document& document,
-                           const std::string& outputDirectory, OutputLedger* ledger = nullptr);
+                           const std::string& outputDirectory, OutputSink& sink);
 
 }  // namespace inkwright

@@ -6,14 +6,13 @@
 
 #include "config/settings.h"
 #include "model/document.h"
-#include "text/outputrecord.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 
 // Writes the import file into the output directory, named by "importfile" or
 // " _inkWright_importfile_out.pbi"; writes nothing when the file cannot be created.
-// A ledger, when given, is told what the file holds, or that it could not be created.
 void importFileWriter(const Configuration& config, const Document& document,
-                      const std::string& outputDirectory, OutputLedger* ledger = nullptr);
+                      const std::string& outputDirectory, OutputSink& sink);
 
 }  // namespace inkwright

@@ -6,14 +6,13 @@
 
 #include "config/settings.h"
 #include "model/document.h"
-#include "text/outputrecord.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 
 // Writes the user-library descriptor into the output directory, named by "userlibfile" or
 // " _inkWright_userlib_out.desc"; writes nothing when the file cannot be created.
-// A ledger, when given, is told what the file holds, or that it could not be created.
 void userLibraryWriter(const Configuration& config, const Document& document,
-                       const std::string& outputDirectory, OutputLedger* ledger = nullptr);
+                       const std::string& outputDirectory, OutputSink& sink);
 
 }  // namespace inkwright

@@ -11,7 +11,8 @@
 #include "check/outputchecks.h"
 #include "check/pagechecks.h"
 #include "config/configuration.h"
-#include "driver/run.h"
+#include "run/outputs.h"
+#include "run/run.h"
 #include "scan/discovery.h"
 #include "text/platform.h"
 

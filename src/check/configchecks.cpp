@@ -6,7 +6,7 @@
 #include <unordered_set>
 
 #include "config/keytable.h"
-#include "driver/run.h"
+#include "run/outputs.h"
 #include "scan/wildcard.h"
 #include "text/platform.h"
 #include "text/text.h"

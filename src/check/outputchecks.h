@@ -6,7 +6,7 @@
 
 #include "check/warning.h"
 #include "config/settings.h"
-#include "driver/run.h"
+#include "run/outputs.h"
 
 namespace inkwright {
 

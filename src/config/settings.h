@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "text/digest.h"
-#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -147,12 +146,5 @@ class Configuration {
   FirstMatchIndex templateByName_;
   FirstMatchIndex tagRuleByName_;
 };
-
-// How every writer treats an output file that is already there: kept when unchanged under the
-// "keep unchanged files" switch, replaced otherwise.
-inline ExistingOutput existingOutput(const Configuration& config) {
-  return config.settings().options.keepUnchangedFiles ? ExistingOutput::keepWhenUnchanged
-                                                      : ExistingOutput::replace;
-}
 
 }  // namespace inkwright

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/run.h"
+#include "run/run.h"
 #include "text/platform.h"
 
 int main(int argc, char** argv) {

@@ -1,5 +1,6 @@
 #include "helpproject/helpproject.h"
 
+#include <memory>
 #include <optional>
 #include <unordered_set>
 #include <vector>
@@ -8,7 +9,6 @@
 #include "html/pagelinks.h"
 #include "model/groups.h"
 #include "text/text.h"
-#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -34,22 +34,22 @@ constexpr const char* kContentsHead[] = {
 };
 
 // An item without a page to link to keeps its name but gets no "Local" line.
-void writeSitemapItem(OutputFile& file, const std::string& name, const PageLinks& pageLinks) {
-  writeLine(file, "<LI> <OBJECT type=\"text/sitemap\">");
-  writeLine(file, "<param name=\"name\" value=\"" + pageLinks.shown(name) + "\">");
+void writeSitemapItem(OutputStream& file, const std::string& name, const PageLinks& pageLinks) {
+  file.writeLine("<LI> <OBJECT type=\"text/sitemap\">");
+  file.writeLine("<param name=\"name\" value=\"" + pageLinks.shown(name) + "\">");
   if (pageLinks.isLinked(name)) {
-    writeLine(file, "<param name=\"Local\" value=\"" + pageLinks.href(name) + "\">");
+    file.writeLine("<param name=\"Local\" value=\"" + pageLinks.href(name) + "\">");
   }
 }
 
 void writeContentsFile(const Configuration& config, const Document& document,
-                       const std::string& path, OutputLedger* ledger) {
-  std::optional<OutputFile> file = createOutput(path, existingOutput(config), ledger);
+                       const std::string& path, OutputSink& sink) {
+  const std::unique_ptr<OutputStream> file = sink.create(path);
   if (!file) {
     return;
   }
   for (const char* const line : kContentsHead) {
-    writeLine(*file, line);
+    file->writeLine(line);
   }
   const PageLinks pageLinks(config.settings().options, document);
   const auto groups = entriesByGroup(document);
@@ -58,42 +58,43 @@ void writeContentsFile(const Configuration& config, const Document& document,
       continue;
     }
     writeSitemapItem(*file, group, pageLinks);
-    writeLine(*file, "<param name=\"ImageNumber\" value=\"1\">");
-    writeLine(*file, "</OBJECT>");
-    writeLine(*file, "<UL>");
+    file->writeLine("<param name=\"ImageNumber\" value=\"1\">");
+    file->writeLine("</OBJECT>");
+    file->writeLine("<UL>");
     const auto members = groups.find(group);
     if (members != groups.end()) {
       for (const DocEntry* const entry : members->second) {
         writeSitemapItem(*file, entry->entryName, pageLinks);
-        writeLine(*file, "</OBJECT>");
+        file->writeLine("</OBJECT>");
       }
     }
-    writeLine(*file, "</UL>");
+    file->writeLine("</UL>");
   }
-  writeLine(*file, "</UL>");
-  writeLine(*file, "</BODY></HTML>");
-  closeFile(*file);
+  file->writeLine("</UL>");
+  file->writeLine("</BODY></HTML>");
+  file->close();
 }
 
-void writeFileList(const Configuration& config, const Document& document, OutputFile& file) {
+void writeFileList(const Configuration& config, const Document& document, OutputStream& file) {
   for (const DocEntry& entry : document.entries) {
     if (!entry.headerPath.empty()) {
-      writeLine(file, entry.entryName + ".html");
+      file.writeLine(entry.entryName + ".html");
     }
   }
   const std::string additional = config.configValue("additional files");
   if (!trimBlanksView(additional).empty()) {
-    forEachLine(additional, [&](std::string_view line) { writeLine(file, trimBlanksView(line)); });
+    forEachLine(additional, [&](std::string_view line) { file.writeLine(trimBlanksView(line)); });
   }
 }
 
 // The files as the run writes them, each once: the entry pages in list order, the two index
 // pages, then the additional files; an empty line of the additional files names no file.
-void writeWrittenFileList(const Configuration& config, const Document& document, OutputFile& file) {
+void writeWrittenFileList(const Configuration& config, const Document& document,
+                          OutputStream& file) {
   std::unordered_set<std::string> listed;
   const auto list = [&](std::string_view name) {
     if (!name.empty() && listed.emplace(name).second) {
-      writeLine(file, name);
+      file.writeLine(name);
     }
   };
   for (const DocEntry& entry : document.entries) {
@@ -111,42 +112,42 @@ void writeWrittenFileList(const Configuration& config, const Document& document,
 // moved and compiled where it lands.
 void writeProjectFile(const Configuration& config, const Document& document,
                       const std::string& path, const std::string& fullPrefix,
-                      const std::string& baseName, OutputLedger* ledger) {
+                      const std::string& baseName, OutputSink& sink) {
   const bool isPortable = config.settings().options.portableHelpProject;
   const std::string& prefix = isPortable ? baseName : fullPrefix;
-  std::optional<OutputFile> file = createOutput(path, existingOutput(config), ledger);
+  const std::unique_ptr<OutputStream> file = sink.create(path);
   if (!file) {
     return;
   }
-  writeLine(*file, "[OPTIONS]");
-  writeLine(*file, "Compatibility=1.1 Or later");
-  writeLine(*file, "Compiled file=" + prefix + ".chm");
-  writeLine(*file, "Contents file=" + prefix + ".hhc");
-  writeLine(*file, "Default topic=masterindex.html");
-  writeLine(*file, "Display compile progress=No");
+  file->writeLine("[OPTIONS]");
+  file->writeLine("Compatibility=1.1 Or later");
+  file->writeLine("Compiled file=" + prefix + ".chm");
+  file->writeLine("Contents file=" + prefix + ".hhc");
+  file->writeLine("Default topic=masterindex.html");
+  file->writeLine("Display compile progress=No");
   // The title keeps every line of its value; a compiler sees the later lines as lines of their own.
-  writeLine(*file, "Title=" + config.configValue("document title"));
-  writeLine(*file, ";Index file=" + prefix + ".hhk");
-  writeLine(*file, "Language=0x407 Deutsch (Deutschland)");
-  writeLine(*file, "");
-  writeLine(*file, "[FILES]");
+  file->writeLine("Title=" + config.configValue("document title"));
+  file->writeLine(";Index file=" + prefix + ".hhk");
+  file->writeLine("Language=0x407 Deutsch (Deutschland)");
+  file->writeLine("");
+  file->writeLine("[FILES]");
   if (isPortable) {
     writeWrittenFileList(config, document, *file);
   } else {
     writeFileList(config, document, *file);
   }
-  writeLine(*file, "[INFOTYPES]");
-  closeFile(*file);
+  file->writeLine("[INFOTYPES]");
+  file->close();
 }
 
 }  // namespace
 
 void helpProjectWriter(const Configuration& config, const Document& document,
                        const std::string& outputDirectory, const std::string& baseName,
-                       OutputLedger* ledger) {
+                       OutputSink& sink) {
   const std::string prefix = withTrailingSeparator(outputDirectory, '/') + baseName;
-  writeContentsFile(config, document, prefix + ".hhc", ledger);
-  writeProjectFile(config, document, prefix + ".hhp", prefix, baseName, ledger);
+  writeContentsFile(config, document, prefix + ".hhc", sink);
+  writeProjectFile(config, document, prefix + ".hhp", prefix, baseName, sink);
 }
 
 }  // namespace inkwright

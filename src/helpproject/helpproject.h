@@ -5,7 +5,7 @@
 
 #include "config/settings.h"
 #include "model/document.h"
-#include "text/outputrecord.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 
@@ -16,9 +16,8 @@ inline constexpr const char* kHelpBaseName = "LB";
 // the page list) into the output directory ("/" is added when it ends in no separator), lines
 // ended by CR LF. A file that cannot be created is skipped silently. Under "portable help project"
 // the project file names its own files by base name alone and lists every written file once.
-// A ledger, when given, is told of each file written.
 void helpProjectWriter(const Configuration& config, const Document& document,
                        const std::string& outputDirectory, const std::string& baseName,
-                       OutputLedger* ledger = nullptr);
+                       OutputSink& sink);
 
 }  // namespace inkwright

@@ -2,7 +2,6 @@
 
 #include "text/platform.h"
 #include "text/text.h"
-#include "text/textfile.h"
 
 namespace inkwright {
 
@@ -15,9 +14,8 @@ std::string applyReplacers(const Configuration& config, std::string text) {
 
 // The master index and the contents share this; an entry page that cannot be written is skipped
 // without a message.
-void writePageOrWarn(const Configuration& config, const std::string& path, std::string_view page,
-                     OutputLedger* ledger) {
-  if (!writeWholeFile(path, page, existingOutput(config), ledger)) {
+void writePageOrWarn(const std::string& path, std::string_view page, OutputSink& sink) {
+  if (!sink.writeWhole(path, page)) {
     showMessage("oops", "could not write " + path);
   }
 }

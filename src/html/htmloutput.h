@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "config/settings.h"
-#include "text/outputrecord.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 
@@ -13,10 +13,8 @@ namespace inkwright {
 // configuration's replacerList in list order, each over the text the earlier ones produced.
 std::string applyReplacers(const Configuration& config, std::string text);
 
-// Writes page to path as its only bytes, as existingOutput(config) asks. When the file cannot be
-// created, shows "oops" / "could not write " + path, and the run goes on with the next output.
-// A ledger, when given, is told what the file holds, or that it could not be created.
-void writePageOrWarn(const Configuration& config, const std::string& path, std::string_view page,
-                     OutputLedger* ledger = nullptr);
+// Writes page through the sink to path as its only bytes. When the file cannot be created, shows
+// "oops" / "could not write " + path, and the run goes on with the next output.
+void writePageOrWarn(const std::string& path, std::string_view page, OutputSink& sink);
 
 }  // namespace inkwright

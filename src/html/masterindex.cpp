@@ -53,7 +53,7 @@ std::string indexHtml(const Configuration& config, const Document& document,
 }  // namespace
 
 void masterIndexWriter(const Configuration& config, const Document& document,
-                       const std::string& path, OutputLedger* ledger) {
+                       const std::string& path, OutputSink& sink) {
   std::string page = config.templateText("masterindex");
   if (page.empty()) {
     page = config.templateText("page");
@@ -62,7 +62,7 @@ void masterIndexWriter(const Configuration& config, const Document& document,
   replaceAllIn(page, "@@NAME@@", "Index");
   replaceAllWithMade(page, "@@INDEX@@", [&] { return indexHtml(config, document, pageLinks); });
   replaceAllIn(page, "@@PROJECTNAME@@", pageLinks.shown(config.configValue("document title")));
-  writePageOrWarn(config, path, applyReplacers(config, std::move(page)), ledger);
+  writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);
 }
 
 }  // namespace inkwright

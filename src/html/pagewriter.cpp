@@ -187,10 +187,10 @@ namespace {
 
 // note [last writer]
 // A later page of a name replaces an earlier one, and an index file replaces a page of its name,
-// so what a file holds after the run is what its last writer wrote. To keep an unchanged file
-// untouched, only that last writer may compare and write: an earlier one would see the bytes of
-// the last one's previous run and write its own over them. So, when unchanged files are kept, the
-// pages whose path is written again later are left out, which changes no byte the run leaves.
+// so what a file holds after the run is what its last writer wrote. Only that last writer writes:
+// an earlier one would spend the time for nothing, and, where unchanged files are kept, it would
+// see the bytes of the last one's previous run and write its own over them. Leaving out the pages
+// whose path is written again later changes no byte the run leaves.
 // Paths are told apart by their bytes; two that differ only in case reach one file on a system
 // that ignores case, which then still ends with the right bytes but gets a new time stamp.
 std::vector<bool> replacedLater(const Document& document, const std::string& directory,
@@ -237,14 +237,11 @@ std::vector<bool> replacedLater(const Document& document, const std::string& dir
 // filling thread, 10% of it the automatic links; 24% this thread.
 void pageWriter(const Configuration& config, const Document& document,
                 const std::string& outputDirectory, const std::vector<std::string>& laterOutputs,
-                OutputLedger* ledger) {
+                OutputSink& sink) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   const std::vector<DocEntry>& entries = document.entries;
-  const ExistingOutput existing = existingOutput(config);
   // See note [last writer].
-  const std::vector<bool> replaced = existing == ExistingOutput::keepWhenUnchanged
-                                         ? replacedLater(document, directory, laterOutputs)
-                                         : std::vector<bool>(entries.size(), false);
+  const std::vector<bool> replaced = replacedLater(document, directory, laterOutputs);
   const PageLinks pageLinks(config.settings().options, document);
   const PageLinker linker(config.settings().options, document, pageLinks);
   const SectionIndex sections = indexSections(document);
@@ -265,7 +262,7 @@ void pageWriter(const Configuration& config, const Document& document,
     }
     const std::size_t weight = tags.size();
     filling.run(
-        [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing, existing, ledger,
+        [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing, &sink,
          path = directory + pageFileName(entry.entryName) + ".html", tags = std::move(tags)] {
           std::string page = pageTemplate;
           replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
@@ -273,9 +270,7 @@ void pageWriter(const Configuration& config, const Document& document,
           replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
           page = applyReplacers(config, linker.applyTo(page));
           const std::size_t size = page.size();
-          writing.run([path, page = std::move(page), existing,
-                       ledger] { writeWholeFile(path, page, existing, ledger); },
-                      size);
+          writing.run([path, page = std::move(page), &sink] { sink.writeWhole(path, page); }, size);
         },
         weight);
   }

@@ -45,12 +45,12 @@ std::string tocHtml(const Document& document, const PageLinks& pageLinks) {
 }  // namespace
 
 void tocWriter(const Configuration& config, const Document& document, const std::string& path,
-               OutputLedger* ledger) {
+               OutputSink& sink) {
   std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
   replaceAllWithMade(page, "@@TAGS@@", [&config, &document] {
     return tocHtml(document, PageLinks(config.settings().options, document));
   });
-  writePageOrWarn(config, path, applyReplacers(config, std::move(page)), ledger);
+  writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);
 }
 
 }  // namespace inkwright

@@ -5,14 +5,13 @@
 
 #include "config/settings.h"
 #include "model/document.h"
-#include "text/outputrecord.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 
 // Writes the table of contents page to path, from the "page" template. When the file cannot be
 // created, shows "oops" / "could not write " + path.
-// A ledger, when given, is told what the file holds, or that it could not be created.
 void tocWriter(const Configuration& config, const Document& document, const std::string& path,
-               OutputLedger* ledger = nullptr);
+               OutputSink& sink);
 
 }  // namespace inkwright

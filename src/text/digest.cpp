@@ -3,9 +3,6 @@
 #include <memory>
 #include <new>
 
-#include "text/platform.h"
-#include "text/textfile.h"
-
 // Compiled into this file alone, so the program needs no xxHash library at run time, on any
 // system.
 #define XXH_INLINE_ALL
@@ -56,25 +53,6 @@ Digest DigestBuilder::digest() const { return fromHash(XXH3_128bits_digest(state
 
 Digest digestOf(std::string_view bytes) {
   return fromHash(XXH3_128bits(bytes.data(), bytes.size()));
-}
-
-Digest digestOfRest(NativeHandle file) {
-  DigestBuilder builder;
-  const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(kFileBufferSize);
-  while (const std::size_t count = readFromFile(file, buffer.get(), kFileBufferSize)) {
-    builder.add(std::string_view(buffer.get(), count));
-  }
-  return builder.digest();
-}
-
-std::optional<Digest> digestOfFile(const std::string& path) {
-  const NativeHandle file = openFileForReading(path);
-  if (file == kNoHandle) {
-    return std::nullopt;
-  }
-  const Digest digest = digestOfRest(file);
-  closeNativeFile(file);
-  return digest;
 }
 
 void appendHex(std::string& text, const Digest& digest) {

@@ -8,8 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "text/platform.h"
-
 namespace inkwright {
 
 // A 128-bit digest (XXH3). Two different texts share one by chance with a probability of about
@@ -39,12 +37,6 @@ class DigestBuilder {
 };
 
 Digest digestOf(std::string_view bytes);
-
-// The digest of everything left to read from file.
-Digest digestOfRest(NativeHandle file);
-
-// The digest of the file's bytes; nullopt when it cannot be opened for reading.
-std::optional<Digest> digestOfFile(const std::string& path);
 
 // Appends the digest as 32 lower-case hexadecimal digits, high half first.
 void appendHex(std::string& text, const Digest& digest);

@@ -93,6 +93,10 @@ void forEachLine(std::string_view text, Visit&& visit) {
 // directory becomes the separator alone).
 std::string withTrailingSeparator(std::string directory, char separator);
 
+// The byte with A-Z lowered to a-z, every other byte unchanged: the folding of a comparison that
+// ignores case as file systems and sorts here do, the same on every system and in every locale.
+inline char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
 // True when s begins with prefix; an empty prefix begins every text.
 inline bool startsWith(std::string_view s, std::string_view prefix) {
   return s.substr(0, prefix.size()) == prefix;

@@ -1,8 +1,7 @@
-// Buffered files: the line reader every input goes through and the writer of every output.
+// Buffered files: the line reader every input goes through and the plain writer of an output.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,8 +11,6 @@
 #include "text/platform.h"
 
 namespace inkwright {
-
-class OutputLedger;
 
 // Both buffers are larger than a page so that reading a line byte by byte and writing many short
 // texts cost no system call per byte.
@@ -41,46 +38,22 @@ class InputFile {
   DigestBuilder* digest_ = nullptr;
 };
 
-// What a writer does with an output file that is already there.
-enum class ExistingOutput {
-  // Empties it and writes it anew, so its time stamp always changes.
-  replace,
-  // Leaves a regular file that already holds exactly the bytes to be written untouched, time
-  // stamp included; otherwise the file ends up as with replace.
-  keepWhenUnchanged,
-};
-
 // An open output file. Written out and closed when it goes out of scope.
 class OutputFile {
  public:
   explicit OutputFile(NativeHandle handle);
-  // A file whose oldSize bytes (none: nothing to compare) are compared with what is written, and
-  // overwritten only from the first byte that differs on. A ledger, when given, is told on closing
-  // that path holds what was written.
-  OutputFile(NativeHandle handle, std::uint64_t oldSize, OutputLedger* ledger, std::string path);
   OutputFile(OutputFile&& other) noexcept;
   OutputFile& operator=(OutputFile&&) = delete;
   ~OutputFile();
 
  private:
-  enum class Mode { writing, comparing, overwriting };
-
   friend void writeText(OutputFile& file, std::string_view s);
   friend void closeFile(OutputFile& file);
   void flush();
-  void emit(const char* data, std::size_t size);
 
   NativeHandle handle_;
   std::unique_ptr<char[]> buffer_;
   std::size_t length_ = 0;
-  Mode mode_ = Mode::writing;
-  // Only while comparing or overwriting: the bytes the file held. The bytes handed on so far.
-  std::uint64_t oldSize_ = 0;
-  std::uint64_t offset_ = 0;
-  // Told, on closing, what the file holds; null: nobody.
-  OutputLedger* ledger_ = nullptr;
-  std::string path_;
-  std::optional<DigestBuilder> digest_;
 };
 
 // Opens an existing file for reading; nullopt when it cannot be opened. With a digest builder,
@@ -95,14 +68,18 @@ void readLine(InputFile& file, std::string& line);
 // True when no byte is left to read; reads nothing away.
 bool atEnd(InputFile& file);
 
-// Creates the file, or empties an existing one; nullopt when it cannot be created. With
-// keepWhenUnchanged an existing regular file is emptied only if what is written differs from it,
-// and a path that would block the run (a FIFO nobody reads) counts as one that cannot be created.
-// A ledger, when given, is told what the file holds once it is closed, or that it could not be
-// created.
-std::optional<OutputFile> createOutput(const std::string& path,
-                                       ExistingOutput existing = ExistingOutput::replace,
-                                       OutputLedger* ledger = nullptr);
+// The digest of everything left to read from file.
+Digest digestOfRest(NativeHandle file);
+
+// The digest of the file's bytes; nullopt when it cannot be opened for reading.
+std::optional<Digest> digestOfFile(const std::string& path);
+
+// True when the next size bytes of file are exactly data. Reads in pieces and stops at the first
+// piece that differs, so a file that changed early costs little to compare.
+bool nextBytesAre(NativeHandle file, const char* data, std::size_t size);
+
+// Creates the file, or empties an existing one; nullopt when it cannot be created.
+std::optional<OutputFile> createOutput(const std::string& path);
 
 // Writes the bytes of s and nothing else.
 void writeText(OutputFile& file, std::string_view s);
@@ -111,11 +88,8 @@ void writeText(OutputFile& file, std::string_view s);
 void writeLine(OutputFile& file, std::string_view s);
 
 // Creates the file at path (emptying an existing one) with text as its only bytes; false when it
-// cannot be created. With keepWhenUnchanged, as createOutput, and an existing file of another
-// size is not read at all; a ledger, as createOutput.
-bool writeWholeFile(const std::string& path, std::string_view text,
-                    ExistingOutput existing = ExistingOutput::replace,
-                    OutputLedger* ledger = nullptr);
+// cannot be created.
+bool writeWholeFile(const std::string& path, std::string_view text);
 
 // Writes out what is buffered and closes the file; later calls do nothing.
 void closeFile(OutputFile& file);

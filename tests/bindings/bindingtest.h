@@ -12,6 +12,7 @@
 #include "model/document.h"
 #include "scan/imports.h"
 #include "tempdir.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 
@@ -41,6 +42,7 @@ class BindingOutputTest : public testing::Test {
   Document document;
   const Configuration config{Settings{}};
   TempDir out;
+  FileSink files;
 };
 
 }  // namespace inkwright

@@ -24,7 +24,7 @@ const std::string kRule = " ; --------------------------------------------------
 class ImportFile : public BindingOutputTest {
  protected:
   std::string written() {
-    importFileWriter(config, read(), out.folder());
+    importFileWriter(config, read(), out.folder(), files);
     return out.read(" _inkWright_importfile_out.pbi");
   }
 };

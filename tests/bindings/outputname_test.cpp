@@ -36,9 +36,9 @@ TEST_F(BindingFileNames, EachWriterReadsItsOwnKey) {
   const Configuration named(Settings{.configList = {{.key = "importfile", .value = "w.pbi"},
                                                     {.key = "japbefile", .value = "w.txt"},
                                                     {.key = "userlibfile", .value = "w.desc"}}});
-  importFileWriter(named, read(), out.folder());
-  editorReferenceWriter(named, read(), out.folder());
-  userLibraryWriter(named, read(), out.folder());
+  importFileWriter(named, read(), out.folder(), files);
+  editorReferenceWriter(named, read(), out.folder(), files);
+  userLibraryWriter(named, read(), out.folder(), files);
   const std::set<std::string> files = out.files();
   EXPECT_TRUE(files.count("w.pbi") && files.count("w.txt") && files.count("w.desc"));
 }
@@ -46,9 +46,9 @@ TEST_F(BindingFileNames, EachWriterReadsItsOwnKey) {
 TEST_F(BindingFileNames, AFileThatCannotBeCreatedIsSkipped) {
   addImport("a.pb", "Begin()");
   addEntry("Begin", "a.pb", {{"SYNOPSIS", "\nBegin()"}});
-  importFileWriter(config, read(), out.folder() + "missing/");
-  editorReferenceWriter(config, read(), out.folder() + "missing/");
-  userLibraryWriter(config, read(), out.folder() + "missing/");
+  importFileWriter(config, read(), out.folder() + "missing/", files);
+  editorReferenceWriter(config, read(), out.folder() + "missing/", files);
+  userLibraryWriter(config, read(), out.folder() + "missing/", files);
   EXPECT_TRUE(std::filesystem::is_empty(out.path()));
 }
 

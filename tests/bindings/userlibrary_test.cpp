@@ -16,7 +16,7 @@ const std::string kHeader =
 class UserLibrary : public BindingOutputTest {
  protected:
   std::string written() {
-    userLibraryWriter(config, read(), out.folder());
+    userLibraryWriter(config, read(), out.folder(), files);
     return out.read(" _inkWright_userlib_out.desc");
   }
 };

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "filetree.h"
+#include "keep/record.h"
 #include "tempdir.h"
-#include "text/outputrecord.h"
 
 namespace fs = std::filesystem;
 using inkwright::filesBelow;

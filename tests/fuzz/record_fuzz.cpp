@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "text/outputrecord.h"
+#include "keep/record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace inkwright;

@@ -7,9 +7,9 @@
 #include <map>
 #include <string>
 
-#include "driver/run.h"
 #include "filetree.h"
 #include "fuzzinput.h"
+#include "run/run.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "config/settings.h"
 #include "model/document.h"
 #include "tempdir.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 namespace {
@@ -36,12 +37,13 @@ class HelpProject : public testing::Test {
 
   Document document;
   TempDir out;
+  FileSink files;
 };
 
 TEST_F(HelpProject, WithoutGroupsListsEveryPageButNoGroup) {
   document.entries = {entry("", "", ""), entry("Alone", "Alone", ""),
                       entry("A/B/Deep", "Deep", "")};
-  helpProjectWriter(Configuration(Settings{}), document, out.folder(), "LB");
+  helpProjectWriter(Configuration(Settings{}), document, out.folder(), "LB", files);
   EXPECT_EQ(std::string(kContentsHead) + "</UL>\r\n</BODY></HTML>\r\n", out.read("LB.hhc"));
   EXPECT_EQ(options("") + "Alone.html\r\nDeep.html\r\n[INFOTYPES]\r\n", out.read("LB.hhp"));
 }
@@ -54,7 +56,7 @@ TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
   const Configuration config(Settings{
       .configList = {{.key = "document title", .value = " My Lib\nsecond line"},
                      {.key = "additional files", .value = "pics/logo.png\n\n   style.css  "}}});
-  helpProjectWriter(config, document, out.path().string(), "LB");
+  helpProjectWriter(config, document, out.path().string(), "LB", files);
   EXPECT_EQ(std::string(kContentsHead) +
                 "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
                 "<param name=\"Local\" value=\"Core.html\">\r\n"
@@ -82,7 +84,7 @@ TEST_F(HelpProject, PortableProjectListsWrittenFilesOnceAndLinksWrittenPagesOnly
                      {.key = "additional files", .value = "style.css\n\nSolo.html\nstyle.css"}},
       .options =
           Options{.escapeHtml = true, .existingLinksOnly = true, .portableHelpProject = true}});
-  helpProjectWriter(config, document, out.folder(), "LB");
+  helpProjectWriter(config, document, out.folder(), "LB", files);
   EXPECT_EQ(std::string(kContentsHead) +
                 "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
                 "<param name=\"ImageNumber\" value=\"1\">\r\n</OBJECT>\r\n<UL>\r\n"

@@ -5,6 +5,7 @@
 #include "config/settings.h"
 #include "model/document.h"
 #include "tempdir.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 namespace {
@@ -31,13 +32,14 @@ class MasterIndex : public testing::Test {
                                  {.name = "masterindex", .text = "@@INDEX@@"});
   }
 
-  void writeIndex() const {
-    masterIndexWriter(Configuration(settings), document, out.folder() + "masterindex.html");
+  void writeIndex() {
+    masterIndexWriter(Configuration(settings), document, out.folder() + "masterindex.html", files);
   }
 
   Document document;
   Settings settings;
   TempDir out;
+  FileSink files;
 };
 
 // An entry without a NAME tag has an empty description.

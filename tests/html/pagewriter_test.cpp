@@ -7,6 +7,7 @@
 #include "model/document.h"
 #include "scan/ordering.h"
 #include "tempdir.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 namespace {
@@ -20,8 +21,9 @@ TEST(PageWriter, WritesPagesOfPlainNamesOnlyIntoTheGivenFolder) {
   document.entries.emplace_back().headerPath = "Lib/Plain";
   deriveEntryNames(document);
   TempDir out;
+  FileSink files;
   std::filesystem::create_directory(out.path() / "Bad");
-  pageWriter(Configuration(Settings{}), document, out.path().string());
+  pageWriter(Configuration(Settings{}), document, out.path().string(), {}, files);
   EXPECT_TRUE(std::filesystem::is_empty(out.path() / "Bad"));
   EXPECT_EQ((std::set<std::string>{"Bad", "Plain.html"}), out.files());
 }
@@ -49,7 +51,8 @@ TEST(PageWriter, WithSwitchesEscapesSkipsEmptyTagsAndLinksWrittenPagesOnly) {
       .options = Options{.escapeHtml = true, .existingLinksOnly = true, .skipEmptyTags = true}};
   deriveEntryNames(document);
   TempDir out;
-  pageWriter(Configuration(std::move(settings)), document, out.folder());
+  FileSink files;
+  pageWriter(Configuration(std::move(settings)), document, out.folder(), {}, files);
   EXPECT_EQ((std::set<std::string>{"Flags.html", "Lib.html", "a<b.html"}), out.files());
   EXPECT_EQ("<title>#Flags</title><name>#Flags - see <a href=\"a%3Cb.html\">a&lt;b</a>|",
             out.read("Flags.html"));

@@ -5,6 +5,7 @@
 #include "config/settings.h"
 #include "model/document.h"
 #include "tempdir.h"
+#include "text/outputsink.h"
 
 namespace inkwright {
 namespace {
@@ -41,12 +42,13 @@ class Toc : public testing::Test {
   Document document;
   Settings settings;
   TempDir out;
+  FileSink files;
 };
 
 // A name is listed under the capital of its initial when that is a letter from A to Z.
 TEST_F(Toc, ListsLettersOnlyInListOrder) {
   useNames({"1st", "#Flags", "begin", "_x", "", "\xE9t\xE9", "zoo", "Zed", "zoo"});
-  tocWriter(Configuration(settings), document, out.folder() + "toc.html");
+  tocWriter(Configuration(settings), document, out.folder() + "toc.html", files);
   EXPECT_EQ("TOC @@SECTION@@ <ul>" + letters('A', 'A') + letters('B', 'B', item("begin")) +
                 letters('C', 'Y') + letters('Z', 'Z', item("zoo") + item("Zed") + item("zoo")) +
                 "</ul>",

@@ -1,4 +1,5 @@
-#include "driver/run.h"
+#include "run/run.h"
+#include "run/outputs.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@
 #include <vector>
 
 #include "tempdir.h"
-#include "text/outputrecord.h"
+#include "keep/record.h"
 
 namespace inkwright {
 namespace {

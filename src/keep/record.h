@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,40 +43,21 @@ struct OutputRecord {
   friend bool operator==(const OutputRecord&, const OutputRecord&) = default;
 };
 
-// Collects the files a run writes; the writers may tell it from any thread. It grows by a file for
-// every page, while the pages are made, so it keeps the paths in one text and 32 bytes per file.
-class OutputLedger {
- public:
-  // The file at path now holds size bytes of that digest.
-  void written(std::string_view path, std::uint64_t size, const Digest& digest);
-  // An output could not be created.
-  void failed();
-  // Once every writer has finished: writes the record (as recordText writes it) to recordPath, each
-  // path once, where it was last written, with what that last writer left; an unchanged record is
-  // left untouched. Writes nothing when an output could not be written, when a path cannot stand on
-  // a line of the record, or when an output has recordPath itself, compared without case as
-  // Windows compares names: the record would take its place. The record is written line by line,
-  // so that it never stands in memory whole.
-  void writeRecord(const Digest& inputs, const std::string& recordPath) const;
-
- private:
-  struct Written {
-    std::uint64_t size;
-    Digest digest;
-    std::uint32_t pathStart;
-    std::uint32_t pathSize;
-  };
-  std::string_view pathOf(const Written& file) const;
-
-  mutable std::mutex mutex_;
-  std::string paths_;
-  std::vector<Written> files_;
-  bool failed_ = false;
-};
+// The digest of everything a run's outputs are made from: this program's version, the digest of
+// the configuration file's bytes, and the source paths in their order, each with the digest of its
+// bytes (nullopt: a file that could not be read).
+Digest inputsDigest(const Digest& configuration, const std::vector<std::string>& paths,
+                    const std::vector<std::optional<Digest>>& sources);
 
 // The record as its file holds it: a line "inkwright output record 1", a line "inputs " and the
 // digest, then a line per file: digest, size and path, separated by one blank. Lines end in LF.
 std::string recordText(const OutputRecord& record);
+
+// The first two lines of recordText, and one file line appended to text, for a writer that writes
+// the record line by line.
+std::string recordHead(const Digest& inputs);
+void appendRecordLine(std::string& text, const Digest& digest, std::uint64_t size,
+                      std::string_view path);
 
 // The record of a text written by recordText; nullopt for any other text.
 std::optional<OutputRecord> parseRecord(std::string_view text);

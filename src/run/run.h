@@ -22,19 +22,4 @@ void runInkwright(const std::string& configurationPath);
 Document readDocument(const Configuration& config, WildcardMatcher& matcher, WalkRecord* record,
                       ExtractionObserver* observer);
 
-// The outputs that an "output format" value selects. Each word is a case-sensitive substring test
-// of its own; "HTMLHELP" holds "HTML", so the help project always comes with the pages.
-struct SelectedOutputs {
-  bool pages = false;
-  bool helpProject = false;
-  bool importFile = false;
-  bool editorReference = false;
-  bool userLibrary = false;
-};
-SelectedOutputs selectedOutputs(const std::string& outputFormat);
-
-// The output directory from the "output path" value: trimmed of spaces, and ending in "/" or "\"
-// ("\" is appended otherwise, so an empty value gives "\").
-std::string outputPathFrom(const std::string& value);
-
 }  // namespace inkwright

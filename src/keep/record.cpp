@@ -1,14 +1,9 @@
-#include "text/outputrecord.h"
+#include "keep/record.h"
 
-#include <algorithm>
 #include <atomic>
 #include <charconv>
-#include <functional>
-#include <numeric>
-#include <unordered_set>
 
 #include "text/platform.h"
-#include "text/text.h"
 #include "text/textfile.h"
 #include "text/threadstart.h"
 
@@ -57,26 +52,6 @@ std::optional<RecordedFile> parseFileLine(std::string_view line) {
   return RecordedFile{std::string(path), size, *digest};
 }
 
-// The record's own name is plain ASCII, so ASCII letters are all that can match it without case.
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string recordHead(const Digest& inputs) {
-  std::string text(kFirstLine);
-  text.append(kInputsPrefix);
-  appendHex(text, inputs);
-  text.append("\n");
-  return text;
-}
-
-void appendFileLine(std::string& text, const Digest& digest, std::uint64_t size,
-                    std::string_view path) {
-  char number[24];
-  const char* const end = std::to_chars(number, number + sizeof number, size).ptr;
-  appendHex(text, digest);
-  text.append(" ").append(number, static_cast<std::size_t>(end - number)).append(" ");
-  text.append(path).append("\n");
-}
-
 // The file's digest when it is a regular, writable file of the size given; nullopt otherwise.
 std::optional<Digest> digestOfKeptFile(const std::string& path, std::uint64_t size) {
   std::uint64_t actualSize = 0;
@@ -93,68 +68,48 @@ std::optional<Digest> digestOfKeptFile(const std::string& path, std::uint64_t si
 
 }  // namespace
 
-void OutputLedger::written(std::string_view path, std::uint64_t size, const Digest& digest) {
-  const std::lock_guard lock(mutex_);
-  // No run writes 4 GB of path names; if one did, the record could not name them all.
-  if (paths_.size() + path.size() > UINT32_MAX) {
-    failed_ = true;
-    return;
-  }
-  files_.push_back(Written{size, digest, static_cast<std::uint32_t>(paths_.size()),
-                           static_cast<std::uint32_t>(path.size())});
-  paths_.append(path);
-}
-
-void OutputLedger::failed() {
-  const std::lock_guard lock(mutex_);
-  failed_ = true;
-}
-
-std::string_view OutputLedger::pathOf(const Written& file) const {
-  return std::string_view(paths_).substr(file.pathStart, file.pathSize);
-}
-
-void OutputLedger::writeRecord(const Digest& inputs, const std::string& recordPath) const {
-  const std::lock_guard lock(mutex_);
-  if (failed_) {
-    return;
-  }
-  // A later write of a path replaces the earlier one, in the file and in the record: looking from
-  // the last write back, a path seen before is replaced.
-  std::vector<bool> replaced(files_.size(), false);
-  std::unordered_set<std::string_view> later;
-  later.reserve(files_.size());
-  for (std::size_t i = files_.size(); i-- > 0;) {
-    const std::string_view path = pathOf(files_[i]);
-    const bool sameAsRecord = path.size() == recordPath.size() &&
-                              std::ranges::equal(path, recordPath, [](char a, char b) {
-                                return asciiLower(a) == asciiLower(b);
-                              });
-    if (sameAsRecord || std::ranges::any_of(path, [](char c) { return c == '\r' || c == '\n'; })) {
-      return;
+// See note [output record]. Each path goes in with its length, so that no two lists of paths run
+// together into the same bytes.
+Digest inputsDigest(const Digest& configuration, const std::vector<std::string>& paths,
+                    const std::vector<std::optional<Digest>>& sources) {
+  DigestBuilder inputs;
+  std::string part = "inkwright " INKWRIGHT_VERSION "\n";
+  appendHex(part, configuration);
+  inputs.add(part);
+  for (std::size_t k = 0; k < paths.size(); ++k) {
+    part.assign(std::to_string(paths[k].size())).append(":").append(paths[k]);
+    if (sources[k]) {
+      part.append("+");
+      appendHex(part, *sources[k]);
+    } else {
+      part.append("-");
     }
-    replaced[i] = !later.insert(path).second;
+    inputs.add(part);
   }
-  std::optional<OutputFile> record = createOutput(recordPath, ExistingOutput::keepWhenUnchanged);
-  if (!record) {
-    return;
-  }
-  writeText(*record, recordHead(inputs));
-  std::string line;
-  for (std::size_t i = 0; i < files_.size(); ++i) {
-    if (!replaced[i]) {
-      line.clear();
-      appendFileLine(line, files_[i].digest, files_[i].size, pathOf(files_[i]));
-      writeText(*record, line);
-    }
-  }
-  closeFile(*record);
+  return inputs.digest();
+}
+
+std::string recordHead(const Digest& inputs) {
+  std::string text(kFirstLine);
+  text.append(kInputsPrefix);
+  appendHex(text, inputs);
+  text.append("\n");
+  return text;
+}
+
+void appendRecordLine(std::string& text, const Digest& digest, std::uint64_t size,
+                      std::string_view path) {
+  char number[24];
+  const char* const end = std::to_chars(number, number + sizeof number, size).ptr;
+  appendHex(text, digest);
+  text.append(" ").append(number, static_cast<std::size_t>(end - number)).append(" ");
+  text.append(path).append("\n");
 }
 
 std::string recordText(const OutputRecord& record) {
   std::string text = recordHead(record.inputs);
   for (const RecordedFile& file : record.files) {
-    appendFileLine(text, file.digest, file.size, file.path);
+    appendRecordLine(text, file.digest, file.size, file.path);
   }
   return text;
 }

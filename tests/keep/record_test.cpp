@@ -1,4 +1,4 @@
-#include "text/outputrecord.h"
+#include "keep/record.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "tempdir.h"
@@ -16,18 +15,6 @@ namespace inkwright {
 namespace {
 
 const Digest kInputs{0x0123456789abcdefULL, 0xfedcba9876543210ULL};
-
-TEST(Digest, PiecesCutAnywhereGiveTheDigestOfTheWhole) {
-  const std::string text = "0123456789abcdefghijklmnopqrstuvwxyz" + std::string(300, 'x');
-  for (std::size_t cut : {0u, 1u, 17u, 240u, 336u}) {
-    DigestBuilder builder;
-    builder.add(std::string_view(text).substr(0, cut));
-    builder.add(std::string_view(text).substr(cut));
-    EXPECT_EQ(digestOf(text), builder.digest()) << "cut at " << cut;
-  }
-  EXPECT_NE(digestOf("a"), digestOf("b"));
-  EXPECT_NE(digestOf(""), digestOf(std::string(1, '\0')));
-}
 
 TEST(OutputRecord, IsWrittenAsLinesAndReadBack) {
   const OutputRecord record{
@@ -70,66 +57,6 @@ TEST(OutputRecord, AnyOtherTextIsNoRecord) {
   };
   for (const std::string& text : texts) {
     EXPECT_EQ(std::nullopt, parseRecord(text)) << text;
-  }
-}
-
-// The record a ledger writes, read back; nullopt when it writes none.
-std::optional<OutputRecord> recordOf(const OutputLedger& ledger) {
-  const TempDir dir;
-  const std::string path = (dir.path() / kRecordName).string();
-  ledger.writeRecord(kInputs, path);
-  return readRecord(path);
-}
-
-TEST(OutputLedger, KeepsWhatTheLastWriterOfAPathLeft) {
-  OutputLedger ledger;
-  ledger.written("out/Same.html", 1, Digest{1, 1});
-  ledger.written("out/Other.html", 2, Digest{2, 2});
-  ledger.written("out/Same.html", 3, Digest{3, 3});
-  ledger.written("out/same.html", 4, Digest{4, 4});
-  EXPECT_EQ((OutputRecord{kInputs,
-                          {{"out/Other.html", 2, Digest{2, 2}},
-                           {"out/Same.html", 3, Digest{3, 3}},
-                           {"out/same.html", 4, Digest{4, 4}}}}),
-            recordOf(ledger));
-  EXPECT_EQ((OutputRecord{kInputs, {}}), recordOf(OutputLedger()));
-}
-
-TEST(OutputLedger, GivesNoRecordWhenAnOutputCouldNotBeWrittenOrNamed) {
-  OutputLedger failed;
-  failed.written("out/a.html", 1, Digest{});
-  failed.failed();
-  EXPECT_EQ(std::nullopt, recordOf(failed));
-  OutputLedger broken;
-  broken.written("out/two\nlines.html", 1, Digest{});
-  EXPECT_EQ(std::nullopt, recordOf(broken));
-  // An output in the record's own place, in any case.
-  const TempDir dir;
-  for (const std::string name : {".inkwright-record", ".INKWRIGHT-Record"}) {
-    const std::string path = (dir.path() / name).string();
-    OutputLedger named;
-    named.written("out/a.html", 1, Digest{});
-    named.written(path, 1, Digest{});
-    named.writeRecord(kInputs, (dir.path() / kRecordName).string());
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / kRecordName)) << name;
-  }
-}
-
-TEST(OutputLedger, TakesWritesFromTwoThreads) {
-  OutputLedger ledger;
-  const auto writeMany = [&ledger](const std::string& prefix) {
-    for (int i = 0; i < 500; ++i) {
-      ledger.written(prefix + std::to_string(i), i, Digest{});
-    }
-  };
-  std::thread other(writeMany, "a");
-  writeMany("b");
-  other.join();
-  const std::optional<OutputRecord> record = recordOf(ledger);
-  ASSERT_TRUE(record);
-  EXPECT_EQ(1000u, record->files.size());
-  for (const RecordedFile& file : record->files) {
-    EXPECT_EQ(file.path.substr(1), std::to_string(file.size));
   }
 }
 
