@@ -15,6 +15,7 @@
 #include "run/run.h"
 #include "scan/discovery.h"
 #include "text/platform.h"
+#include "text/text.h"
 
 namespace inkwright {
 
@@ -40,17 +41,52 @@ void checkWalk(const Configuration& config, const WalkRecord& walk, WarningList&
   }
 }
 
+// The pages are the files of the entry pages and the index pages, counted only when the run
+// writes them.
 RunCounts countsOf(const Document& document, std::size_t filesRead,
-                   const std::unordered_set<std::string>& pages, const SelectedOutputs& selected) {
+                   const OutputSelection& selection) {
   RunCounts counts;
   counts.filesRead = filesRead;
   counts.blocks = document.entries.size();
   for (const DocEntry& entry : document.entries) {
     counts.entries += entry.headerPath.empty() ? 0 : 1;
   }
-  // The index files are counted as pages only when the run writes them.
-  counts.pages = selected.pages ? pages.size() : 0;
+  std::unordered_set<std::string> pages;
+  for (const OutputRow* const row : selection.rows()) {
+    if (row->kind == OutputKind::entryPages || row->kind == OutputKind::indexPage) {
+      for (std::string& file : row->files(selection.config(), document)) {
+        pages.insert(std::move(file));
+      }
+    }
+  }
+  counts.pages = pages.size();
   return counts;
+}
+
+// The files of the outputs written after the entry pages, which replace a page of their name.
+std::vector<LaterFile> filesAfterThePages(const OutputSelection& selection) {
+  std::vector<LaterFile> files;
+  bool afterPages = false;
+  for (const OutputRow* const row : selection.rows()) {
+    if (afterPages) {
+      for (std::string& file : row->files(selection.config(), selection.document())) {
+        files.push_back(LaterFile{std::move(file), row->what});
+      }
+    }
+    afterPages = afterPages || row->kind == OutputKind::entryPages;
+  }
+  return files;
+}
+
+// The files that belong in the output directory: those the run writes, and the additional files
+// that the help project lists, which the run itself never writes.
+std::unordered_set<std::string> expectedFiles(const OutputSelection& selection) {
+  std::unordered_set<std::string> expected = selection.writtenFiles();
+  if (selection.selects(OutputKind::helpProject)) {
+    forEachLine(selection.config().configValue("additional files"),
+                [&](std::string_view line) { expected.emplace(trimBlanksView(line)); });
+  }
+  return expected;
 }
 
 }  // namespace
@@ -76,25 +112,22 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
   checkWalk(config, walk, warnings);
   const WarningList blockWarnings = blocks.warnings();
   warnings.insert(warnings.end(), blockWarnings.begin(), blockWarnings.end());
-  const std::string outputPath = outputPathFrom(config.configValue("output path"));
-  const SelectedOutputs selected = selectedOutputs(config.configValue("output format"));
-  const std::unordered_set<std::string> pages = writtenPageFiles(document);
-  if (selected.pages) {
-    checkEntryNames(document, warnings);
+  const OutputSelection selection(config, document);
+  if (selection.selects(OutputKind::entryPages)) {
+    checkEntryNames(document, filesAfterThePages(selection), warnings);
     // Under "existing links only" a link to a page that is not written stays plain text.
     if (!config.settings().options.existingLinksOnly) {
-      checkPageLinks(document, pages, warnings);
+      checkPageLinks(document, selection.writtenFiles(), warnings);
     }
   }
-  if (selected.importFile || selected.editorReference || selected.userLibrary) {
+  if (selection.selects(OutputKind::bindingFile)) {
     checkBindings(config, document, warnings);
   }
-  if (selected.pages || selected.importFile || selected.editorReference || selected.userLibrary) {
-    checkOutputDirectory(outputPath, writtenOutputFiles(config, outputPath, selected, pages),
-                         warnings);
+  if (selection.selectsAny()) {
+    checkOutputDirectory(selection.outputPath(), expectedFiles(selection), warnings);
   }
   sortWarnings(warnings);
-  result.counts = countsOf(document, blocks.filesRead(), pages, selected);
+  result.counts = countsOf(document, blocks.filesRead(), selection);
   return result;
 }
 

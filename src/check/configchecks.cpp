@@ -214,16 +214,29 @@ void checkMarkerPatterns(Checker& checker) {
   }
 }
 
+// The words that select outputs, each once, in the order of the table of outputs: "A, B and C".
+std::string formatWords() {
+  std::vector<std::string_view> words;
+  for (const OutputRow& row : outputTable()) {
+    if (std::find(words.begin(), words.end(), row.formatWord) == words.end()) {
+      words.push_back(row.formatWord);
+    }
+  }
+  std::string text;
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    text += k == 0 ? "" : (k + 1 == words.size() ? " and " : ", ");
+    text += words[k];
+  }
+  return text;
+}
+
 void checkOutputs(Checker& checker) {
   const Configuration& config = checker.input.config;
   const std::size_t formatKey = checker.pairs.firstOf("output format");
-  const SelectedOutputs selected = selectedOutputs(config.configValue("output format"));
-  if (!selected.pages && !selected.importFile && !selected.editorReference &&
-      !selected.userLibrary) {
+  if (selectedOutputs(config).empty()) {
     checker.add(formatKey == checker.pairs.size() ? 0 : checker.pairs.lines(formatKey).keyLine,
                 "config.no-output-selected",
-                "the \"output format\" selects no output: it names none of HTML, HTMLHELP, "
-                "IMPORTFILE, JAPBE and USERLIB");
+                "the \"output format\" selects no output: it names none of " + formatWords());
     return;
   }
   const std::size_t pathKey = checker.pairs.firstOf("output path");

@@ -5,14 +5,13 @@
 #include <vector>
 
 #include "html/pagelinks.h"
+#include "html/pagewriter.h"
 #include "text/platform.h"
 #include "text/text.h"
 
 namespace inkwright {
 
 namespace {
-
-constexpr const char* kIndexFiles[] = {"masterindex.html", "toc.html"};
 
 Warning entryWarning(const DocEntry& entry, std::string_view rule, std::string message) {
   return Warning{entry.sourceFile, entry.sourceLine, rule, std::move(message)};
@@ -25,60 +24,61 @@ std::string placeOf(const DocEntry& entry) {
 
 bool writesPage(const DocEntry& entry) { return isPageWritten(entry.entryName); }
 
-std::string pagePath(const DocEntry& entry) { return pageFileName(entry.entryName) + ".html"; }
+std::string pagePath(const DocEntry& entry) { return pageFile(entry.entryName); }
 
-bool isIndexFile(const std::string& file) {
-  for (const char* index : kIndexFiles) {
-    if (file == index) {
-      return true;
+// The page writer's own rule decides which entry keeps a page (note [last writer]).
+void checkSamePages(const Document& document, const std::vector<LaterFile>& laterFiles,
+                    WarningList& warnings) {
+  std::unordered_map<std::string, std::string_view> later;
+  std::unordered_set<std::string> laterNames;
+  for (const LaterFile& file : laterFiles) {
+    later.emplace(file.name, file.what);
+    laterNames.insert(file.name);
+  }
+  const std::vector<bool> isLast = lastPageWriters(document, laterNames);
+  std::unordered_map<std::string, const DocEntry*> keptBy;
+  for (std::size_t i = 0; i < document.entries.size(); ++i) {
+    if (isLast[i]) {
+      keptBy.emplace(pagePath(document.entries[i]), &document.entries[i]);
     }
   }
-  return false;
-}
-
-// The page writer writes in list order, so the last entry of a file name keeps the page, unless
-// an index file of that name comes after every page.
-void checkSamePages(const Document& document, WarningList& warnings) {
-  std::unordered_map<std::string, const DocEntry*> lastWriter;
-  for (const DocEntry& entry : document.entries) {
-    if (writesPage(entry)) {
-      lastWriter[pagePath(entry)] = &entry;
-    }
-  }
-  for (const DocEntry& entry : document.entries) {
-    if (!writesPage(entry)) {
+  for (std::size_t i = 0; i < document.entries.size(); ++i) {
+    const DocEntry& entry = document.entries[i];
+    if (isLast[i] || !writesPage(entry)) {
       continue;
     }
     const std::string file = pagePath(entry);
-    if (isIndexFile(file)) {
+    const auto replacedBy = later.find(file);
+    if (replacedBy != later.end()) {
       warnings.push_back(entryWarning(entry, "name.same-page",
                                       "the page " + file + " of the entry " +
-                                          quoted(entry.entryName) +
-                                          " is replaced by the index page of that name"));
+                                          quoted(entry.entryName) + " is replaced by " +
+                                          std::string(replacedBy->second) + " of that name"));
       continue;
     }
-    const DocEntry* const kept = lastWriter[file];
-    if (kept != &entry) {
-      warnings.push_back(entryWarning(entry, "name.same-page",
-                                      "the entry " + quoted(entry.entryName) + " writes the page " +
-                                          file + ", which the entry " + quoted(kept->entryName) +
-                                          " at " + placeOf(*kept) +
-                                          " writes later; only that one is kept"));
-    }
+    const DocEntry* const kept = keptBy.at(file);
+    warnings.push_back(entryWarning(entry, "name.same-page",
+                                    "the entry " + quoted(entry.entryName) + " writes the page " +
+                                        file + ", which the entry " + quoted(kept->entryName) +
+                                        " at " + placeOf(*kept) +
+                                        " writes later; only that one is kept"));
   }
 }
 
-// The first page of a name folded to lower case, and the entry that wrote it; none for an index.
+// The first page of a name folded to lower case, and the entry that wrote it; for a later output's
+// file, none, and how a warning names that output.
 struct FirstPage {
   std::string file;
   const DocEntry* entry;
+  std::string_view what;
 };
 
 // Windows compares file names ignoring case, so one page there replaces the other.
-void checkCaseCollisions(const Document& document, WarningList& warnings) {
+void checkCaseCollisions(const Document& document, const std::vector<LaterFile>& laterFiles,
+                         WarningList& warnings) {
   std::unordered_map<std::string, FirstPage> firstOf;
-  for (const char* index : kIndexFiles) {
-    firstOf.emplace(index, FirstPage{index, nullptr});
+  for (const LaterFile& file : laterFiles) {
+    firstOf.emplace(lowerCase(file.name), FirstPage{file.name, nullptr, file.what});
   }
   std::unordered_set<std::string> reported;
   for (const DocEntry& entry : document.entries) {
@@ -86,14 +86,14 @@ void checkCaseCollisions(const Document& document, WarningList& warnings) {
       continue;
     }
     const std::string file = pagePath(entry);
-    const auto [found, isNew] = firstOf.emplace(lowerCase(file), FirstPage{file, &entry});
+    const auto [found, isNew] = firstOf.emplace(lowerCase(file), FirstPage{file, &entry, {}});
     const FirstPage& first = found->second;
     if (isNew || first.file == file || !reported.insert(file).second) {
       continue;
     }
     const std::string other =
         first.entry == nullptr
-            ? "the index page " + first.file
+            ? std::string(first.what) + " " + first.file
             : "the page " + first.file + " of the entry at " + placeOf(*first.entry);
     warnings.push_back(entryWarning(entry, "name.case-collision",
                                     "the page " + file + " differs from " + other +
@@ -191,20 +191,11 @@ std::string linkSources(const DocEntry& entry, const std::unordered_set<std::str
 
 }  // namespace
 
-std::unordered_set<std::string> writtenPageFiles(const Document& document) {
-  std::unordered_set<std::string> written(std::begin(kIndexFiles), std::end(kIndexFiles));
-  for (const DocEntry& entry : document.entries) {
-    if (writesPage(entry)) {
-      written.insert(pagePath(entry));
-    }
-  }
-  return written;
-}
-
-void checkEntryNames(const Document& document, WarningList& warnings) {
+void checkEntryNames(const Document& document, const std::vector<LaterFile>& laterFiles,
+                     WarningList& warnings) {
   checkNameForms(document, warnings);
-  checkSamePages(document, warnings);
-  checkCaseCollisions(document, warnings);
+  checkSamePages(document, laterFiles, warnings);
+  checkCaseCollisions(document, laterFiles, warnings);
 }
 
 void checkPageLinks(const Document& document, const std::unordered_set<std::string>& written,

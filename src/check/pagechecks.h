@@ -3,24 +3,33 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "check/warning.h"
 #include "model/document.h"
 
 namespace inkwright {
 
-// The files that the page writer and the index writers put into the output directory, by name.
-std::unordered_set<std::string> writtenPageFiles(const Document& document);
+// A file that an output written after the entry pages puts into the output directory, and how a
+// warning names that output ("the index page").
+struct LaterFile {
+  std::string name;
+  std::string_view what;
+};
 
 // Adds the warnings of category "name" for the ordered document's entries: entries whose pages are
-// replaced by a later one or by an index page, pages whose names differ only in case, names that
-// cannot become a file, and names holding characters that a browser or Windows treats specially.
-// Also "block.no-name" for blocks whose start line gives no name.
-void checkEntryNames(const Document& document, WarningList& warnings);
+// replaced by a later one or by a later output's file, pages whose names differ only in case from
+// another page or a later file, names that cannot become a file, and names holding characters that
+// a browser or Windows treats specially. Also "block.no-name" for blocks whose start line gives no
+// name.
+void checkEntryNames(const Document& document, const std::vector<LaterFile>& laterFiles,
+                     WarningList& warnings);
 
 // Adds the warnings of category "link": automatic links, contents entries, index and contents
-// lines, and group headings that point to a page that is not among `written`.
+// lines, and group headings that point to a file that is not among `written`, the names of the
+// files the run writes.
 void checkPageLinks(const Document& document, const std::unordered_set<std::string>& written,
                     WarningList& warnings);
 

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "html/masterindex.h"
 #include "html/pagelinks.h"
+#include "html/pagewriter.h"
+#include "html/toc.h"
 #include "model/groups.h"
 #include "text/text.h"
 
@@ -14,7 +17,8 @@ namespace inkwright {
 
 namespace {
 
-constexpr const char* kContentsHead[] = {
+// The head of the contents file, around the line that links the master index.
+constexpr std::string_view kContentsHead[] = {
     "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">",
     "<HTML>",
     "<HEAD>",
@@ -24,7 +28,8 @@ constexpr const char* kContentsHead[] = {
     "<UL>",
     "<LI> <OBJECT type=\"Text/sitemap\">",
     "<param name=\"name\" Value=\"index\">",
-    "<param name=\"Local\" Value=\"masterindex.html\">",
+};
+constexpr std::string_view kContentsHeadAfterIndex[] = {
     "</OBJECT>",
     "</UL>",
     "<OBJECT type=\"text/site properties\">",
@@ -48,7 +53,11 @@ void writeContentsFile(const Configuration& config, const Document& document,
   if (!file) {
     return;
   }
-  for (const char* const line : kContentsHead) {
+  for (const std::string_view line : kContentsHead) {
+    file->writeLine(line);
+  }
+  file->writeLine("<param name=\"Local\" Value=\"" + std::string(kMasterIndexName) + "\">");
+  for (const std::string_view line : kContentsHeadAfterIndex) {
     file->writeLine(line);
   }
   const PageLinks pageLinks(config.settings().options, document);
@@ -75,11 +84,15 @@ void writeContentsFile(const Configuration& config, const Document& document,
   file->close();
 }
 
-void writeFileList(const Configuration& config, const Document& document, OutputStream& file) {
+void writeFileList(const Configuration& config, const Document& document,
+                   const std::vector<std::string>& listedFiles, OutputStream& file) {
   for (const DocEntry& entry : document.entries) {
     if (!entry.headerPath.empty()) {
       file.writeLine(entry.entryName + ".html");
     }
+  }
+  for (const std::string& name : listedFiles) {
+    file.writeLine(name);
   }
   const std::string additional = config.configValue("additional files");
   if (!trimBlanksView(additional).empty()) {
@@ -88,22 +101,24 @@ void writeFileList(const Configuration& config, const Document& document, Output
 }
 
 // The files as the run writes them, each once: the entry pages in list order, the two index
-// pages, then the additional files; an empty line of the additional files names no file.
+// pages, the files of the other outputs, then the additional files; an empty line of the
+// additional files names no file.
 void writeWrittenFileList(const Configuration& config, const Document& document,
-                          OutputStream& file) {
+                          const std::vector<std::string>& listedFiles, OutputStream& file) {
   std::unordered_set<std::string> listed;
   const auto list = [&](std::string_view name) {
     if (!name.empty() && listed.emplace(name).second) {
       file.writeLine(name);
     }
   };
-  for (const DocEntry& entry : document.entries) {
-    if (isPageWritten(entry.entryName)) {
-      list(pageFileName(entry.entryName) + ".html");
-    }
+  for (const std::string& page : pageFiles(document)) {
+    list(page);
   }
-  list("masterindex.html");
-  list("toc.html");
+  list(kMasterIndexName);
+  list(kTocName);
+  for (const std::string& name : listedFiles) {
+    list(name);
+  }
   forEachLine(config.configValue("additional files"),
               [&](std::string_view line) { list(trimBlanksView(line)); });
 }
@@ -112,7 +127,8 @@ void writeWrittenFileList(const Configuration& config, const Document& document,
 // moved and compiled where it lands.
 void writeProjectFile(const Configuration& config, const Document& document,
                       const std::string& path, const std::string& fullPrefix,
-                      const std::string& baseName, OutputSink& sink) {
+                      const std::string& baseName, const std::vector<std::string>& listedFiles,
+                      OutputSink& sink) {
   const bool isPortable = config.settings().options.portableHelpProject;
   const std::string& prefix = isPortable ? baseName : fullPrefix;
   const std::unique_ptr<OutputStream> file = sink.create(path);
@@ -123,7 +139,7 @@ void writeProjectFile(const Configuration& config, const Document& document,
   file->writeLine("Compatibility=1.1 Or later");
   file->writeLine("Compiled file=" + prefix + ".chm");
   file->writeLine("Contents file=" + prefix + ".hhc");
-  file->writeLine("Default topic=masterindex.html");
+  file->writeLine("Default topic=" + std::string(kMasterIndexName));
   file->writeLine("Display compile progress=No");
   // The title keeps every line of its value; a compiler sees the later lines as lines of their own.
   file->writeLine("Title=" + config.configValue("document title"));
@@ -132,9 +148,9 @@ void writeProjectFile(const Configuration& config, const Document& document,
   file->writeLine("");
   file->writeLine("[FILES]");
   if (isPortable) {
-    writeWrittenFileList(config, document, *file);
+    writeWrittenFileList(config, document, listedFiles, *file);
   } else {
-    writeFileList(config, document, *file);
+    writeFileList(config, document, listedFiles, *file);
   }
   file->writeLine("[INFOTYPES]");
   file->close();
@@ -142,12 +158,18 @@ void writeProjectFile(const Configuration& config, const Document& document,
 
 }  // namespace
 
+std::vector<std::string> helpProjectFiles(const std::string& baseName) {
+  return {baseName + ".hhc", baseName + ".hhp"};
+}
+
 void helpProjectWriter(const Configuration& config, const Document& document,
                        const std::string& outputDirectory, const std::string& baseName,
-                       OutputSink& sink) {
-  const std::string prefix = withTrailingSeparator(outputDirectory, '/') + baseName;
-  writeContentsFile(config, document, prefix + ".hhc", sink);
-  writeProjectFile(config, document, prefix + ".hhp", prefix, baseName, sink);
+                       const std::vector<std::string>& listedFiles, OutputSink& sink) {
+  const std::string directory = withTrailingSeparator(outputDirectory, '/');
+  const std::vector<std::string> files = helpProjectFiles(baseName);
+  writeContentsFile(config, document, directory + files[0], sink);
+  writeProjectFile(config, document, directory + files[1], directory + baseName, baseName,
+                   listedFiles, sink);
 }
 
 }  // namespace inkwright

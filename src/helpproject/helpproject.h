@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "config/settings.h"
 #include "model/document.h"
@@ -12,12 +13,18 @@ namespace inkwright {
 // The base name of the two project files.
 inline constexpr const char* kHelpBaseName = "LB";
 
+// The names of the two project files of that base name, in the order they are written: the
+// contents file, then the project file.
+std::vector<std::string> helpProjectFiles(const std::string& baseName);
+
 // Writes baseName + ".hhc" (the groups and their entries) and then baseName + ".hhp" (options and
-// the page list) into the output directory ("/" is added when it ends in no separator), lines
-// ended by CR LF. A file that cannot be created is skipped silently. Under "portable help project"
-// the project file names its own files by base name alone and lists every written file once.
+// the file list) into the output directory ("/" is added when it ends in no separator), lines
+// ended by CR LF. A file that cannot be created is skipped silently. The file list names the
+// entry pages, then listedFiles (files of other outputs that the compiler must take in), then the
+// additional files. Under "portable help project" the project file names its own files by base
+// name alone and lists every written file once, the index pages after the entry pages.
 void helpProjectWriter(const Configuration& config, const Document& document,
                        const std::string& outputDirectory, const std::string& baseName,
-                       OutputSink& sink);
+                       const std::vector<std::string>& listedFiles, OutputSink& sink);
 
 }  // namespace inkwright

@@ -2,12 +2,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "config/settings.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
 namespace inkwright {
+
+// The name of the master index page in the output directory.
+inline constexpr std::string_view kMasterIndexName = "masterindex.html";
 
 // Writes the master index page to path, from the "masterindex" template (the "page" template when
 // that is empty). When the file cannot be created, shows "oops" / "could not write " + path.

@@ -192,20 +192,39 @@ namespace {
 // see the bytes of the last one's previous run and write its own over them. Leaving out the pages
 // whose path is written again later changes no byte the run leaves.
 // Paths are told apart by their bytes; two that differ only in case reach one file on a system
-// that ignores case, which then still ends with the right bytes but gets a new time stamp.
-std::vector<bool> replacedLater(const Document& document, const std::string& directory,
-                                const std::vector<std::string>& laterOutputs) {
-  std::unordered_set<std::string> written(laterOutputs.begin(), laterOutputs.end());
-  std::vector<bool> replaced(document.entries.size(), false);
-  for (std::size_t i = document.entries.size(); i-- > 0;) {
-    const std::string& name = document.entries[i].entryName;
-    replaced[i] =
-        isPageWritten(name) && !written.insert(directory + pageFileName(name) + ".html").second;
-  }
-  return replaced;
-}
+// that ignores case, which then still ends with the right bytes (but, where unchanged files are
+// kept, gets a new time stamp).
 
 }  // namespace
+
+std::string pageFile(const std::string& entryName) { return pageFileName(entryName) + ".html"; }
+
+std::vector<std::string> pageFiles(const Document& document) {
+  std::vector<std::string> files;
+  std::unordered_set<std::string> listed;
+  for (const DocEntry& entry : document.entries) {
+    if (isPageWritten(entry.entryName)) {
+      std::string file = pageFile(entry.entryName);
+      if (listed.insert(file).second) {
+        files.push_back(std::move(file));
+      }
+    }
+  }
+  return files;
+}
+
+// See note [last writer]: looking from the last entry back, a page file met before is written
+// again later.
+std::vector<bool> lastPageWriters(const Document& document,
+                                  const std::unordered_set<std::string>& laterFiles) {
+  std::unordered_set<std::string> writtenLater = laterFiles;
+  std::vector<bool> isLast(document.entries.size(), false);
+  for (std::size_t i = document.entries.size(); i-- > 0;) {
+    const std::string& name = document.entries[i].entryName;
+    isLast[i] = isPageWritten(name) && writtenLater.insert(pageFile(name)).second;
+  }
+  return isLast;
+}
 
 // note [page pipeline]
 // A page passes three steps, each on a thread of its own, so that the work on one page overlaps
@@ -236,12 +255,11 @@ std::vector<bool> replacedLater(const Document& document, const std::string& dir
 // nearly all of it the kernel creating files and copying pages into them, as cp -r does; 25% the
 // filling thread, 10% of it the automatic links; 24% this thread.
 void pageWriter(const Configuration& config, const Document& document,
-                const std::string& outputDirectory, const std::vector<std::string>& laterOutputs,
-                OutputSink& sink) {
+                const std::string& outputDirectory,
+                const std::unordered_set<std::string>& laterFiles, OutputSink& sink) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   const std::vector<DocEntry>& entries = document.entries;
-  // See note [last writer].
-  const std::vector<bool> replaced = replacedLater(document, directory, laterOutputs);
+  const std::vector<bool> isLastWriter = lastPageWriters(document, laterFiles);
   const PageLinks pageLinks(config.settings().options, document);
   const PageLinker linker(config.settings().options, document, pageLinks);
   const SectionIndex sections = indexSections(document);
@@ -253,7 +271,7 @@ void pageWriter(const Configuration& config, const Document& document,
   SerialWorker filling;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const DocEntry& entry = entries[i];
-    if (!isPageWritten(entry.entryName) || replaced[i]) {
+    if (!isLastWriter[i]) {
       continue;
     }
     std::string tags = tagsHtml(config, entry, tagTemplates, pageLinks);
@@ -263,7 +281,7 @@ void pageWriter(const Configuration& config, const Document& document,
     const std::size_t weight = tags.size();
     filling.run(
         [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing, &sink,
-         path = directory + pageFileName(entry.entryName) + ".html", tags = std::move(tags)] {
+         path = directory + pageFile(entry.entryName), tags = std::move(tags)] {
           std::string page = pageTemplate;
           replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
           replaceAllIn(page, "@@TAGS@@", tags);

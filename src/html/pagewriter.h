@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "config/settings.h"
@@ -13,11 +14,25 @@ namespace inkwright {
 // Writes one page per entry of the document, named and sorted as the ordering leaves them, through
 // the sink into the output directory ("/" is added when it ends in no separator), named after the
 // entry without a leading "#". A page that cannot be created, or whose name holds a separator, is
-// skipped silently.
-// laterOutputs are the paths the run writes after the pages: a page that one of them or a later
-// page of the same name replaces is not written at all (note [last writer]).
+// skipped silently. laterFiles are the names of the files the run writes into the output directory
+// after the pages: only the last writer of each page file writes it (lastPageWriters).
 void pageWriter(const Configuration& config, const Document& document,
-                const std::string& outputDirectory, const std::vector<std::string>& laterOutputs,
-                OutputSink& sink);
+                const std::string& outputDirectory,
+                const std::unordered_set<std::string>& laterFiles, OutputSink& sink);
+
+// The name of the page file of an entry named entryName: its file name and ".html".
+std::string pageFile(const std::string& entryName);
+
+// The names of the page files the entries write, each once, in the order of the first entry that
+// writes it.
+std::vector<std::string> pageFiles(const Document& document);
+
+// For every entry, whether the page it writes is what its file holds after the run (note [last
+// writer]): false for an entry that writes no page (isPageWritten), for one whose page file a
+// later entry writes again, and for one whose page file is among laterFiles, the names of the
+// files written after the pages. The page writer writes only these pages, and the check program
+// names them as the ones kept.
+std::vector<bool> lastPageWriters(const Document& document,
+                                  const std::unordered_set<std::string>& laterFiles);
 
 }  // namespace inkwright

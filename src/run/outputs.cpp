@@ -1,7 +1,10 @@
 #include "run/outputs.h"
 
+#include <algorithm>
+
 #include "bindings/editorreference.h"
 #include "bindings/importfile.h"
+#include "bindings/outputname.h"
 #include "bindings/userlibrary.h"
 #include "helpproject/helpproject.h"
 #include "html/masterindex.h"
@@ -11,47 +14,148 @@
 
 namespace inkwright {
 
-SelectedOutputs selectedOutputs(const std::string& outputFormat) {
-  SelectedOutputs selected;
-  selected.pages = findText(outputFormat, "HTML") > 0;
-  selected.helpProject = findText(outputFormat, "HTMLHELP") > 0;
-  selected.importFile = findText(outputFormat, "IMPORTFILE") > 0;
-  selected.editorReference = findText(outputFormat, "JAPBE") > 0;
-  selected.userLibrary = findText(outputFormat, "USERLIB") > 0;
-  return selected;
+namespace {
+
+std::vector<std::string> entryPageFiles(const Configuration&, const Document& document) {
+  return pageFiles(document);
 }
 
-bool anySelected(const SelectedOutputs& selected) {
-  return selected.pages || selected.helpProject || selected.importFile ||
-         selected.editorReference || selected.userLibrary;
+void writeEntryPages(const OutputSelection& selection, const OutputRow& self, OutputSink& sink) {
+  pageWriter(selection.config(), selection.document(), selection.outputPath(),
+             selection.filesAfter(self), sink);
+}
+
+std::vector<std::string> masterIndexFiles(const Configuration&, const Document&) {
+  return {std::string(kMasterIndexName)};
+}
+
+void writeMasterIndex(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  masterIndexWriter(selection.config(), selection.document(),
+                    selection.outputPath() + std::string(kMasterIndexName), sink);
+}
+
+std::vector<std::string> tocFiles(const Configuration&, const Document&) {
+  return {std::string(kTocName)};
+}
+
+void writeToc(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  tocWriter(selection.config(), selection.document(),
+            selection.outputPath() + std::string(kTocName), sink);
+}
+
+std::vector<std::string> projectFiles(const Configuration&, const Document&) {
+  return helpProjectFiles(kHelpBaseName);
+}
+
+void writeHelpProject(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  helpProjectWriter(selection.config(), selection.document(), selection.outputPath(), kHelpBaseName,
+                    selection.helpProjectListedFiles(), sink);
+}
+
+std::vector<std::string> importFiles(const Configuration& config, const Document&) {
+  return {bindingFileName(config, "importfile", kImportFileName)};
+}
+
+void writeImportFile(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  importFileWriter(selection.config(), selection.document(), selection.outputPath(), sink);
+}
+
+std::vector<std::string> editorReferenceFiles(const Configuration& config, const Document&) {
+  return {bindingFileName(config, "japbefile", kEditorReferenceName)};
+}
+
+void writeEditorReference(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  editorReferenceWriter(selection.config(), selection.document(), selection.outputPath(), sink);
+}
+
+std::vector<std::string> userLibraryFiles(const Configuration& config, const Document&) {
+  return {bindingFileName(config, "userlibfile", kUserLibraryName)};
+}
+
+void writeUserLibrary(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  userLibraryWriter(selection.config(), selection.document(), selection.outputPath(), sink);
+}
+
+constexpr OutputRow kOutputs[] = {
+    {"HTML", OutputKind::entryPages, "the entry pages", entryPageFiles, writeEntryPages, false},
+    {"HTML", OutputKind::indexPage, "the index page", masterIndexFiles, writeMasterIndex, false},
+    {"HTML", OutputKind::indexPage, "the index page", tocFiles, writeToc, false},
+    {"HTMLHELP", OutputKind::helpProject, "the help project", projectFiles, writeHelpProject,
+     false},
+    {"IMPORTFILE", OutputKind::bindingFile, "the import file", importFiles, writeImportFile, false},
+    {"JAPBE", OutputKind::bindingFile, "the editor reference file", editorReferenceFiles,
+     writeEditorReference, false},
+    {"USERLIB", OutputKind::bindingFile, "the user-library descriptor", userLibraryFiles,
+     writeUserLibrary, false},
+};
+
+}  // namespace
+
+std::span<const OutputRow> outputTable() { return kOutputs; }
+
+std::vector<const OutputRow*> selectedOutputs(const Configuration& config) {
+  const std::string outputFormat = config.configValue("output format");
+  std::vector<const OutputRow*> rows;
+  for (const OutputRow& row : outputTable()) {
+    if (findText(outputFormat, row.formatWord) > 0) {
+      rows.push_back(&row);
+    }
+  }
+  return rows;
+}
+
+OutputSelection::OutputSelection(const Configuration& config, const Document& document)
+    : config_(config),
+      document_(document),
+      outputPath_(outputPathFrom(config.configValue("output path"))),
+      rows_(selectedOutputs(config)) {}
+
+bool OutputSelection::selects(OutputKind kind) const {
+  return std::any_of(rows_.begin(), rows_.end(),
+                     [kind](const OutputRow* row) { return row->kind == kind; });
+}
+
+std::unordered_set<std::string> OutputSelection::filesAfter(const OutputRow& row) const {
+  std::unordered_set<std::string> files;
+  const auto at = std::find(rows_.begin(), rows_.end(), &row);
+  for (auto later = at == rows_.end() ? at : at + 1; later != rows_.end(); ++later) {
+    for (std::string& file : (*later)->files(config_, document_)) {
+      files.insert(std::move(file));
+    }
+  }
+  return files;
+}
+
+std::vector<std::string> OutputSelection::helpProjectListedFiles() const {
+  std::vector<std::string> files;
+  for (const OutputRow* const row : rows_) {
+    if (row->listedInHelpProject) {
+      for (std::string& file : row->files(config_, document_)) {
+        files.push_back(std::move(file));
+      }
+    }
+  }
+  return files;
+}
+
+std::unordered_set<std::string> OutputSelection::writtenFiles() const {
+  std::unordered_set<std::string> files;
+  for (const OutputRow* const row : rows_) {
+    for (std::string& file : row->files(config_, document_)) {
+      files.insert(std::move(file));
+    }
+  }
+  return files;
+}
+
+void writeOutputs(const OutputSelection& selection, OutputSink& sink) {
+  for (const OutputRow* const row : selection.rows()) {
+    row->write(selection, *row, sink);
+  }
 }
 
 std::string outputPathFrom(const std::string& value) {
   return withTrailingSeparator(trimBlanks(value), '\\');
-}
-
-void writeSelectedOutputs(const Configuration& config, const Document& document,
-                          const std::string& outputPath, const SelectedOutputs& selected,
-                          OutputSink& sink) {
-  if (selected.pages) {
-    const std::string masterIndexPath = outputPath + "masterindex.html";
-    const std::string tocPath = outputPath + "toc.html";
-    pageWriter(config, document, outputPath, {masterIndexPath, tocPath}, sink);
-    masterIndexWriter(config, document, masterIndexPath, sink);
-    tocWriter(config, document, tocPath, sink);
-  }
-  if (selected.helpProject) {
-    helpProjectWriter(config, document, outputPath, kHelpBaseName, sink);
-  }
-  if (selected.importFile) {
-    importFileWriter(config, document, outputPath, sink);
-  }
-  if (selected.editorReference) {
-    editorReferenceWriter(config, document, outputPath, sink);
-  }
-  if (selected.userLibrary) {
-    userLibraryWriter(config, document, outputPath, sink);
-  }
 }
 
 }  // namespace inkwright

@@ -1,7 +1,12 @@
-// The outputs of a run: which ones an "output format" selects, and writing them.
+// The outputs of a run: one table, one row per output, which the run, the help project's file
+// list, the check program and the manual's test all walk.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "config/settings.h"
 #include "model/document.h"
@@ -9,28 +14,76 @@
 
 namespace inkwright {
 
-// The outputs that an "output format" value selects. Each word is a case-sensitive substring test
-// of its own; "HTMLHELP" holds "HTML", so the help project always comes with the pages.
-struct SelectedOutputs {
-  bool pages = false;
-  bool helpProject = false;
-  bool importFile = false;
-  bool editorReference = false;
-  bool userLibrary = false;
-};
-SelectedOutputs selectedOutputs(const std::string& outputFormat);
+class OutputSelection;
 
-// Whether any output is selected.
-bool anySelected(const SelectedOutputs& selected);
+// What an output is to the rules that look across outputs.
+enum class OutputKind {
+  entryPages,   // one page per entry; replaced by a later output of a page's name
+  indexPage,    // a page that lists entries
+  helpProject,  // the help project's own files
+  bindingFile,  // a language-binding file
+};
+
+// One output. A new output is one row here and one writer of its own.
+struct OutputRow {
+  // The word of "output format" that selects the output: a case-sensitive substring test of its
+  // own, so "HTMLHELP", which holds "HTML", selects the pages too.
+  std::string_view formatWord;
+  OutputKind kind;
+  // How the manual and the check program's warnings name it ("the index page").
+  std::string_view what;
+  // The names of the files it writes into the output directory, in the order it writes them.
+  std::vector<std::string> (*files)(const Configuration& config, const Document& document);
+  // Writes them through the sink, as the row `self` of the selection.
+  void (*write)(const OutputSelection& selection, const OutputRow& self, OutputSink& sink);
+  // Whether a help project lists its files in [FILES], after the entry pages. None of the outputs
+  // so far need it: the entry pages are listed from the entries, and the index pages by a
+  // portable project alone.
+  bool listedInHelpProject;
+};
+
+// Every output, in the order a run writes them: the pages, then the index pages, the help
+// project and the three binding files. An index page replaces an entry page of its name, so it
+// comes after the pages.
+std::span<const OutputRow> outputTable();
+
+// The rows of the outputs that the configuration's "output format" selects, in table order.
+std::vector<const OutputRow*> selectedOutputs(const Configuration& config);
+
+// The outputs that a configuration's "output format" selects, with what their writers need.
+class OutputSelection {
+ public:
+  OutputSelection(const Configuration& config, const Document& document);
+
+  const Configuration& config() const { return config_; }
+  const Document& document() const { return document_; }
+  // The output directory, ending in "/" or "\".
+  const std::string& outputPath() const { return outputPath_; }
+
+  // The selected rows, in table order.
+  const std::vector<const OutputRow*>& rows() const { return rows_; }
+  bool selectsAny() const { return !rows_.empty(); }
+  bool selects(OutputKind kind) const;
+
+  // The names of the files that the selected rows after `row` write.
+  std::unordered_set<std::string> filesAfter(const OutputRow& row) const;
+  // The names of the files of the selected rows that a help project lists.
+  std::vector<std::string> helpProjectListedFiles() const;
+  // The names of every file the selected outputs write, each once.
+  std::unordered_set<std::string> writtenFiles() const;
+
+ private:
+  const Configuration& config_;
+  const Document& document_;
+  std::string outputPath_;
+  std::vector<const OutputRow*> rows_;
+};
+
+// Writes every selected output, in table order, through the sink.
+void writeOutputs(const OutputSelection& selection, OutputSink& sink);
 
 // The output directory from the "output path" value: trimmed of spaces, and ending in "/" or "\"
 // ("\" is appended otherwise, so an empty value gives "\").
 std::string outputPathFrom(const std::string& value);
-
-// Writes the selected outputs of the document into outputPath, in their fixed order, through the
-// sink.
-void writeSelectedOutputs(const Configuration& config, const Document& document,
-                          const std::string& outputPath, const SelectedOutputs& selected,
-                          OutputSink& sink);
 
 }  // namespace inkwright

@@ -47,8 +47,7 @@ std::vector<std::optional<Digest>> digestSources(const std::vector<std::string>&
 }
 
 // A run under "keep unchanged files": see note [output record].
-void runKeepingUnchangedFiles(const Configuration& config, const std::string& outputPath,
-                              const SelectedOutputs& selected) {
+void runKeepingUnchangedFiles(const Configuration& config, const std::string& outputPath) {
   const Digest& configuration = config.settings().fileDigest;
   WildcardMatcher matcher;
   Document document;
@@ -67,7 +66,7 @@ void runKeepingUnchangedFiles(const Configuration& config, const std::string& ou
   extractFiles(config, matcher, document, nullptr, &sources);
   orderEntries(document);
   KeepingSink sink;
-  writeSelectedOutputs(config, document, outputPath, selected, sink);
+  writeOutputs(OutputSelection(config, document), sink);
   sink.writeRecord(inputsDigest(configuration, document.files, sources), recordPath);
 }
 
@@ -84,17 +83,15 @@ Document readDocument(const Configuration& config, WildcardMatcher& matcher, Wal
 
 void runInkwright(const std::string& configurationPath) {
   const Configuration config = readConfiguration(configurationPath);
-  const std::string outputPath = outputPathFrom(config.configValue("output path"));
-  const SelectedOutputs selected = selectedOutputs(config.configValue("output format"));
   // With no output selected there is nothing to keep, and no record is left anywhere.
-  if (config.settings().options.keepUnchangedFiles && anySelected(selected)) {
-    runKeepingUnchangedFiles(config, outputPath, selected);
+  if (config.settings().options.keepUnchangedFiles && !selectedOutputs(config).empty()) {
+    runKeepingUnchangedFiles(config, outputPathFrom(config.configValue("output path")));
     return;
   }
   WildcardMatcher matcher;
   const Document document = readDocument(config, matcher, nullptr, nullptr);
   FileSink sink;
-  writeSelectedOutputs(config, document, outputPath, selected, sink);
+  writeOutputs(OutputSelection(config, document), sink);
 }
 
 }  // namespace inkwright

@@ -13,6 +13,7 @@
 // long lines. Files with CR LF line ends are compared with LF line ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,7 +24,10 @@
 #include <vector>
 
 #include "config/keytable.h"
+#include "config/settings.h"
 #include "filetree.h"
+#include "model/document.h"
+#include "run/outputs.h"
 #include "tempdir.h"
 
 namespace fs = std::filesystem;
@@ -197,6 +201,25 @@ TEST(Manual, HasARowForEveryKeySwitchPlaceholderAndWarningRule) {
   }
   for (const inkwright::KnownRule& known : inkwright::knownRules()) {
     EXPECT_TRUE(hasRowFor(std::string(known.id) + "` |")) << "warning rule " << known.id;
+  }
+}
+
+// The table of the output files has a row for every output: what it is, the word that selects it,
+// and the names of its files where the configuration does not give them.
+TEST(Manual, HasARowForEveryOutput) {
+  const std::vector<std::string> lines = linesOf(manual());
+  const inkwright::Configuration noKeys{inkwright::Settings{}};
+  for (const inkwright::OutputRow& row : inkwright::outputTable()) {
+    const std::string head =
+        "| " + std::string(row.what) + " | `" + std::string(row.formatWord) + "` |";
+    const std::vector<std::string> files = row.files(noKeys, inkwright::Document{});
+    const bool found = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+      return line.starts_with(head) &&
+             std::all_of(files.begin(), files.end(), [&](const std::string& file) {
+               return line.find("`" + file + "`") != std::string::npos;
+             });
+    });
+    EXPECT_TRUE(found) << head << " " << (files.empty() ? "" : files.front());
   }
 }
 

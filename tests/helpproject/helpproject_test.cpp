@@ -43,20 +43,22 @@ class HelpProject : public testing::Test {
 TEST_F(HelpProject, WithoutGroupsListsEveryPageButNoGroup) {
   document.entries = {entry("", "", ""), entry("Alone", "Alone", ""),
                       entry("A/B/Deep", "Deep", "")};
-  helpProjectWriter(Configuration(Settings{}), document, out.folder(), "LB", files);
+  helpProjectWriter(Configuration(Settings{}), document, out.folder(), "LB", {}, files);
   EXPECT_EQ(std::string(kContentsHead) + "</UL>\r\n</BODY></HTML>\r\n", out.read("LB.hhc"));
   EXPECT_EQ(options("") + "Alone.html\r\nDeep.html\r\n[INFOTYPES]\r\n", out.read("LB.hhp"));
 }
 
 // A group without a name is left out with its entries; the title keeps its blank and its bare
-// line feed; additional files are trimmed, an empty line kept.
+// line feed; the files of other outputs follow the pages; additional files are trimmed, an empty
+// line kept.
 TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
   document.entries = {entry("Core/#Begin", "#Begin", "Core"), entry("/Hidden", "Hidden", "")};
   document.groups = {"", "Core"};
   const Configuration config(Settings{
       .configList = {{.key = "document title", .value = " My Lib\nsecond line"},
                      {.key = "additional files", .value = "pics/logo.png\n\n   style.css  "}}});
-  helpProjectWriter(config, document, out.path().string(), "LB", files);
+  helpProjectWriter(config, document, out.path().string(), "LB", {"style.css", "search.html"},
+                    files);
   EXPECT_EQ(std::string(kContentsHead) +
                 "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
                 "<param name=\"Local\" value=\"Core.html\">\r\n"
@@ -66,14 +68,15 @@ TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
                 "</UL>\r\n</BODY></HTML>\r\n",
             out.read("LB.hhc"));
   EXPECT_EQ(options(" My Lib\nsecond line") +
-                "#Begin.html\r\nHidden.html\r\npics/logo.png\r\n\r\nstyle.css\r\n[INFOTYPES]\r\n",
+                "#Begin.html\r\nHidden.html\r\nstyle.css\r\nsearch.html\r\npics/logo.png\r\n\r\n"
+                "style.css\r\n[INFOTYPES]\r\n",
             out.read("LB.hhp"));
 }
 
 // A portable project names its files by base name alone and lists each written file once: "#Name"
-// as the Name.html it is written to, no page for a name holding a separator, the index pages, and
-// the additional files without their empty lines. Names in the contents are escaped, and an item
-// without a written page keeps its name but links nowhere.
+// as the Name.html it is written to, no page for a name holding a separator, the index pages, the
+// files of other outputs, and the additional files without their empty lines. Names in the contents
+// are escaped, and an item without a written page keeps its name but links nowhere.
 TEST_F(HelpProject, PortableProjectListsWrittenFilesOnceAndLinksWrittenPagesOnly) {
   document.entries = {entry("Core/#Begin", "#Begin", "Core"), entry("Core/a&b", "a&b", "Core"),
                       entry("Core/#Begin", "#Begin", "Core"), entry("Core/x\\y", "x\\y", "Core"),
@@ -84,7 +87,7 @@ TEST_F(HelpProject, PortableProjectListsWrittenFilesOnceAndLinksWrittenPagesOnly
                      {.key = "additional files", .value = "style.css\n\nSolo.html\nstyle.css"}},
       .options =
           Options{.escapeHtml = true, .existingLinksOnly = true, .portableHelpProject = true}});
-  helpProjectWriter(config, document, out.folder(), "LB", files);
+  helpProjectWriter(config, document, out.folder(), "LB", {"style.css", "search.html"}, files);
   EXPECT_EQ(std::string(kContentsHead) +
                 "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"
                 "<param name=\"ImageNumber\" value=\"1\">\r\n</OBJECT>\r\n<UL>\r\n"
@@ -102,7 +105,7 @@ TEST_F(HelpProject, PortableProjectListsWrittenFilesOnceAndLinksWrittenPagesOnly
       "Default topic=masterindex.html\r\nDisplay compile progress=No\r\nTitle=A & B\r\n"
       ";Index file=LB.hhk\r\nLanguage=0x407 Deutsch (Deutschland)\r\n\r\n[FILES]\r\n"
       "Begin.html\r\na&b.html\r\nSolo.html\r\nmasterindex.html\r\ntoc.html\r\nstyle.css\r\n"
-      "[INFOTYPES]\r\n",
+      "search.html\r\n[INFOTYPES]\r\n",
       out.read("LB.hhp"));
 }
 
