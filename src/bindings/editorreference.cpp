@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "bindings/outputname.h"
 #include "model/description.h"
 #include "text/text.h"
 
@@ -55,8 +54,8 @@ std::optional<std::string> referenceLineOf(const Configuration& config, const Do
 
 void editorReferenceWriter(const Configuration& config, const Document& document,
                            const std::string& outputDirectory, OutputSink& sink) {
-  const std::unique_ptr<OutputStream> file =
-      sink.create(bindingFilePath(config, outputDirectory, "japbefile", kEditorReferenceName));
+  const std::unique_ptr<OutputStream> file = sink.create(
+      withTrailingSeparator(outputDirectory, '/') + config.settings().editorReferenceName);
   if (!file) {
     return;
   }

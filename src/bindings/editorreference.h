@@ -10,8 +10,9 @@
 
 namespace inkwright {
 
-// Writes the editor reference file into the output directory, named by "japbefile" or
-// " _inkWright_japbefile_out.txt"; writes nothing when the file cannot be created.
+// Writes the editor reference file through the sink into the output directory ("/" is added when
+// it ends in no separator), named editorReferenceName; writes nothing when the file cannot be
+// created.
 void editorReferenceWriter(const Configuration& config, const Document& document,
                            const std::string& outputDirectory, OutputSink& sink);
 

@@ -9,7 +9,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "bindings/outputname.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -111,7 +110,7 @@ void importFileWriter(const Configuration& config, const Document& document,
       std::count_if(document.imports.begin(), document.imports.end(),
                     [](const ImportDirective& directive) { return !directive.documented; });
   const std::unique_ptr<OutputStream> file =
-      sink.create(bindingFilePath(config, outputDirectory, "importfile", kImportFileName));
+      sink.create(withTrailingSeparator(outputDirectory, '/') + config.settings().importFileName);
   if (!file) {
     return;
   }

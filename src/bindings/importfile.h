@@ -10,8 +10,8 @@
 
 namespace inkwright {
 
-// Writes the import file into the output directory, named by "importfile" or
-// " _inkWright_importfile_out.pbi"; writes nothing when the file cannot be created.
+// Writes the import file through the sink into the output directory ("/" is added when it ends in
+// no separator), named importFileName; writes nothing when the file cannot be created.
 void importFileWriter(const Configuration& config, const Document& document,
                       const std::string& outputDirectory, OutputSink& sink);
 

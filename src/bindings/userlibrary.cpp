@@ -6,7 +6,6 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "bindings/outputname.h"
 #include "bindings/signatures.h"
 #include "model/description.h"
 #include "scan/imports.h"
@@ -57,7 +56,7 @@ void writeHeader(OutputStream& file) {
 void userLibraryWriter(const Configuration& config, const Document& document,
                        const std::string& outputDirectory, OutputSink& sink) {
   const std::unique_ptr<OutputStream> file =
-      sink.create(bindingFilePath(config, outputDirectory, "userlibfile", kUserLibraryName));
+      sink.create(withTrailingSeparator(outputDirectory, '/') + config.settings().userLibraryName);
   if (!file) {
     return;
   }

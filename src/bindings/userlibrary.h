@@ -10,8 +10,9 @@
 
 namespace inkwright {
 
-// Writes the user-library descriptor into the output directory, named by "userlibfile" or
-// " _inkWright_userlib_out.desc"; writes nothing when the file cannot be created.
+// Writes the user-library descriptor through the sink into the output directory ("/" is added when
+// it ends in no separator), named userLibraryName; writes nothing when the file cannot be
+// created.
 void userLibraryWriter(const Configuration& config, const Document& document,
                        const std::string& outputDirectory, OutputSink& sink);
 

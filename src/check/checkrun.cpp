@@ -83,8 +83,8 @@ std::vector<LaterFile> filesAfterThePages(const OutputSelection& selection) {
 std::unordered_set<std::string> expectedFiles(const OutputSelection& selection) {
   std::unordered_set<std::string> expected = selection.writtenFiles();
   if (selection.selects(OutputKind::helpProject)) {
-    forEachLine(selection.config().configValue("additional files"),
-                [&](std::string_view line) { expected.emplace(trimBlanksView(line)); });
+    const std::vector<std::string>& additional = selection.config().settings().additionalFiles;
+    expected.insert(additional.begin(), additional.end());
   }
   return expected;
 }

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "config/keytable.h"
+#include "config/options.h"
 #include "run/outputs.h"
 #include "scan/wildcard.h"
 #include "text/platform.h"
@@ -137,7 +138,7 @@ void checkOptions(Checker& checker) {
     }
     const auto switches = knownSwitches();
     const bool known = std::any_of(switches.begin(), switches.end(),
-                                   [&](const KnownSwitch& s) { return s.name == name; });
+                                   [&](const Switch& s) { return s.name == name; });
     if (!known) {
       checker.add(number, "config.unknown-option",
                   "the [options] line " + quoted(name) + " names no switch; it changes nothing");
@@ -243,7 +244,7 @@ void checkOutputs(Checker& checker) {
   if (pathKey == checker.pairs.size()) {
     return;
   }
-  const std::string directory = outputPathFrom(config.configValue("output path"));
+  const std::string& directory = config.settings().outputPath;
   if (!directoryIdentity(directory.substr(0, directory.size() - 1))) {
     checker.add(checker.pairs.valueLine(pathKey, 0), "config.missing-output-path",
                 "the output directory " + quoted(displayPath(directory)) +

@@ -40,19 +40,6 @@ constexpr KnownKey kKeys[] = {
     {"options", false, "switches that turn on extensions, one per line"},
 };
 
-constexpr KnownSwitch kSwitches[] = {
-    {"indented markers", "markers count after blanks at the start of a line"},
-    {"whole header name", "the header path is the whole rest of the block-start line"},
-    {"whole tag names", "a tag line is a line whose whole text is a tag name"},
-    {"marked tags only", "unmarked lines in code are never tag lines"},
-    {"escape html", "&, <, > and \" from the sources are written as entities"},
-    {"word links", "automatic links match whole words only"},
-    {"existing links only", "every link points to a page the run writes"},
-    {"skip empty tags", "a tag with only blanks is not rendered"},
-    {"portable help project", "the help project names its files without a folder"},
-    {"keep unchanged files", "an output file that would not change is left untouched"},
-};
-
 constexpr KnownPlaceholder kPlaceholders[] = {
     {"@@NAME@@", "the entry's name; \"Index\" on the master index, \"TOC\" on the contents"},
     {"@@TAGS@@", "the entry's tags, each through its tag template"},
@@ -103,7 +90,6 @@ constexpr KnownRule kRules[] = {
 }  // namespace
 
 std::span<const KnownKey> knownKeys() { return kKeys; }
-std::span<const KnownSwitch> knownSwitches() { return kSwitches; }
 std::span<const KnownPlaceholder> knownPlaceholders() { return kPlaceholders; }
 std::span<const KnownRule> knownRules() { return kRules; }
 

@@ -1,7 +1,7 @@
-// The words a user writes and reads: every configuration key that some part reads, every [options]
-// switch, every page placeholder, and every warning rule of the check program. One table each, read
-// by the program, the check program and the manual's completeness test, so that none of them can
-// miss a word the others know.
+// The words a user writes and reads: every configuration key that some part reads, every page
+// placeholder, and every warning rule of the check program (the [options] switches have a table of
+// their own, config/options.h). One table each, read by the program, the check program and the
+// manual's completeness test, so that none of them can miss a word the others know.
 #pragma once
 
 #include <span>
@@ -18,11 +18,6 @@ struct KnownKey {
   std::string_view summary;
 };
 
-struct KnownSwitch {
-  std::string_view name;
-  std::string_view summary;
-};
-
 struct KnownPlaceholder {
   std::string_view name;  // "@@NAME@@"
   std::string_view summary;
@@ -36,7 +31,6 @@ struct KnownRule {
 };
 
 std::span<const KnownKey> knownKeys();
-std::span<const KnownSwitch> knownSwitches();
 std::span<const KnownPlaceholder> knownPlaceholders();
 // The rules, grouped by category in report order: config, block, name, link, binding, output.
 std::span<const KnownRule> knownRules();

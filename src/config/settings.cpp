@@ -81,39 +81,37 @@ void readMarkerLists(const ValueLookup& configValue, const std::string& suffix, 
   set.lineStarts = markerList(configValue("line starts" + suffix));
 }
 
-struct SwitchFlag {
-  std::string_view name;
-  bool Options::*flag;
-};
+// The first line of a binding file key's value, trimmed of blanks; the default name when that is
+// empty. The name is taken as it stands, without any check: one holding its own directories lands
+// below the output directory.
+std::string bindingFileName(const std::string& value, std::string_view defaultName) {
+  const std::string_view name = trimBlanksView(fieldView(trimBlanksView(value), 1, '\n'));
+  return std::string(name.empty() ? defaultName : name);
+}
 
-// The names as the user writes them; config/keytable lists the same names for the manual and the
-// check program, and a test keeps the two lists equal.
-constexpr SwitchFlag kSwitchFlags[] = {
-    {"indented markers", &Options::indentedMarkers},
-    {"whole header name", &Options::wholeHeaderName},
-    {"whole tag names", &Options::wholeTagNames},
-    {"marked tags only", &Options::markedTagsOnly},
-    {"escape html", &Options::escapeHtml},
-    {"word links", &Options::wordLinks},
-    {"existing links only", &Options::existingLinksOnly},
-    {"skip empty tags", &Options::skipEmptyTags},
-    {"portable help project", &Options::portableHelpProject},
-    {"keep unchanged files", &Options::keepUnchangedFiles},
-};
+// An empty value lists no file; the lines of any other are kept, empty ones too.
+std::vector<std::string> trimmedLines(const std::string& value) {
+  std::vector<std::string> lines;
+  if (!trimBlanksView(value).empty()) {
+    forEachLine(value, [&](std::string_view line) { lines.emplace_back(trimBlanksView(line)); });
+  }
+  return lines;
+}
+
+void deriveOutputSettings(const ValueLookup& configValue, Settings& settings) {
+  settings.outputPath = outputPathFrom(configValue("output path"));
+  settings.outputFormat = configValue("output format");
+  settings.documentTitle = configValue("document title");
+  settings.additionalFiles = trimmedLines(configValue("additional files"));
+  settings.importFileName = bindingFileName(configValue("importfile"), kImportFileName);
+  settings.editorReferenceName = bindingFileName(configValue("japbefile"), kEditorReferenceName);
+  settings.userLibraryName = bindingFileName(configValue("userlibfile"), kUserLibraryName);
+}
 
 }  // namespace
 
-Options optionsFrom(std::string_view value) {
-  Options options;
-  forEachLine(value, [&](std::string_view line) {
-    const std::string_view name = trimBlanksView(line);
-    for (const SwitchFlag& known : kSwitchFlags) {
-      if (name == known.name) {
-        options.*known.flag = true;
-      }
-    }
-  });
-  return options;
+std::string outputPathFrom(const std::string& value) {
+  return withTrailingSeparator(trimBlanks(value), '\\');
 }
 
 std::vector<std::string> markerList(std::string_view value) {
@@ -180,23 +178,35 @@ void deriveSettings(Settings& settings) {
     set.lineStart = configValue("line start:" + set.pattern);
     readMarkerLists(configValue, ":" + set.pattern, set);
   }
+  deriveOutputSettings(configValue, settings);
 }
 
 Configuration::Configuration(Settings settings)
     : settings_(std::move(settings)),
-      configByKey_(indexFirstMatches(settings_.configList, &ConfigPair::key)),
       templateByName_(indexFirstMatches(settings_.templateList, &NamedText::name)),
-      tagRuleByName_(indexFirstMatches(settings_.tagRuleList, &TagRule::name)) {}
-
-std::string Configuration::configValue(const std::string& key) const {
-  const auto found = configByKey_.find(key);
-  return found == configByKey_.end() ? std::string() : settings_.configList[found->second].value;
+      tagRuleByName_(indexFirstMatches(settings_.tagRuleList, &TagRule::name)),
+      defaultTagTemplate_(templateText("tag")) {
+  constexpr std::string_view kTagTemplateKey = "template:#";
+  for (std::size_t i = 0; i < settings_.configList.size(); ++i) {
+    const std::string& key = settings_.configList[i].key;
+    if (key.starts_with(kTagTemplateKey)) {
+      tagTemplateByName_.emplace(key.substr(kTagTemplateKey.size()), i);
+    }
+  }
 }
 
 std::string Configuration::templateText(const std::string& name) const {
   const auto found = templateByName_.find(name);
   return found == templateByName_.end() ? std::string()
                                         : settings_.templateList[found->second].text;
+}
+
+const std::string& Configuration::tagTemplate(const std::string& tagName) const {
+  const auto found = tagTemplateByName_.find(tagName);
+  if (found == tagTemplateByName_.end() || settings_.configList[found->second].value.empty()) {
+    return defaultTagTemplate_;
+  }
+  return settings_.configList[found->second].value;
 }
 
 const TagRule* Configuration::tagRule(const std::string& name) const {

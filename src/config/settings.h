@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "config/options.h"
 #include "text/digest.h"
 
 namespace inkwright {
@@ -52,25 +53,10 @@ inline constexpr const char* kBuiltinPageTemplate =
 inline constexpr const char* kBuiltinTagTemplate =
     "<div width=600><h2>@@TAG@@</h2><br />@@VALUE@@</div>";
 
-// The switches of the "options" key, one per value line. Each one turns on an extension of the
-// block format or of the outputs; with none of them every output is what the original format
-// gives, byte for byte.
-struct Options {
-  bool indentedMarkers = false;
-  bool wholeHeaderName = false;
-  bool wholeTagNames = false;
-  bool markedTagsOnly = false;
-  bool escapeHtml = false;
-  bool wordLinks = false;
-  bool existingLinksOnly = false;
-  bool skipEmptyTags = false;
-  bool portableHelpProject = false;
-  bool keepUnchangedFiles = false;
-};
-
-// The switches that the lines of `value` name, each line trimmed of blanks and matched exactly;
-// lines that name no switch change nothing (the check program reports them).
-Options optionsFrom(std::string_view value);
+// The names of the binding files when the configuration gives none. Each begins with a blank.
+inline constexpr std::string_view kImportFileName = " _inkWright_importfile_out.pbi";
+inline constexpr std::string_view kEditorReferenceName = " _inkWright_japbefile_out.txt";
+inline constexpr std::string_view kUserLibraryName = " _inkWright_userlib_out.desc";
 
 // Everything the configuration file says, as lists in file order, and every setting derived from
 // them (deriveSettings). A new setting becomes a field here.
@@ -92,7 +78,25 @@ struct Settings {
   std::vector<std::string> codeItems;
   // Tag names that describe an entry, by preference ("description item").
   std::vector<std::string> descriptionItems;
+  // The output directory, ending in "/" or "\" (outputPathFrom of "output path").
+  std::string outputPath;
+  // The value of "output format", whose words select the outputs.
+  std::string outputFormat;
+  // The value of "document title", every line of it.
+  std::string documentTitle;
+  // The lines of "additional files", each trimmed of blanks, empty lines included; none for an
+  // empty value.
+  std::vector<std::string> additionalFiles;
+  // The names of the binding files in the output directory: the first line of "importfile",
+  // "japbefile" and "userlibfile", trimmed of blanks, or the default name.
+  std::string importFileName;
+  std::string editorReferenceName;
+  std::string userLibraryName;
 };
+
+// The output directory from the "output path" value: trimmed of spaces, and ending in "/" or "\"
+// ("\" is appended otherwise, so an empty value gives "\").
+std::string outputPathFrom(const std::string& value);
 
 // The markers of a marker-list value, one per line: a line between double quotes is the text
 // inside them, blanks kept; any other line is taken as it stands (the reader trimmed it). Empty
@@ -107,9 +111,10 @@ inline constexpr std::string_view kMarkerListKeys[] = {"block starts", "block en
 // that line this flag and kind, or appends a new rule. An empty text adds nothing.
 void addTagRules(std::vector<TagRule>& rules, const std::string& text, bool ignored, TagKind kind);
 
-// Fills tagRuleList, acceptPatterns, ignorePatterns, sourcePaths, defaultMarkers, and the texts of
+// Fills tagRuleList, acceptPatterns, ignorePatterns, sourcePaths, defaultMarkers, the texts of
 // the templates (built-in "page" and "tag" appended behind the registered ones), replacers and
-// marker sets, from configList.
+// marker sets, the options, and every setting that a single key gives, from configList. No phase
+// after it looks a key up by its name.
 void deriveSettings(Settings& settings);
 
 // note [first match]
@@ -129,11 +134,12 @@ class Configuration {
 
   const Settings& settings() const { return settings_; }
 
-  // The value of the first pair of configList whose key equals `key`; empty when there is none.
-  std::string configValue(const std::string& key) const;
-
   // The text of the first template of templateList named `name`; empty when there is none.
   std::string templateText(const std::string& name) const;
+
+  // The template of the tags named tagName: the value of the first pair whose key is "template:#"
+  // + tagName when that value is not empty, else the "tag" template.
+  const std::string& tagTemplate(const std::string& tagName) const;
 
   // The first rule of tagRuleList named `name`; null when there is none.
   const TagRule* tagRule(const std::string& name) const;
@@ -142,9 +148,11 @@ class Configuration {
   using FirstMatchIndex = std::unordered_map<std::string, std::size_t>;
 
   Settings settings_;
-  FirstMatchIndex configByKey_;
   FirstMatchIndex templateByName_;
   FirstMatchIndex tagRuleByName_;
+  // The first pair of each "template:#" + tag name key, by tag name.
+  FirstMatchIndex tagTemplateByName_;
+  std::string defaultTagTemplate_;
 };
 
 }  // namespace inkwright

@@ -94,9 +94,8 @@ void writeFileList(const Configuration& config, const Document& document,
   for (const std::string& name : listedFiles) {
     file.writeLine(name);
   }
-  const std::string additional = config.configValue("additional files");
-  if (!trimBlanksView(additional).empty()) {
-    forEachLine(additional, [&](std::string_view line) { file.writeLine(trimBlanksView(line)); });
+  for (const std::string& name : config.settings().additionalFiles) {
+    file.writeLine(name);
   }
 }
 
@@ -119,8 +118,9 @@ void writeWrittenFileList(const Configuration& config, const Document& document,
   for (const std::string& name : listedFiles) {
     list(name);
   }
-  forEachLine(config.configValue("additional files"),
-              [&](std::string_view line) { list(trimBlanksView(line)); });
+  for (const std::string& name : config.settings().additionalFiles) {
+    list(name);
+  }
 }
 
 // A portable project names its own files without a folder, so that the output folder can be
@@ -142,7 +142,7 @@ void writeProjectFile(const Configuration& config, const Document& document,
   file->writeLine("Default topic=" + std::string(kMasterIndexName));
   file->writeLine("Display compile progress=No");
   // The title keeps every line of its value; a compiler sees the later lines as lines of their own.
-  file->writeLine("Title=" + config.configValue("document title"));
+  file->writeLine("Title=" + config.settings().documentTitle);
   file->writeLine(";Index file=" + prefix + ".hhk");
   file->writeLine("Language=0x407 Deutsch (Deutschland)");
   file->writeLine("");

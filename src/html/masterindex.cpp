@@ -61,7 +61,7 @@ void masterIndexWriter(const Configuration& config, const Document& document,
   const PageLinks pageLinks(config.settings().options, document);
   replaceAllIn(page, "@@NAME@@", "Index");
   replaceAllWithMade(page, "@@INDEX@@", [&] { return indexHtml(config, document, pageLinks); });
-  replaceAllIn(page, "@@PROJECTNAME@@", pageLinks.shown(config.configValue("document title")));
+  replaceAllIn(page, "@@PROJECTNAME@@", pageLinks.shown(config.settings().documentTitle));
   writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);
 }
 

@@ -112,30 +112,6 @@ std::string contentsList(const Document& document, const DocEntry& header,
   return list;
 }
 
-// The template of each tag name: its own "template:#" + name, or the "tag" template. The
-// configuration does not change while the pages are written, so each name is looked up once.
-class TagTemplates {
- public:
-  explicit TagTemplates(const Configuration& config)
-      : config_(config), tagTemplate_(config.templateText("tag")) {}
-
-  const std::string& forTag(const std::string& tagName) {
-    auto found = byName_.find(tagName);
-    if (found == byName_.end()) {
-      std::string text = config_.configValue("template:#" + tagName);
-      found = byName_.emplace(tagName, text.empty() ? tagTemplate_ : std::move(text)).first;
-    }
-    return found->second;
-  }
-
-  std::size_t fallbackSize() const { return tagTemplate_.size(); }
-
- private:
-  const Configuration& config_;
-  std::string tagTemplate_;
-  std::unordered_map<std::string, std::string> byName_;
-};
-
 // The tag's name as one CSS class: whole tag names may hold blanks ("SEE ALSO" gives "see-also").
 std::string lowerTagName(const Configuration& config, const std::string& tagName) {
   std::string lower = lowerCase(tagName);
@@ -146,10 +122,9 @@ std::string lowerTagName(const Configuration& config, const std::string& tagName
   return lower;
 }
 
-std::string tagBlock(const Configuration& config, const TagPair& tag, TagTemplates& templates,
-                     const PageLinks& pageLinks) {
+std::string tagBlock(const Configuration& config, const TagPair& tag, const PageLinks& pageLinks) {
   const std::string tagName = pageLinks.shown(tag.tagName);
-  std::string block = templates.forTag(tag.tagName);
+  std::string block = config.tagTemplate(tag.tagName);
   replaceAllIn(block, "@@TAG@@", tagName);
   replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
   replaceAllIn(block, "@@TAG-LOWER@@", lowerTagName(config, tagName));
@@ -165,17 +140,18 @@ bool isTagRendered(const Configuration& config, const TagPair& tag) {
          tag.tagValue.find_first_not_of(" \t\r\n") != std::string::npos;
 }
 
-std::string tagsHtml(const Configuration& config, const DocEntry& entry, TagTemplates& templates,
+// templateSize is what a tag's template adds to its value, about.
+std::string tagsHtml(const Configuration& config, const DocEntry& entry, std::size_t templateSize,
                      const PageLinks& pageLinks) {
   std::size_t expected = 0;
   for (const TagPair& tag : entry.tags) {
-    expected += tag.tagValue.size() + templates.fallbackSize();
+    expected += tag.tagValue.size() + templateSize;
   }
   std::string html;
   html.reserve(expected + expected / 4);
   for (const TagPair& tag : entry.tags) {
     if (isTagRendered(config, tag)) {
-      html += tagBlock(config, tag, templates, pageLinks);
+      html += tagBlock(config, tag, pageLinks);
     }
   }
   return html;
@@ -229,9 +205,7 @@ std::vector<bool> lastPageWriters(const Document& document,
 // note [page pipeline]
 // A page passes three steps, each on a thread of its own, so that the work on one page overlaps
 // the work on the pages before it:
-// - this thread renders the tags of an entry (and a header entry's contents list). The templates
-//   of the tags are looked up here and nowhere else, since TagTemplates keeps each one it found
-//   and so changes on a lookup;
+// - this thread renders the tags of an entry (and a header entry's contents list);
 // - the filling thread puts name, tags and section into the page template, then applies the
 //   automatic links and the replacers;
 // - the writing thread writes the page to its file.
@@ -264,7 +238,7 @@ void pageWriter(const Configuration& config, const Document& document,
   const PageLinker linker(config.settings().options, document, pageLinks);
   const SectionIndex sections = indexSections(document);
   const std::string pageTemplate = config.templateText("page");
-  TagTemplates tagTemplates(config);
+  const std::size_t tagTemplateSize = config.templateText("tag").size();
 
   // See note [page pipeline].
   SerialWorker writing;
@@ -274,7 +248,7 @@ void pageWriter(const Configuration& config, const Document& document,
     if (!isLastWriter[i]) {
       continue;
     }
-    std::string tags = tagsHtml(config, entry, tagTemplates, pageLinks);
+    std::string tags = tagsHtml(config, entry, tagTemplateSize, pageLinks);
     if (entry.headerType == "h") {
       tags += contentsList(document, entry, sections, pageLinks);
     }

@@ -4,7 +4,6 @@
 
 #include "bindings/editorreference.h"
 #include "bindings/importfile.h"
-#include "bindings/outputname.h"
 #include "bindings/userlibrary.h"
 #include "helpproject/helpproject.h"
 #include "html/masterindex.h"
@@ -53,7 +52,7 @@ void writeHelpProject(const OutputSelection& selection, const OutputRow&, Output
 }
 
 std::vector<std::string> importFiles(const Configuration& config, const Document&) {
-  return {bindingFileName(config, "importfile", kImportFileName)};
+  return {config.settings().importFileName};
 }
 
 void writeImportFile(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
@@ -61,7 +60,7 @@ void writeImportFile(const OutputSelection& selection, const OutputRow&, OutputS
 }
 
 std::vector<std::string> editorReferenceFiles(const Configuration& config, const Document&) {
-  return {bindingFileName(config, "japbefile", kEditorReferenceName)};
+  return {config.settings().editorReferenceName};
 }
 
 void writeEditorReference(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
@@ -69,7 +68,7 @@ void writeEditorReference(const OutputSelection& selection, const OutputRow&, Ou
 }
 
 std::vector<std::string> userLibraryFiles(const Configuration& config, const Document&) {
-  return {bindingFileName(config, "userlibfile", kUserLibraryName)};
+  return {config.settings().userLibraryName};
 }
 
 void writeUserLibrary(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
@@ -94,10 +93,9 @@ constexpr OutputRow kOutputs[] = {
 std::span<const OutputRow> outputTable() { return kOutputs; }
 
 std::vector<const OutputRow*> selectedOutputs(const Configuration& config) {
-  const std::string outputFormat = config.configValue("output format");
   std::vector<const OutputRow*> rows;
   for (const OutputRow& row : outputTable()) {
-    if (findText(outputFormat, row.formatWord) > 0) {
+    if (findText(config.settings().outputFormat, row.formatWord) > 0) {
       rows.push_back(&row);
     }
   }
@@ -105,10 +103,7 @@ std::vector<const OutputRow*> selectedOutputs(const Configuration& config) {
 }
 
 OutputSelection::OutputSelection(const Configuration& config, const Document& document)
-    : config_(config),
-      document_(document),
-      outputPath_(outputPathFrom(config.configValue("output path"))),
-      rows_(selectedOutputs(config)) {}
+    : config_(config), document_(document), rows_(selectedOutputs(config)) {}
 
 bool OutputSelection::selects(OutputKind kind) const {
   return std::any_of(rows_.begin(), rows_.end(),
@@ -152,10 +147,6 @@ void writeOutputs(const OutputSelection& selection, OutputSink& sink) {
   for (const OutputRow* const row : selection.rows()) {
     row->write(selection, *row, sink);
   }
-}
-
-std::string outputPathFrom(const std::string& value) {
-  return withTrailingSeparator(trimBlanks(value), '\\');
 }
 
 }  // namespace inkwright

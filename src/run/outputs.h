@@ -58,7 +58,7 @@ class OutputSelection {
   const Configuration& config() const { return config_; }
   const Document& document() const { return document_; }
   // The output directory, ending in "/" or "\".
-  const std::string& outputPath() const { return outputPath_; }
+  const std::string& outputPath() const { return config_.settings().outputPath; }
 
   // The selected rows, in table order.
   const std::vector<const OutputRow*>& rows() const { return rows_; }
@@ -75,15 +75,10 @@ class OutputSelection {
  private:
   const Configuration& config_;
   const Document& document_;
-  std::string outputPath_;
   std::vector<const OutputRow*> rows_;
 };
 
 // Writes every selected output, in table order, through the sink.
 void writeOutputs(const OutputSelection& selection, OutputSink& sink);
-
-// The output directory from the "output path" value: trimmed of spaces, and ending in "/" or "\"
-// ("\" is appended otherwise, so an empty value gives "\").
-std::string outputPathFrom(const std::string& value);
 
 }  // namespace inkwright

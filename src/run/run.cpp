@@ -85,7 +85,7 @@ void runInkwright(const std::string& configurationPath) {
   const Configuration config = readConfiguration(configurationPath);
   // With no output selected there is nothing to keep, and no record is left anywhere.
   if (config.settings().options.keepUnchangedFiles && !selectedOutputs(config).empty()) {
-    runKeepingUnchangedFiles(config, outputPathFrom(config.configValue("output path")));
+    runKeepingUnchangedFiles(config, config.settings().outputPath);
     return;
   }
   WildcardMatcher matcher;

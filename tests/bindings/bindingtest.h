@@ -39,8 +39,15 @@ class BindingOutputTest : public testing::Test {
     return document;
   }
 
+  // The settings an empty configuration gives: every name its default.
+  static Settings defaultSettings() {
+    Settings settings;
+    deriveSettings(settings);
+    return settings;
+  }
+
   Document document;
-  const Configuration config{Settings{}};
+  const Configuration config{defaultSettings()};
   TempDir out;
   FileSink files;
 };

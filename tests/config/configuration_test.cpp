@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "firstmatch.h"
 #include "tempdir.h"
 
 namespace inkwright {
@@ -14,6 +15,12 @@ class ConfigurationTest : public testing::Test {
  protected:
   Configuration read(const std::string& bytes) {
     return readConfiguration(dir_.write("docs.cfg", bytes));
+  }
+
+  // The value of the first pair of the key, the one every setting is derived from.
+  static std::string valueOf(const Configuration& config, const std::string& key) {
+    const ConfigPair* const pair = firstMatch(config.settings().configList, &ConfigPair::key, key);
+    return pair == nullptr ? std::string() : pair->value;
   }
 
   static std::string markers(const MarkerSet& set) {
@@ -36,13 +43,15 @@ TEST_F(ConfigurationTest, ReadsTheWorkedExample) {
       "[template:page]\n"
       "\t\ttext of the page\n"
       "[Output Format]\n");
-  EXPECT_EQ("docs\\html", config.configValue("output path"));
-  EXPECT_EQ("..\\src\n..\\include\n", config.configValue("source path"));
-  EXPECT_EQ("text of the page", config.configValue("template:page"));
-  EXPECT_EQ("", config.configValue("output format"));
+  EXPECT_EQ("docs\\html", valueOf(config, "output path"));
+  EXPECT_EQ("..\\src\n..\\include\n", valueOf(config, "source path"));
+  EXPECT_EQ("text of the page", valueOf(config, "template:page"));
+  EXPECT_EQ("", valueOf(config, "output format"));
   EXPECT_EQ("text of the page", config.templateText("page"));
   EXPECT_EQ((std::vector<std::string>{"..\\src", "..\\include", ""}),
             config.settings().sourcePaths);
+  EXPECT_EQ("docs\\html\\", config.settings().outputPath);
+  EXPECT_EQ("", config.settings().outputFormat);
 }
 
 TEST_F(ConfigurationTest, ClassifiesLinesByTheirVeryFirstByte) {
@@ -56,19 +65,19 @@ TEST_F(ConfigurationTest, ClassifiesLinesByTheirVeryFirstByte) {
       "x\n"
       "[c] trailing words\n"
       "y\tz");
-  EXPECT_EQ("stray value", config.configValue("DUMMY"));
-  EXPECT_EQ("# kept, with its hash\n[not a key]", config.configValue("a"));
-  EXPECT_EQ("x", config.configValue(""));
-  EXPECT_EQ("y z", config.configValue("c"));
+  EXPECT_EQ("stray value", valueOf(config, "DUMMY"));
+  EXPECT_EQ("# kept, with its hash\n[not a key]", valueOf(config, "a"));
+  EXPECT_EQ("x", valueOf(config, ""));
+  EXPECT_EQ("y z", valueOf(config, "c"));
 }
 
 TEST_F(ConfigurationTest, DuplicateKeysAreKeptAndTheFirstAnswers) {
   const Configuration config =
       read("[output path]\nfirst\n[output path]\nsecond\n[template:x]\none\n[template:x]\ntwo\n");
-  EXPECT_EQ("first", config.configValue("output path"));
+  EXPECT_EQ("first", valueOf(config, "output path"));
   EXPECT_EQ("one", config.templateText("x"));
-  EXPECT_EQ("", config.configValue("Output Path"));
-  EXPECT_EQ("", config.configValue("output path "));
+  EXPECT_EQ("", valueOf(config, "Output Path"));
+  EXPECT_EQ("", valueOf(config, "output path "));
 }
 
 TEST_F(ConfigurationTest, TemplatesStandBeforeTheBuiltInOnes) {

@@ -46,8 +46,6 @@ std::vector<std::string> keysToTry(const Settings& settings) {
 void expectFirstMatchLookups(const Configuration& config, const std::string& label) {
   const Settings& settings = config.settings();
   for (const std::string& key : keysToTry(settings)) {
-    const ConfigPair* const pair = firstMatch(settings.configList, &ConfigPair::key, key);
-    EXPECT_EQ(pair == nullptr ? "" : pair->value, config.configValue(key)) << label << ": " << key;
     const NamedText* const entry = firstMatch(settings.templateList, &NamedText::name, key);
     EXPECT_EQ(entry == nullptr ? "" : entry->text, config.templateText(key))
         << label << ": " << key;
@@ -80,6 +78,55 @@ TEST(ConfigurationLookups, AgreeWithAWalkFromTheStart) {
           .tagRuleList = {{.name = "NAME", .ignored = true, .kind = TagKind::tabItem},
                           {.name = "NAME", .ignored = false, .kind = TagKind::plainItem}}}),
       "made by hand");
+}
+
+TEST(OutputPathFrom, EndsInASeparatorAfterTrimming) {
+  EXPECT_EQ("out\\", outputPathFrom("out"));
+  EXPECT_EQ("out\\", outputPathFrom("  out  "));
+  EXPECT_EQ("out/", outputPathFrom("out/"));
+  EXPECT_EQ("C:\\doc\\", outputPathFrom("C:\\doc\\"));
+  EXPECT_EQ("\\", outputPathFrom(""));
+  EXPECT_EQ("\\", outputPathFrom("   "));
+  EXPECT_EQ("out\n\\", outputPathFrom("out\n"));
+  EXPECT_EQ("\tout\t\\", outputPathFrom("\tout\t"));
+}
+
+// The settings that one key gives are derived once, from the first pair of the key.
+TEST(DeriveSettings, TakesTitleAdditionalFilesAndBindingNamesFromTheirKeys) {
+  TempDir dir;
+  const Settings settings =
+      readConfiguration(dir.write("docs.cfg",
+                                  "[document title]\n My Lib \nsecond line\n"
+                                  "[additional files]\npics/logo.png\n\n   style.css  \n"
+                                  "[importfile]\n  lib.pbi  \nsecond.pbi\n[japbefile]\n\n"
+                                  "[userlibfile]\nsub\\lib.desc\n[output format]\n HTML  JAPBE \n"
+                                  "[output path]\n  out  \n[output path]\nsecond\n"))
+          .settings();
+  EXPECT_EQ("My Lib\nsecond line", settings.documentTitle);
+  EXPECT_EQ((std::vector<std::string>{"pics/logo.png", "", "style.css"}), settings.additionalFiles);
+  EXPECT_EQ("lib.pbi", settings.importFileName);
+  EXPECT_EQ(" _inkWright_japbefile_out.txt", settings.editorReferenceName);
+  EXPECT_EQ("sub\\lib.desc", settings.userLibraryName);
+  EXPECT_EQ("HTML  JAPBE", settings.outputFormat);
+  EXPECT_EQ("out\\", settings.outputPath);
+  const Settings empty = readConfiguration(dir.write("empty.cfg", "")).settings();
+  EXPECT_TRUE(empty.additionalFiles.empty());
+  EXPECT_EQ(" _inkWright_importfile_out.pbi", empty.importFileName);
+  EXPECT_EQ(" _inkWright_userlib_out.desc", empty.userLibraryName);
+  EXPECT_EQ("\\", empty.outputPath);
+}
+
+// A tag's own template wins while it is not empty; the first pair of its key is the one read.
+TEST(ConfigurationLookups, TagTemplateIsTheTagsOwnOrTheTagTemplate) {
+  TempDir dir;
+  const Configuration config = readConfiguration(
+      dir.write("docs.cfg",
+                "[template:tag]\n<t>@@VALUE@@\n[template:#NAME]\n<n>@@VALUE@@\n"
+                "[template:#NAME]\nsecond\n[template:#EMPTY]\n[template:#SEE ALSO]\n<s>\n"));
+  EXPECT_EQ("<n>@@VALUE@@", config.tagTemplate("NAME"));
+  EXPECT_EQ("<t>@@VALUE@@", config.tagTemplate("EMPTY"));
+  EXPECT_EQ("<t>@@VALUE@@", config.tagTemplate("OTHER"));
+  EXPECT_EQ("<s>", config.tagTemplate("SEE ALSO"));
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "config/keytable.h"
+#include "config/options.h"
 #include "config/settings.h"
 #include "filetree.h"
 #include "model/document.h"
@@ -193,7 +194,7 @@ TEST(Manual, HasARowForEveryKeySwitchPlaceholderAndWarningRule) {
     const std::string key(known.key);
     EXPECT_TRUE(hasRowFor("[" + key + (known.isFamily ? "" : "]`"))) << "key [" << key << "]";
   }
-  for (const inkwright::KnownSwitch& known : inkwright::knownSwitches()) {
+  for (const inkwright::Switch& known : inkwright::knownSwitches()) {
     EXPECT_TRUE(hasRowFor(std::string(known.name) + "` |")) << "switch " << known.name;
   }
   for (const inkwright::KnownPlaceholder& known : inkwright::knownPlaceholders()) {

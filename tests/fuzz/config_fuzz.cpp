@@ -11,10 +11,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       "inkwright.cfg", std::string_view(reinterpret_cast<const char*>(data), size));
   const Configuration config = readConfiguration(path);
   const Settings& settings = config.settings();
+  // A tag's own template is the first pair of its key, when that holds a value.
   for (const ConfigPair& pair : settings.configList) {
-    if (config.configValue(pair.key) !=
-        firstMatch(settings.configList, &ConfigPair::key, pair.key)->value) {
-      __builtin_trap();
+    if (pair.key.starts_with("template:#")) {
+      const std::string tagName = pair.key.substr(10);
+      const std::string& own = firstMatch(settings.configList, &ConfigPair::key, pair.key)->value;
+      if (config.tagTemplate(tagName) != (own.empty() ? config.templateText("tag") : own)) {
+        __builtin_trap();
+      }
     }
   }
   for (const NamedText& entry : settings.templateList) {

@@ -49,14 +49,13 @@ TEST_F(HelpProject, WithoutGroupsListsEveryPageButNoGroup) {
 }
 
 // A group without a name is left out with its entries; the title keeps its blank and its bare
-// line feed; the files of other outputs follow the pages; additional files are trimmed, an empty
-// line kept.
+// line feed; the files of other outputs follow the pages, then the additional files, an empty line
+// kept.
 TEST_F(HelpProject, ListsGroupsEntriesAndAdditionalFiles) {
   document.entries = {entry("Core/#Begin", "#Begin", "Core"), entry("/Hidden", "Hidden", "")};
   document.groups = {"", "Core"};
-  const Configuration config(Settings{
-      .configList = {{.key = "document title", .value = " My Lib\nsecond line"},
-                     {.key = "additional files", .value = "pics/logo.png\n\n   style.css  "}}});
+  const Configuration config(Settings{.documentTitle = " My Lib\nsecond line",
+                                      .additionalFiles = {"pics/logo.png", "", "style.css"}});
   helpProjectWriter(config, document, out.path().string(), "LB", {"style.css", "search.html"},
                     files);
   EXPECT_EQ(std::string(kContentsHead) +
@@ -83,10 +82,10 @@ TEST_F(HelpProject, PortableProjectListsWrittenFilesOnceAndLinksWrittenPagesOnly
                       entry("Solo", "Solo", "")};
   document.groups = {"Core"};
   const Configuration config(Settings{
-      .configList = {{.key = "document title", .value = "A & B"},
-                     {.key = "additional files", .value = "style.css\n\nSolo.html\nstyle.css"}},
       .options =
-          Options{.escapeHtml = true, .existingLinksOnly = true, .portableHelpProject = true}});
+          Options{.escapeHtml = true, .existingLinksOnly = true, .portableHelpProject = true},
+      .documentTitle = "A & B",
+      .additionalFiles = {"style.css", "", "Solo.html", "style.css"}});
   helpProjectWriter(config, document, out.folder(), "LB", {"style.css", "search.html"}, files);
   EXPECT_EQ(std::string(kContentsHead) +
                 "<LI> <OBJECT type=\"text/sitemap\">\r\n<param name=\"name\" value=\"Core\">\r\n"

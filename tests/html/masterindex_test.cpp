@@ -60,7 +60,7 @@ TEST_F(MasterIndex, FallsBackToPageTemplateAndFillsTitle) {
   settings.templateList = {
       {.name = "masterindex", .text = ""},
       {.name = "page", .text = "@@NAME@@ @@PROJECTNAME@@ @@INDEX@@ @@TAGS@@ @@R@@"}};
-  settings.configList = {{.key = "document title", .value = "My Lib"}};
+  settings.documentTitle = "My Lib";
   settings.replacerList = {{.name = "R", .text = "r"}};
   writeIndex();
   EXPECT_EQ("Index My Lib <ul></ul> @@TAGS@@ r", out.read("masterindex.html"));

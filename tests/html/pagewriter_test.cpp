@@ -28,6 +28,19 @@ TEST(PageWriter, WritesPagesOfPlainNamesOnlyIntoTheGivenFolder) {
   EXPECT_EQ((std::set<std::string>{"Bad", "Plain.html"}), out.files());
 }
 
+// See note [last writer]: a page is written by the last entry of its file name, and by none when a
+// later output writes that file.
+TEST(PageWriter, OnlyTheLastWriterOfAPageFileWritesIt) {
+  Document document;
+  for (const char* name : {"A", "#B", "A", "toc", "x\\y", "B", "Ref"}) {
+    document.entries.push_back(DocEntry{.headerPath = name, .entryName = name});
+  }
+  EXPECT_EQ((std::vector<bool>{false, false, true, false, false, true, false}),
+            lastPageWriters(document, {"toc.html", "Ref.html", "LB.hhc"}));
+  EXPECT_EQ((std::vector<std::string>{"A.html", "B.html", "toc.html", "Ref.html"}),
+            pageFiles(document));
+}
+
 DocEntry pageEntry(const std::string& headerPath, const std::string& headerType,
                    std::initializer_list<TagPair> tags) {
   DocEntry entry{.headerPath = headerPath, .headerType = headerType};

@@ -1,5 +1,4 @@
 #include "run/run.h"
-#include "run/outputs.h"
 
 #include <gtest/gtest.h>
 
@@ -13,22 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "tempdir.h"
 #include "keep/record.h"
+#include "tempdir.h"
 
 namespace inkwright {
 namespace {
-
-TEST(OutputPathFrom, EndsInASeparatorAfterTrimming) {
-  EXPECT_EQ("out\\", outputPathFrom("out"));
-  EXPECT_EQ("out\\", outputPathFrom("  out  "));
-  EXPECT_EQ("out/", outputPathFrom("out/"));
-  EXPECT_EQ("C:\\doc\\", outputPathFrom("C:\\doc\\"));
-  EXPECT_EQ("\\", outputPathFrom(""));
-  EXPECT_EQ("\\", outputPathFrom("   "));
-  EXPECT_EQ("out\n\\", outputPathFrom("out\n"));
-  EXPECT_EQ("\tout\t\\", outputPathFrom("\tout\t"));
-}
 
 // Run where the configuration would have been: nothing appears there and nothing is said.
 TEST(RunInkwright, MissingConfigurationWritesNothing) {
