@@ -7,7 +7,6 @@
 #include "check/bindingchecks.h"
 #include "check/blockchecks.h"
 #include "check/configchecks.h"
-#include "check/configlines.h"
 #include "check/outputchecks.h"
 #include "check/pagechecks.h"
 #include "config/configuration.h"
@@ -95,11 +94,11 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
   if (listDirectory(configurationPath)) {
     return std::nullopt;
   }
-  const std::optional<std::vector<KeyLines>> keyLines = readKeyLines(configurationPath);
-  if (!keyLines) {
+  const std::optional<Configuration> read = readConfigurationFile(configurationPath);
+  if (!read) {
     return std::nullopt;
   }
-  const Configuration config = readConfiguration(configurationPath);
+  const Configuration& config = *read;
   WildcardMatcher matcher;
   WalkRecord walk;
   BlockWatch blocks(config);
@@ -107,8 +106,7 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
 
   CheckResult result;
   WarningList& warnings = result.warnings;
-  checkConfiguration(ConfigCheckInput{config, configurationPath, *keyLines, walk, document},
-                     warnings);
+  checkConfiguration(ConfigCheckInput{config, configurationPath, walk, document}, warnings);
   checkWalk(config, walk, warnings);
   const WarningList blockWarnings = blocks.warnings();
   warnings.insert(warnings.end(), blockWarnings.begin(), blockWarnings.end());

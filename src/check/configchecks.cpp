@@ -40,15 +40,13 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
   return row[b.size()];
 }
 
-// The pairs of configList with the lines they came from; the reserved first pair has none.
+// The pairs of configList that key lines of the file made: all but the reserved first one.
 class PairLines {
  public:
-  PairLines(const Configuration& config, const std::vector<KeyLines>& keyLines)
-      : pairs_(config.settings().configList), keyLines_(keyLines) {}
+  explicit PairLines(const Configuration& config) : pairs_(config.settings().configList) {}
 
-  std::size_t size() const { return std::min(pairs_.size() - 1, keyLines_.size()); }
+  std::size_t size() const { return pairs_.size() - 1; }
   const ConfigPair& pair(std::size_t k) const { return pairs_[k + 1]; }
-  const KeyLines& lines(std::size_t k) const { return keyLines_[k]; }
 
   // The position of the first pair with this key; size() when there is none.
   std::size_t firstOf(std::string_view key) const {
@@ -62,13 +60,12 @@ class PairLines {
 
   // The line of value line `index` of pair k; the key line when the value has no such line.
   std::size_t valueLine(std::size_t k, std::size_t index) const {
-    const std::vector<std::size_t>& values = keyLines_[k].valueLines;
-    return index < values.size() ? values[index] : keyLines_[k].keyLine;
+    const std::vector<std::size_t>& values = pair(k).valueLines;
+    return index < values.size() ? values[index] : pair(k).keyLine;
   }
 
  private:
   const std::vector<ConfigPair>& pairs_;
-  const std::vector<KeyLines>& keyLines_;
 };
 
 struct Checker {
@@ -97,7 +94,7 @@ void checkKeys(Checker& checker) {
   std::unordered_map<std::string_view, std::size_t> firstLine;
   for (std::size_t k = 0; k < checker.pairs.size(); ++k) {
     const std::string& key = checker.pairs.pair(k).key;
-    const std::size_t line = checker.pairs.lines(k).keyLine;
+    const std::size_t line = checker.pairs.pair(k).keyLine;
     if (!isKnownKey(key)) {
       checker.add(line, "config.unknown-key",
                   "key " + quoted(key) + " is not known; did you mean " +
@@ -123,7 +120,7 @@ void checkTrailingLineFeeds(Checker& checker) {
       continue;
     }
     if (!pair.value.empty() && pair.value.back() == '\n') {
-      checker.add(checker.pairs.lines(k).valueLines.back(), "config.trailing-line-feed",
+      checker.add(checker.pairs.pair(k).valueLines.back(), "config.trailing-line-feed",
                   "the value of " + quoted(pair.key) +
                       " ends in a line feed, since this empty line stands before the next key");
     }
@@ -200,8 +197,7 @@ void checkMarkerPatterns(Checker& checker) {
   for (std::size_t k = 0; k < checker.pairs.size(); ++k) {
     const std::string& key = checker.pairs.pair(k).key;
     const std::string_view head = fieldView(key, 1, ':');
-    if (key.find(':') == std::string::npos ||
-        (head != "block start" && head != "block end" && head != "line start")) {
+    if (key.find(':') == std::string::npos || !isMarkerKey(head)) {
       continue;
     }
     const std::string pattern(fieldView(key, 2, ':'));
@@ -209,7 +205,7 @@ void checkMarkerPatterns(Checker& checker) {
       continue;
     }
     if (!anyNameMatches(checker.input.document.files, pattern)) {
-      checker.add(checker.pairs.lines(k).keyLine, "config.unmatched-pattern",
+      checker.add(checker.pairs.pair(k).keyLine, "config.unmatched-pattern",
                   "the marker pattern " + quoted(pattern) + " matches no file that is read");
     }
   }
@@ -235,7 +231,7 @@ void checkOutputs(Checker& checker) {
   const Configuration& config = checker.input.config;
   const std::size_t formatKey = checker.pairs.firstOf("output format");
   if (selectedOutputs(config).empty()) {
-    checker.add(formatKey == checker.pairs.size() ? 0 : checker.pairs.lines(formatKey).keyLine,
+    checker.add(formatKey == checker.pairs.size() ? 0 : checker.pairs.pair(formatKey).keyLine,
                 "config.no-output-selected",
                 "the \"output format\" selects no output: it names none of " + formatWords());
     return;
@@ -274,7 +270,7 @@ std::string closestKnownKey(std::string_view key) {
 }
 
 void checkConfiguration(const ConfigCheckInput& input, WarningList& warnings) {
-  Checker checker{input, PairLines(input.config, input.keyLines), warnings};
+  Checker checker{input, PairLines(input.config), warnings};
   checkKeys(checker);
   checkTrailingLineFeeds(checker);
   checkOptions(checker);

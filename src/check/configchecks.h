@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "check/configlines.h"
 #include "check/warning.h"
 #include "config/settings.h"
 #include "model/document.h"
@@ -21,9 +20,8 @@ std::string closestKnownKey(std::string_view key);
 // What the configuration checks look at besides the configuration itself.
 struct ConfigCheckInput {
   const Configuration& config;
-  // The configuration file as the user named it, and where its keys stand.
+  // The configuration file as the user named it.
   const std::string& path;
-  const std::vector<KeyLines>& keyLines;
   // What the walk of the source paths met, and the document it read.
   const WalkRecord& walk;
   const Document& document;

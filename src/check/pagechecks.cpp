@@ -6,6 +6,8 @@
 
 #include "html/pagelinks.h"
 #include "html/pagewriter.h"
+#include "html/toc.h"
+#include "model/groups.h"
 #include "text/platform.h"
 #include "text/text.h"
 
@@ -165,20 +167,19 @@ void checkNameForms(const Document& document, WarningList& warnings) {
   }
 }
 
-// Where the pages and the index files link an entry to its page.
+// Where the pages and the index files link an entry to its page, by the writers' own rules.
 std::string linkSources(const DocEntry& entry, const std::unordered_set<std::string>& headers) {
   std::vector<std::string_view> sources;
-  if (entry.headerType != "h" && !entry.entryName.empty()) {
+  if (hasAutomaticLinks(entry)) {
     sources.push_back("automatic links");
   }
   if (headers.contains(entry.sectionName)) {
     sources.push_back("contents lists");
   }
-  if (!entry.headerPath.empty() && !entry.groupName.empty()) {
+  if (isListedInItsGroup(entry)) {
     sources.push_back("the master index");
   }
-  const unsigned char initial = entry.entryName.empty() ? 0 : upperCase(entry.entryName)[0];
-  if (initial >= 'A' && initial <= 'Z') {
+  if (tocLetter(entry.entryName)) {
     sources.push_back("the table of contents");
   }
   std::string text;
@@ -202,7 +203,7 @@ void checkPageLinks(const Document& document, const std::unordered_set<std::stri
                     WarningList& warnings) {
   std::unordered_set<std::string> headers;
   for (const DocEntry& entry : document.entries) {
-    if (entry.headerType == "h") {
+    if (isSectionHeader(entry)) {
       headers.insert(entry.entryName);
     }
   }
@@ -221,7 +222,7 @@ void checkPageLinks(const Document& document, const std::unordered_set<std::stri
   }
   std::unordered_map<std::string, const DocEntry*> firstOfGroup;
   for (const DocEntry& entry : document.entries) {
-    if (!entry.headerPath.empty() && !entry.groupName.empty()) {
+    if (isListedInItsGroup(entry)) {
       firstOfGroup.emplace(entry.groupName, &entry);
     }
   }

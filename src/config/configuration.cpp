@@ -28,11 +28,6 @@ struct SettingsReader {
   std::vector<PatternKey> patternKeys;
 };
 
-bool isMarkerListKey(std::string_view head) {
-  return std::find(std::begin(kMarkerListKeys), std::end(kMarkerListKeys), head) !=
-         std::end(kMarkerListKeys);
-}
-
 // The value of the first pair whose key is `key`, as every lookup answers.
 std::string_view firstValue(const std::vector<ConfigPair>& pairs, const std::string& key) {
   const auto found = std::find_if(pairs.begin(), pairs.end(),
@@ -54,7 +49,7 @@ void registerMarkerSets(SettingsReader& reader) {
   }
 }
 
-void readKeyLine(SettingsReader& reader, const std::string& line) {
+void readKeyLine(SettingsReader& reader, const std::string& line, std::size_t lineNumber) {
   Settings& settings = reader.settings;
   std::string key = textBetween(line, "[", "]");
   const std::string_view head = fieldView(key, 1, ':');
@@ -64,52 +59,71 @@ void readKeyLine(SettingsReader& reader, const std::string& line) {
     settings.templateList.push_back(NamedText{std::string(tail), ""});
   } else if (head == "replacer") {
     settings.replacerList.push_back(NamedText{std::string(tail), ""});
-  } else if (hasPattern && (head == "block start" || head == "block end" || head == "line start")) {
+  } else if (hasPattern && isMarkerKey(head)) {
     reader.patternKeys.push_back(PatternKey{std::string(tail), ""});
   } else if (hasPattern && isMarkerListKey(head)) {
     reader.patternKeys.push_back(
         PatternKey{std::string(tail), std::string(head) + ":" + std::string(tail)});
   }
-  settings.configList.push_back(ConfigPair{std::move(key), ""});
+  settings.configList.push_back(ConfigPair{std::move(key), "", lineNumber, {}});
 }
 
 // Empty lines before a value's first line vanish; later ones stay as empty lines of the value.
-void readValueLine(Settings& settings, const std::string& line) {
-  std::string& value = settings.configList.back().value;
+void readValueLine(Settings& settings, const std::string& line, std::size_t lineNumber) {
+  ConfigPair& pair = settings.configList.back();
   const std::string_view trimmed = trimBlanksView(line);
-  if (!value.empty()) {
-    value += '\n';
+  if (pair.value.empty() && trimmed.empty()) {
+    return;
   }
-  value += trimmed;
+  if (!pair.valueLines.empty()) {
+    pair.value += '\n';
+  }
+  pair.value += trimmed;
+  pair.valueLines.push_back(lineNumber);
 }
 
 void readLines(InputFile& file, SettingsReader& reader) {
   std::string line;
+  std::size_t lineNumber = 0;
   do {
     readLine(file, line);
+    ++lineNumber;
     std::replace(line.begin(), line.end(), '\t', ' ');
     if (!line.empty() && line.front() == '[') {
-      readKeyLine(reader, line);
+      readKeyLine(reader, line, lineNumber);
     } else if (line.empty() || line.front() != '#') {
-      readValueLine(reader.settings, line);
+      readValueLine(reader.settings, line, lineNumber);
     }
   } while (!atEnd(file));
 }
 
 }  // namespace
 
-Configuration readConfiguration(const std::string& path) {
-  SettingsReader reader;
-  reader.settings.configList.push_back(ConfigPair{"DUMMY", ""});
+std::optional<Configuration> readConfigurationFile(const std::string& path) {
   DigestBuilder digest;
-  if (std::optional<InputFile> file = openInput(path, &digest)) {
-    readLines(*file, reader);
-    closeFile(*file);
+  std::optional<InputFile> file = openInput(path, &digest);
+  if (!file) {
+    return std::nullopt;
   }
+  SettingsReader reader;
+  reader.settings.configList.push_back(ConfigPair{"DUMMY", "", 0, {}});
+  readLines(*file, reader);
+  closeFile(*file);
   reader.settings.fileDigest = digest.digest();
   registerMarkerSets(reader);
   deriveSettings(reader.settings);
   return Configuration(std::move(reader.settings));
+}
+
+Configuration readConfiguration(const std::string& path) {
+  if (std::optional<Configuration> config = readConfigurationFile(path)) {
+    return std::move(*config);
+  }
+  Settings settings;
+  settings.configList.push_back(ConfigPair{"DUMMY", "", 0, {}});
+  settings.fileDigest = DigestBuilder().digest();
+  deriveSettings(settings);
+  return Configuration(std::move(settings));
 }
 
 }  // namespace inkwright

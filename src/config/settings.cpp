@@ -110,6 +110,14 @@ void deriveOutputSettings(const ValueLookup& configValue, Settings& settings) {
 
 }  // namespace
 
+bool isMarkerKey(std::string_view key) {
+  return key == "block start" || key == "block end" || key == "line start";
+}
+
+bool isMarkerListKey(std::string_view key) {
+  return key == "block starts" || key == "block ends" || key == "line starts";
+}
+
 std::string outputPathFrom(const std::string& value) {
   return withTrailingSeparator(trimBlanks(value), '\\');
 }

@@ -41,9 +41,15 @@ struct NamedText {
   std::string text;
 };
 
+// One key of the configuration file and its value, with the lines they stand on, counted from 1,
+// so that a warning can name the line to change: the key line (0 for the reserved first pair), and
+// the line of each line of the value, from the first value line that is not blank on, comment lines
+// left out. Line k of the value, split at its line feeds, came from valueLines[k].
 struct ConfigPair {
   std::string key;
   std::string value;
+  std::size_t keyLine = 0;
+  std::vector<std::size_t> valueLines;
 };
 
 // The built-in "page" and "tag" templates, used where the configuration gives none.
@@ -103,9 +109,11 @@ std::string outputPathFrom(const std::string& value);
 // lines and "" give none.
 std::vector<std::string> markerList(std::string_view value);
 
-// The marker-list keys, each the plural of a single-marker key; followed by ":" + pattern they
-// give the markers of one MarkerSet, without it those of the default set.
-inline constexpr std::string_view kMarkerListKeys[] = {"block starts", "block ends", "line starts"};
+// The single-marker keys and the marker-list keys (each the plural of a single-marker key);
+// followed by ":" + pattern they give the markers of one MarkerSet, without it those of the
+// default set.
+bool isMarkerKey(std::string_view key);
+bool isMarkerListKey(std::string_view key);
 
 // For every line of `text` (empty lines included): gives the first rule of `rules` named exactly
 // that line this flag and kind, or appends a new rule. An empty text adds nothing.

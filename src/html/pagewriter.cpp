@@ -31,11 +31,9 @@ std::string blankThen(std::string_view text) {
   return result;
 }
 
-// Header entries get no link. Neither does an entry without a name: its search text would be a
-// lone blank, and every blank of every page would gain a link. Under "existing links only", an
-// entry whose page is not written gets none either.
+// Under "existing links only", an entry whose page is not written gets no link either.
 bool isLinked(const DocEntry& entry, const PageLinks& pageLinks) {
-  return entry.headerType != "h" && !entry.entryName.empty() && pageLinks.isLinked(entry.entryName);
+  return hasAutomaticLinks(entry) && pageLinks.isLinked(entry.entryName);
 }
 
 // Where names are shown escaped, a link looks for the name as the page shows it.
@@ -173,6 +171,12 @@ namespace {
 
 }  // namespace
 
+// Header entries get no link. Neither does an entry without a name: its search text would be a
+// lone blank, and every blank of every page would gain a link.
+bool hasAutomaticLinks(const DocEntry& entry) {
+  return !isSectionHeader(entry) && !entry.entryName.empty();
+}
+
 std::string pageFile(const std::string& entryName) { return pageFileName(entryName) + ".html"; }
 
 std::vector<std::string> pageFiles(const Document& document) {
@@ -249,7 +253,7 @@ void pageWriter(const Configuration& config, const Document& document,
       continue;
     }
     std::string tags = tagsHtml(config, entry, tagTemplateSize, pageLinks);
-    if (entry.headerType == "h") {
+    if (isSectionHeader(entry)) {
       tags += contentsList(document, entry, sections, pageLinks);
     }
     const std::size_t weight = tags.size();

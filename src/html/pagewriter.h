@@ -20,6 +20,10 @@ void pageWriter(const Configuration& config, const Document& document,
                 const std::string& outputDirectory,
                 const std::unordered_set<std::string>& laterFiles, OutputSink& sink);
 
+// Whether the pages link the entry's name, wherever it stands in their text, to its page; under
+// "existing links only" only where that page is written.
+bool hasAutomaticLinks(const DocEntry& entry);
+
 // The name of the page file of an entry named entryName: its file name and ".html".
 std::string pageFile(const std::string& entryName);
 

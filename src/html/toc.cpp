@@ -1,6 +1,7 @@
 #include "html/toc.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "config/settings.h"
@@ -14,14 +15,12 @@ namespace {
 
 constexpr int kLetterCount = 26;
 
-// The entries under each letter A to Z, in list order. A name is listed under the letter that
-// its first byte upper-cases to; other first bytes, and empty names, are listed nowhere.
+// The entries under each letter A to Z, in list order.
 std::array<std::vector<const DocEntry*>, kLetterCount> entriesByLetter(const Document& document) {
   std::array<std::vector<const DocEntry*>, kLetterCount> letters;
   for (const DocEntry& entry : document.entries) {
-    const std::string initial = upperCase(leftPart(entry.entryName, 1));
-    if (!initial.empty() && initial[0] >= 'A' && initial[0] <= 'Z') {
-      letters[initial[0] - 'A'].push_back(&entry);
+    if (const std::optional<char> letter = tocLetter(entry.entryName)) {
+      letters[*letter - 'A'].push_back(&entry);
     }
   }
   return letters;
@@ -43,6 +42,16 @@ std::string tocHtml(const Document& document, const PageLinks& pageLinks) {
 }
 
 }  // namespace
+
+// Only upperCase's own mapping counts: a first byte of 97-122 is a letter, one of 224-255 is
+// raised out of A-Z.
+std::optional<char> tocLetter(const std::string& entryName) {
+  const std::string initial = upperCase(leftPart(entryName, 1));
+  if (initial.empty() || initial[0] < 'A' || initial[0] > 'Z') {
+    return std::nullopt;
+  }
+  return initial[0];
+}
 
 void tocWriter(const Configuration& config, const Document& document, const std::string& path,
                OutputSink& sink) {

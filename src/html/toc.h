@@ -1,6 +1,7 @@
 // The table of contents page: every entry under the letter its name begins with.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace inkwright {
 
 // The name of the table of contents page in the output directory.
 inline constexpr std::string_view kTocName = "toc.html";
+
+// The letter A to Z under which the contents list an entry named entryName: the one its first byte
+// upper-cases to; nullopt for any other first byte and for an empty name, listed nowhere.
+std::optional<char> tocLetter(const std::string& entryName);
 
 // Writes the table of contents page to path, from the "page" template. When the file cannot be
 // created, shows "oops" / "could not write " + path.

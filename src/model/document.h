@@ -31,6 +31,10 @@ struct DocEntry {
   std::size_t sourceLine = 0;
 };
 
+// Whether the entry is a section header, whose page lists the entries of its section: the header
+// type "h".
+inline bool isSectionHeader(const DocEntry& entry) { return entry.headerType == "h"; }
+
 // One "#PBIMPORT:" line of a source file.
 struct ImportDirective {
   std::string sourceFile;

@@ -9,9 +9,12 @@
 
 namespace inkwright {
 
-// The entries listed under each group name, in list order: those with a headerPath (an entry
-// without one is never listed), so that a writer walks its groups without a walk of every entry
-// per group.
+// Whether the master index and the help project's contents list the entry under its group: it
+// has a group, and a headerPath (so an entry without one is never listed).
+bool isListedInItsGroup(const DocEntry& entry);
+
+// The entries listed under each group name (isListedInItsGroup), in list order, so that a writer
+// walks its groups without a walk of every entry per group.
 using GroupMembers = std::unordered_map<std::string, std::vector<const DocEntry*>>;
 GroupMembers entriesByGroup(const Document& document);
 

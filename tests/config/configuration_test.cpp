@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,37 @@ TEST_F(ConfigurationTest, ReadsTheWorkedExample) {
             config.settings().sourcePaths);
   EXPECT_EQ("docs\\html\\", config.settings().outputPath);
   EXPECT_EQ("", config.settings().outputFormat);
+}
+
+// Lines are counted as the reader splits them (CR LF, LF and a lone CR each end one), value lines
+// start at the first one that is not blank, and comment lines are no part of a value.
+TEST_F(ConfigurationTest, RecordsTheLinesOfEachKeyAndOfItsValue) {
+  const std::optional<Configuration> config =
+      readConfigurationFile(dir_.write("a.cfg",
+                                       "before\n"         // 1: before any key
+                                       "[output path]\n"  // 2
+                                       "\n"               // 3: blank before the value
+                                       " \t \r\n"         // 4: blanks and a tab
+                                       "  out\\\n"        // 5
+                                       "# comment\n"      // 6
+                                       "\r"               // 7: empty, ends in a lone CR
+                                       "[source path]\n"  // 8
+                                       "a\n"              // 9
+                                       "\tb\n"            // 10
+                                       "[no value]"));    // 11
+  ASSERT_TRUE(config);
+  const std::vector<ConfigPair>& pairs = config->settings().configList;
+  ASSERT_EQ(4u, pairs.size());
+  EXPECT_EQ(0u, pairs[0].keyLine);
+  EXPECT_EQ("before", pairs[0].value);
+  EXPECT_EQ(2u, pairs[1].keyLine);
+  EXPECT_EQ("out\\\n", pairs[1].value);
+  EXPECT_EQ((std::vector<std::size_t>{5, 7}), pairs[1].valueLines);
+  EXPECT_EQ(8u, pairs[2].keyLine);
+  EXPECT_EQ((std::vector<std::size_t>{9, 10}), pairs[2].valueLines);
+  EXPECT_EQ(11u, pairs[3].keyLine);
+  EXPECT_TRUE(pairs[3].valueLines.empty());
+  EXPECT_FALSE(readConfigurationFile(dir_.folder() + "missing.cfg"));
 }
 
 TEST_F(ConfigurationTest, ClassifiesLinesByTheirVeryFirstByte) {
