@@ -10,6 +10,9 @@
 #include "check/outputchecks.h"
 #include "check/pagechecks.h"
 #include "config/configuration.h"
+#include "html/masterindex.h"
+#include "html/pagewriter.h"
+#include "html/toc.h"
 #include "run/outputs.h"
 #include "run/run.h"
 #include "scan/discovery.h"
@@ -77,6 +80,14 @@ std::vector<LaterFile> filesAfterThePages(const OutputSelection& selection) {
   return files;
 }
 
+LinkPlaces linkPlaces(const OutputSelection& selection) {
+  const Configuration& config = selection.config();
+  return LinkPlaces{.contentsLists = pagesShowTags(config),
+                    .masterIndex = masterIndexListsGroups(config),
+                    .tableOfContents = tocListsEntries(config),
+                    .helpContents = selection.selects(OutputKind::helpProject)};
+}
+
 // The files that belong in the output directory: those the run writes, and the additional files
 // that the help project lists, which the run itself never writes.
 std::unordered_set<std::string> expectedFiles(const OutputSelection& selection) {
@@ -103,19 +114,27 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
   WalkRecord walk;
   BlockWatch blocks(config);
   const Document document = readDocument(config, matcher, &walk, &blocks);
+  return checkDocument(CheckInput{config, configurationPath, walk, blocks, document});
+}
 
+CheckResult checkDocument(const CheckInput& input) {
+  const Configuration& config = input.config;
+  const Document& document = input.document;
   CheckResult result;
   WarningList& warnings = result.warnings;
-  checkConfiguration(ConfigCheckInput{config, configurationPath, walk, document}, warnings);
-  checkWalk(config, walk, warnings);
-  const WarningList blockWarnings = blocks.warnings();
+  checkConfiguration(ConfigCheckInput{config, input.configurationPath, input.walk, document},
+                     warnings);
+  checkWalk(config, input.walk, warnings);
+  const WarningList blockWarnings = input.blocks.warnings();
   warnings.insert(warnings.end(), blockWarnings.begin(), blockWarnings.end());
   const OutputSelection selection(config, document);
   if (selection.selects(OutputKind::entryPages)) {
-    checkEntryNames(document, filesAfterThePages(selection), warnings);
+    const std::vector<LaterFile> laterFiles = filesAfterThePages(selection);
+    checkEntryNames(document, laterFiles, warnings);
     // Under "existing links only" a link to a page that is not written stays plain text.
     if (!config.settings().options.existingLinksOnly) {
-      checkPageLinks(document, selection.writtenFiles(), warnings);
+      checkPageLinks(document, laterFiles, linkPlaces(selection), selection.writtenFiles(),
+                     warnings);
     }
   }
   if (selection.selects(OutputKind::bindingFile)) {
@@ -125,7 +144,7 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
     checkOutputDirectory(selection.outputPath(), expectedFiles(selection), warnings);
   }
   sortWarnings(warnings);
-  result.counts = countsOf(document, blocks.filesRead(), selection);
+  result.counts = countsOf(document, input.blocks.filesRead(), selection);
   return result;
 }
 

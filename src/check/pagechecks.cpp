@@ -167,20 +167,25 @@ void checkNameForms(const Document& document, WarningList& warnings) {
   }
 }
 
-// Where the pages and the index files link an entry to its page, by the writers' own rules.
-std::string linkSources(const DocEntry& entry, const std::unordered_set<std::string>& headers) {
+// Where the pages, the index files and the help contents link an entry to its page, by the
+// writers' own rules. headers are the names of the section headers whose pages are written.
+std::string linkSources(const DocEntry& entry, const LinkPlaces& places,
+                        const std::unordered_set<std::string>& headers) {
   std::vector<std::string_view> sources;
   if (hasAutomaticLinks(entry)) {
     sources.push_back("automatic links");
   }
-  if (headers.contains(entry.sectionName)) {
+  if (places.contentsLists && headers.contains(entry.sectionName)) {
     sources.push_back("contents lists");
   }
-  if (isListedInItsGroup(entry)) {
+  if (places.masterIndex && isListedInItsGroup(entry)) {
     sources.push_back("the master index");
   }
-  if (tocLetter(entry.entryName)) {
+  if (places.tableOfContents && tocLetter(entry.entryName)) {
     sources.push_back("the table of contents");
+  }
+  if (places.helpContents && isListedInItsGroup(entry)) {
+    sources.push_back("the help contents");
   }
   std::string text;
   for (std::size_t k = 0; k < sources.size(); ++k) {
@@ -199,12 +204,18 @@ void checkEntryNames(const Document& document, const std::vector<LaterFile>& lat
   checkCaseCollisions(document, laterFiles, warnings);
 }
 
-void checkPageLinks(const Document& document, const std::unordered_set<std::string>& written,
+void checkPageLinks(const Document& document, const std::vector<LaterFile>& laterFiles,
+                    const LinkPlaces& places, const std::unordered_set<std::string>& written,
                     WarningList& warnings) {
+  std::unordered_set<std::string> laterNames;
+  for (const LaterFile& file : laterFiles) {
+    laterNames.insert(file.name);
+  }
+  const std::vector<bool> isLast = lastPageWriters(document, laterNames);
   std::unordered_set<std::string> headers;
-  for (const DocEntry& entry : document.entries) {
-    if (isSectionHeader(entry)) {
-      headers.insert(entry.entryName);
+  for (std::size_t i = 0; i < document.entries.size(); ++i) {
+    if (isLast[i] && isSectionHeader(document.entries[i])) {
+      headers.insert(document.entries[i].entryName);
     }
   }
   for (const DocEntry& entry : document.entries) {
@@ -212,7 +223,7 @@ void checkPageLinks(const Document& document, const std::unordered_set<std::stri
     if (written.contains(target)) {
       continue;
     }
-    const std::string sources = linkSources(entry, headers);
+    const std::string sources = linkSources(entry, places, headers);
     if (!sources.empty()) {
       warnings.push_back(entryWarning(entry, "link.missing-page",
                                       "links to " + quoted(entry.entryName) + " from " + sources +
@@ -225,6 +236,9 @@ void checkPageLinks(const Document& document, const std::unordered_set<std::stri
     if (isListedInItsGroup(entry)) {
       firstOfGroup.emplace(entry.groupName, &entry);
     }
+  }
+  if (!places.masterIndex && !places.helpContents) {
+    return;
   }
   for (const std::string& group : document.groups) {
     const auto found = firstOfGroup.find(group);

@@ -27,10 +27,21 @@ struct LaterFile {
 void checkEntryNames(const Document& document, const std::vector<LaterFile>& laterFiles,
                      WarningList& warnings);
 
-// Adds the warnings of category "link": automatic links, contents entries, index and contents
-// lines, and group headings that point to a file that is not among `written`, the names of the
-// files the run writes.
-void checkPageLinks(const Document& document, const std::unordered_set<std::string>& written,
+// Which of the outputs a run writes list the entries with links to their pages, as the writers
+// decide it (automatic links are always made where a page names an entry).
+struct LinkPlaces {
+  bool contentsLists = false;
+  bool masterIndex = false;
+  bool tableOfContents = false;
+  bool helpContents = false;
+};
+
+// Adds the warnings of category "link": automatic links, contents lists, index and contents lines,
+// and group headings that point to a file that is not among `written`, the names of the files the
+// run writes. laterFiles are those written after the entry pages: a section header whose page one
+// of them replaces lists its section nowhere.
+void checkPageLinks(const Document& document, const std::vector<LaterFile>& laterFiles,
+                    const LinkPlaces& places, const std::unordered_set<std::string>& written,
                     WarningList& warnings);
 
 }  // namespace inkwright

@@ -50,16 +50,27 @@ std::string indexHtml(const Configuration& config, const Document& document,
   return html;
 }
 
-}  // namespace
-
-void masterIndexWriter(const Configuration& config, const Document& document,
-                       const std::string& path, OutputSink& sink) {
+// The page before its index and title are filled in: the "masterindex" template (the "page"
+// template when that is empty) with its name.
+std::string indexFrame(const Configuration& config) {
   std::string page = config.templateText("masterindex");
   if (page.empty()) {
     page = config.templateText("page");
   }
-  const PageLinks pageLinks(config.settings().options, document);
   replaceAllIn(page, "@@NAME@@", "Index");
+  return page;
+}
+
+}  // namespace
+
+bool masterIndexListsGroups(const Configuration& config) {
+  return indexFrame(config).find("@@INDEX@@") != std::string::npos;
+}
+
+void masterIndexWriter(const Configuration& config, const Document& document,
+                       const std::string& path, OutputSink& sink) {
+  std::string page = indexFrame(config);
+  const PageLinks pageLinks(config.settings().options, document);
   replaceAllWithMade(page, "@@INDEX@@", [&] { return indexHtml(config, document, pageLinks); });
   replaceAllIn(page, "@@PROJECTNAME@@", pageLinks.shown(config.settings().documentTitle));
   writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);

@@ -13,6 +13,10 @@ namespace inkwright {
 // The name of the master index page in the output directory.
 inline constexpr std::string_view kMasterIndexName = "masterindex.html";
 
+// Whether the master index shows the groups and their entries: its template holds @@INDEX@@. With
+// the built-in templates it does not.
+bool masterIndexListsGroups(const Configuration& config);
+
 // Writes the master index page to path, from the "masterindex" template (the "page" template when
 // that is empty). When the file cannot be created, shows "oops" / "could not write " + path.
 void masterIndexWriter(const Configuration& config, const Document& document,

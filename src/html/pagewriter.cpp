@@ -177,6 +177,10 @@ bool hasAutomaticLinks(const DocEntry& entry) {
   return !isSectionHeader(entry) && !entry.entryName.empty();
 }
 
+bool pagesShowTags(const Configuration& config) {
+  return config.templateText("page").find("@@TAGS@@") != std::string::npos;
+}
+
 std::string pageFile(const std::string& entryName) { return pageFileName(entryName) + ".html"; }
 
 std::vector<std::string> pageFiles(const Document& document) {

@@ -24,6 +24,10 @@ void pageWriter(const Configuration& config, const Document& document,
 // "existing links only" only where that page is written.
 bool hasAutomaticLinks(const DocEntry& entry);
 
+// Whether the entry pages show their tags, and a section header's page the list of its section:
+// the "page" template holds @@TAGS@@.
+bool pagesShowTags(const Configuration& config);
+
 // The name of the page file of an entry named entryName: its file name and ".html".
 std::string pageFile(const std::string& entryName);
 

@@ -41,7 +41,16 @@ std::string tocHtml(const Document& document, const PageLinks& pageLinks) {
   return html;
 }
 
+// The page before its list is filled in: the "page" template with its name.
+std::string tocFrame(const Configuration& config) {
+  return replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
+}
+
 }  // namespace
+
+bool tocListsEntries(const Configuration& config) {
+  return tocFrame(config).find("@@TAGS@@") != std::string::npos;
+}
 
 // Only upperCase's own mapping counts: a first byte of 97-122 is a letter, one of 224-255 is
 // raised out of A-Z.
@@ -55,7 +64,7 @@ std::optional<char> tocLetter(const std::string& entryName) {
 
 void tocWriter(const Configuration& config, const Document& document, const std::string& path,
                OutputSink& sink) {
-  std::string page = replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
+  std::string page = tocFrame(config);
   replaceAllWithMade(page, "@@TAGS@@", [&config, &document] {
     return tocHtml(document, PageLinks(config.settings().options, document));
   });

@@ -18,6 +18,9 @@ inline constexpr std::string_view kTocName = "toc.html";
 // upper-cases to; nullopt for any other first byte and for an empty name, listed nowhere.
 std::optional<char> tocLetter(const std::string& entryName);
 
+// Whether the table of contents lists the entries: the "page" template holds @@TAGS@@.
+bool tocListsEntries(const Configuration& config);
+
 // Writes the table of contents page to path, from the "page" template. When the file cannot be
 // created, shows "oops" / "could not write " + path.
 void tocWriter(const Configuration& config, const Document& document, const std::string& path,

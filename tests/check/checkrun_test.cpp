@@ -62,9 +62,11 @@ TEST(CheckRun, NamesThatBrowsersOrWindowsTreatSpeciallyAndLinksWithoutPages) {
       "the run does not write [link.missing-page]\n"
       "src/a.pb:7: warning: the heading of the group \"Gui\" links to Gui.html, which no entry "
       "writes [link.missing-page]\n",
-      reportFor(kPages,
+      reportFor(std::string(kPages) + "[template:masterindex]\n<ul>@@INDEX@@</ul>\n",
                 "/****f* a%20b\n****\n/****f* con\n****\n/****f* #Flags\n****\n"
                 "/****f* Gui/Open\n****\n"));
+  // The built-in templates give a master index without groups, and so without their headings.
+  EXPECT_EQ("", reportFor(kPages, "/****f* Gui/Open\n****\n"));
 }
 
 // Under "existing links only" the same links stay plain text, so nothing is reported of them.

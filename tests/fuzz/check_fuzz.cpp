@@ -1,11 +1,13 @@
-// The check program's whole pass in a scratch folder: a configuration and three source files from
-// the input, with every output selected, and a stale file in out/. The check must write nothing,
-// and its JSON and SARIF reports must parse as JSON whatever bytes the names and lines hold.
+// The check program's whole pass on a tree from the input, with every output selected and a stale
+// file in out/: the tree is read once, the writers write it into memory and the check program
+// checks the same Document (agreement.h). The two must agree on the files, the links, the pages
+// two entries share and the names that differ only in case; the check must write nothing, and its
+// JSON and SARIF reports must parse as JSON whatever bytes the names and lines hold.
 #include <filesystem>
+#include <iterator>
 #include <nlohmann/json.hpp>
-#include <optional>
 
-#include "check/checkrun.h"
+#include "../agreement.h"
 #include "check/report.h"
 #include "fuzzinput.h"
 
@@ -22,16 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace inkwright;
   layRunTree(kPinnedKeys, inputParts(data, size, 4));
   writeScratchFile("out/stale.html", "");
-  const std::optional<CheckResult> result = checkRun("inkwright.cfg");
-  if (!result) {
+  const CheckedRun run = checkAgainstWriters("inkwright.cfg");
+  if (!run.disagreements.empty()) {
     __builtin_trap();
   }
   for (const ReportFormat format : {ReportFormat::json, ReportFormat::sarif}) {
-    if (!nlohmann::json::accept(reportIn(format, result->warnings))) {
+    if (!nlohmann::json::accept(reportIn(format, run.check.warnings))) {
       __builtin_trap();
     }
   }
-  gnuReport(result->warnings);
+  gnuReport(run.check.warnings);
   namespace fs = std::filesystem;
   if (std::distance(fs::directory_iterator(scratchFolder() / "out"), fs::directory_iterator()) !=
       1) {

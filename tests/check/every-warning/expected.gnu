@@ -14,7 +14,7 @@ src/core.pb:12: warning: the page BEGIN.html differs from the page Begin.html of
 src/core.pb:24: warning: the name "Bad\Name" holds "\" or "/", so it cannot become a file; no page is written [name.unwritable]
 src/core.pb:28: warning: the name "What?" holds "?", which a browser or Windows treats specially [name.special-character]
 src/many.pb:1: warning: the entry "Same" writes the page Same.html, which the entry "Same" at src/core.pb:20 writes later; only that one is kept [name.same-page]
-src/core.pb:24: warning: links to "Bad\Name" from automatic links, contents lists, the master index and the table of contents point to Bad\Name.html, which the run does not write [link.missing-page]
+src/core.pb:24: warning: links to "Bad\Name" from automatic links, contents lists, the table of contents and the help contents point to Bad\Name.html, which the run does not write [link.missing-page]
 src/core.pb:3: warning: no entry documents the import "Missing(x.l)": no entry is named "Missing" [binding.undocumented-import]
 src/core.pb:16: warning: the entry "Stop" documents the import "Stop()" but gives no description (a NAME tag "Stop - what it does") [binding.no-description]
 out/Old.html: warning: this run does not write "Old.html"; it may be left from an earlier run [output.stale-file]
