@@ -15,8 +15,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "html/autolinks.h"
-#include "html/wordlinks.h"
+#include "html/links/autolinks.h"
+#include "html/links/wordlinks.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "config/settings.h"
-#include "html/autolinks.h"
 #include "html/htmloutput.h"
+#include "html/links/autolinks.h"
+#include "html/links/wordlinks.h"
 #include "html/pagelinks.h"
 #include "html/serialworker.h"
 #include "html/tagformat.h"
-#include "html/wordlinks.h"
 #include "model/listsort.h"
 #include "text/text.h"
 #include "text/textfile.h"
