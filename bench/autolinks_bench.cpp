@@ -3,8 +3,8 @@
 // Usage: autolinks_bench NAMES PAGES ROUNDS [BLANK_NAMES]
 // Prints the best of ROUNDS for each, and a digest of the linked pages, which must be the same for
 // every engine given the same arguments. BLANK_NAMES of the names (none by default) get a blank
-// after their verb ("lbPlay Sound"). Where the sources hold the word links, they are timed on the
-// same pages in a second line. bench/autolinks.sh builds and compares engines.
+// after their verb ("lbPlay Sound"). The word links are timed on the same pages in a second line.
+// Built by the INKWRIGHT_BENCH option; bench/autolinks.sh builds and compares engines.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -15,11 +15,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "html/autolinks.h"
-#if __has_include("html/wordlinks.h")
-#include "html/wordlinks.h"
-#define HAS_WORD_LINKS 1
-#endif
+#include "html/links/autolinks.h"
+#include "html/links/wordlinks.h"
 
 namespace {
 
@@ -177,12 +174,10 @@ int main(int argc, char** argv) {
         bytes / 1e6 / bestLink, static_cast<unsigned long long>(digestOf(linked)));
   };
   timed("", [&] { return AutoLinker(links); });
-#ifdef HAS_WORD_LINKS
   std::vector<inkwright::WordLink> wordLinks;
   for (const std::string& name : names) {
     wordLinks.push_back(
         inkwright::WordLink{name, "<a href=\"" + name + ".html\">" + name + "</a>"});
   }
   timed(" (word links)", [&] { return inkwright::WordLinker(wordLinks); });
-#endif
 }

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "config/settings.h"
-#include "html/autolinks.h"
 #include "html/htmloutput.h"
+#include "html/links/autolinks.h"
+#include "html/links/wordlinks.h"
 #include "html/pagelinks.h"
 #include "html/serialworker.h"
 #include "html/tagformat.h"
-#include "html/wordlinks.h"
 #include "model/listsort.h"
 #include "text/text.h"
 #include "text/textfile.h"
@@ -229,13 +229,9 @@ std::vector<bool> lastPageWriters(const Document& document,
 // Both workers finish before pageWriter returns, so every page is written before the index files
 // are, and an index file replaces a page of its name. Nothing here shows a message. Where no
 // thread can be started, a worker runs each task at once, and the loop is a plain loop.
-// The threads paid for themselves in bench/run.sh: at 20,000 entries the first, single-threaded
-// page writer made a run take 5.7 times as long as cp -r of its output; with this pipeline, and
-// other work since, a run of long pages takes 1.2 times as long at 20,000 entries and 0.9 to 1.3
-// times at 50,000 (medians of three, on a fresh file system). The writing thread is now the one
-// that bounds the run: of the processor time of a 50,000-entry run, 45% is the writing thread,
-// nearly all of it the kernel creating files and copying pages into them, as cp -r does; 25% the
-// filling thread, 10% of it the automatic links; 24% this thread.
+// Three threads pay because no step holds most of the work: of the processor time of a
+// 50,000-entry run of bench/run.sh, 45% is the writing thread (nearly all of it the kernel creating
+// files and copying pages into them, as cp -r does), 25% the filling thread and 24% this thread.
 void pageWriter(const Configuration& config, const Document& document,
                 const std::string& outputDirectory,
                 const std::unordered_set<std::string>& laterFiles, OutputSink& sink) {

@@ -9,8 +9,6 @@
 
 namespace inkwright {
 
-class LinkTrie;
-
 struct AutoLink {
   std::string searchText;
   std::string replacement;
@@ -36,11 +34,12 @@ class AutoLinker {
   std::string applyTo(std::string_view page) const;
 
  private:
+  class TriePass;
   class Shortcut;
   // The links in order, cut into stages: a run of links that the trie can take, compiled together,
   // or one link that it cannot, applied as it stands.
   struct Stage {
-    std::unique_ptr<const LinkTrie> compiled;
+    std::unique_ptr<const TriePass> compiled;
     AutoLink literal;
   };
   std::vector<Stage> stages_;

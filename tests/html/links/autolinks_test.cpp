@@ -1,4 +1,4 @@
-#include "html/autolinks.h"
+#include "html/links/autolinks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "html/wordlinks.h"
+#include "html/links/wordlinks.h"
 
 #include <algorithm>
-#include <bit>
+#include <array>
 #include <cstring>
 #include <limits>
 #include <tuple>
@@ -25,25 +25,12 @@ namespace inkwright {
 // - The page is read once, left to right. At each place the longest name that matches is linked,
 //   and the reading goes on after it: what a link inserts is never read again.
 // So a match depends only on the set of names, never on their order. The names are kept in a
-// trie, walked from each place where a word may begin; at other places, a look into a table or two
-// decides. In bench/autolinks.sh, five runs of the best of ten, linking 4,000
-// pages (12.7 MB) took 41 to 53 ms with 20,000 names, against 28 to 34 ms for the default links,
-// and 64 to 81 ms with 50,000 names, against 35 to 48. Building the trie took 5 ms instead of 2,
-// and 15 to 19 ms instead of 6. Those times predate the changes that follow.
-// Counted with callgrind over a whole run of the bench library (generate.py) with every page
-// switch on, the first engine made a run cost 1.27 times the instructions of a run with none
-// (445 M against 351 M at 2,000 entries; 4,594 M against 3,650 M at 20,000), where the four
-// switches other than word links cost 1.09 times. Most of it went to looking at every byte for
-// the first byte of a name, to tags ended with a search for the string ">" (memchr and memcmp),
-// to memcmp calls on labels of a few bytes, and to walks along the dozens of children that the
-// nodes after a shared prefix have. So: where every name begins with one byte, memchr finds the
-// next place to try; labels are compared in a loop; a tag ends at the next ">" found as a byte;
-// and the children of every node but the root are found in one hash table of edges. With every
-// switch on, a run now costs 1.07 times one with none at 2,000 entries (377 M against 353 M) and
-// 1.06 times at 20,000 (3,863 M against 3,650 M): less than the four other switches cost with the
-// default links (385 M; 3,986 M). Every name of the bench library begins with "lb"; forced to look
-// each byte up in the table instead, as names with many first bytes make it, the 2,000-entry run
-// costs 397 M (1.13 times).
+// trie (NameTrie), walked from each place where a word may begin; at other places, a look into a
+// table or two decides. Where every name begins with one byte, as the names of a library often
+// share a prefix, memchr finds the next place to try many bytes at a time: counted with callgrind
+// over a whole run of the 2,000-entry bench library (every name begins with "lb") with every page
+// switch on, a run costs 377 M instructions this way and 397 M looking each byte up in the table,
+// as names with many first bytes make it.
 
 namespace {
 
@@ -181,149 +168,45 @@ std::size_t markupEnd(std::string_view page, std::size_t at) {
   return end;
 }
 
-}  // namespace
-
-WordLinker::WordLinker(std::vector<WordLink> links) : links_(std::move(links)) {
-  std::erase_if(links_, [](const WordLink& link) { return link.searchName.empty(); });
-  std::sort(links_.begin(), links_.end(), [](const WordLink& a, const WordLink& b) {
+// The links of non-empty names sorted by name, and of the links of one name only the one with the
+// least replacement.
+std::vector<WordLink> oneLinkPerName(std::vector<WordLink> links) {
+  std::erase_if(links, [](const WordLink& link) { return link.searchName.empty(); });
+  std::sort(links.begin(), links.end(), [](const WordLink& a, const WordLink& b) {
     return std::tie(a.searchName, a.replacement) < std::tie(b.searchName, b.replacement);
   });
   const auto duplicates = std::unique(
-      links_.begin(), links_.end(),
+      links.begin(), links.end(),
       [](const WordLink& a, const WordLink& b) { return a.searchName == b.searchName; });
-  links_.erase(duplicates, links_.end());
-  addNodes();
+  links.erase(duplicates, links.end());
+  return links;
 }
 
-// The names are sorted and distinct, so the names below a node form a range of the list, at most
-// one of them ends at the node, and the bytes that all names of a child's range share are those
-// the first and the last of them share: the child's label. Every node gets its children as one
-// block of consecutive nodes.
-void WordLinker::addNodes() {
-  struct Unbuilt {
-    std::uint32_t node;
-    std::uint32_t begin;
-    std::uint32_t end;
-    std::size_t depth;
-  };
-  nodes_.push_back(Node{0, 0, 0, 0, kNoLink});
-  firstByte_.push_back(0);
-  std::vector<Unbuilt> unbuilt{{0, 0, static_cast<std::uint32_t>(links_.size()), 0}};
-  while (!unbuilt.empty()) {
-    const Unbuilt parent = unbuilt.back();
-    unbuilt.pop_back();
-    nodes_[parent.node].firstChild = static_cast<std::uint32_t>(nodes_.size());
-    std::uint32_t i = parent.begin;
-    if (i < parent.end && links_[i].searchName.size() == parent.depth) {
-      nodes_[parent.node].link = i++;
-    }
-    while (i < parent.end) {
-      const std::string_view first = links_[i].searchName;
-      std::uint32_t end = i + 1;
-      while (end < parent.end && links_[end].searchName[parent.depth] == first[parent.depth]) {
-        ++end;
-      }
-      const std::string_view last = links_[end - 1].searchName;
-      const std::size_t shared = std::mismatch(first.begin() + parent.depth, first.end(),
-                                               last.begin() + parent.depth, last.end())
-                                     .first -
-                                 first.begin();
-      const auto child = static_cast<std::uint32_t>(nodes_.size());
-      nodes_.push_back(Node{static_cast<std::uint32_t>(labels_.size()),
-                            static_cast<std::uint32_t>(shared - parent.depth), 0, 0, kNoLink});
-      labels_ += first.substr(parent.depth, shared - parent.depth);
-      firstByte_.push_back(static_cast<unsigned char>(first[parent.depth]));
-      ++nodes_[parent.node].childCount;
-      if (parent.node == 0) {
-        rootChild_[static_cast<unsigned char>(first[0])] = child;
-      }
-      unbuilt.push_back(Unbuilt{child, i, end, shared});
-      i = end;
-    }
+std::vector<std::string_view> namesOf(const std::vector<WordLink>& links) {
+  std::vector<std::string_view> names;
+  names.reserve(links.size());
+  for (const WordLink& link : links) {
+    names.push_back(link.searchName);
   }
-  addEdges();
-  if (nodes_[0].childCount == 1) {
-    soleFirstByte_ = firstByte_[nodes_[0].firstChild];
-  }
+  return names;
 }
 
-// The child of node whose label begins with byte; 0 when there is none. The root, where every
-// walk begins, has a table by byte; the other nodes have few children.
-std::uint32_t WordLinker::childOf(std::uint32_t node, unsigned char byte) const {
-  if (node == 0) {
-    return rootChild_[byte];
-  }
-  const std::uint64_t key = edgeKey(node, byte);
-  for (std::size_t slot = edgeSlot(key);; slot = (slot + 1) & (edges_.size() - 1)) {
-    if (edges_[slot].key == key) {
-      return edges_[slot].child;
-    }
-    if (edges_[slot].key == 0) {
-      return 0;
-    }
-  }
-}
+}  // namespace
 
-// One table of every edge below the root, open addressed and at most half full, so that finding
-// a child takes a probe or two instead of a walk along the children: the names of a library
-// share their prefix, and the nodes after it have dozens of children.
-void WordLinker::addEdges() {
-  std::size_t size = 2;
-  while (size < 2 * nodes_.size()) {
-    size *= 2;
-  }
-  edgeShift_ = 64 - std::countr_zero(size);
-  edges_.assign(size, Edge{});
-  for (std::uint32_t node = 1; node < nodes_.size(); ++node) {
-    const Node& parent = nodes_[node];
-    for (std::uint32_t child = parent.firstChild; child < parent.firstChild + parent.childCount;
-         ++child) {
-      const std::uint64_t key = edgeKey(node, firstByte_[child]);
-      std::size_t slot = edgeSlot(key);
-      while (edges_[slot].key != 0) {
-        slot = (slot + 1) & (size - 1);
-      }
-      edges_[slot] = Edge{key, child};
-    }
-  }
-}
-
-std::size_t WordLinker::edgeSlot(std::uint64_t key) const {
-  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> edgeShift_);
-}
+WordLinker::WordLinker(std::vector<WordLink> links)
+    : links_(oneLinkPerName(std::move(links))), names_(namesOf(links_)) {}
 
 // The longest name that begins at `begin`, ends at a word end and stays before `end`; its link is
 // kNoLink when there is none.
 WordLinker::Match WordLinker::longestMatch(std::string_view page, std::size_t begin,
                                            std::size_t end) const {
   Match best{kNoLink, begin};
-  std::uint32_t node = 0;
-  std::size_t at = begin;
-  while (at < end) {
-    const std::uint32_t child = childOf(node, static_cast<unsigned char>(page[at]));
-    if (child == 0) {
-      break;
-    }
-    // Labels are a few bytes long, and their first byte is already known to match: a loop beats
-    // a call of memcmp.
-    const std::size_t length = nodes_[child].labelLength;
-    if (end - at < length) {
-      break;
-    }
-    const char* label = labels_.data() + nodes_[child].labelBegin;
-    std::size_t same = 1;
-    while (same < length && page[at + same] == label[same]) {
-      ++same;
-    }
-    if (same < length) {
-      break;
-    }
-    node = child;
-    at += length;
-    if (nodes_[node].link != kNoLink && isWordEnd(page, at)) {
-      best = Match{nodes_[node].link, at};
-    }
-  }
+  names_.forEachPrefix(page.substr(begin, end - begin),
+                       [&](std::uint32_t link, std::uint32_t, std::size_t length) {
+                         if (isWordEnd(page, begin + length)) {
+                           best = Match{link, begin + length};
+                         }
+                       });
   return best;
 }
 
@@ -331,11 +214,11 @@ WordLinker::Match WordLinker::longestMatch(std::string_view page, std::size_t be
 // Where every name begins with one byte (as the names of a library often share a prefix), memchr
 // finds it many bytes at a time.
 std::size_t WordLinker::nextNameByte(std::string_view page, std::size_t at, std::size_t end) const {
-  if (soleFirstByte_ >= 0) {
-    const void* found = std::memchr(page.data() + at, soleFirstByte_, end - at);
+  if (names_.soleFirstByte() >= 0) {
+    const void* found = std::memchr(page.data() + at, names_.soleFirstByte(), end - at);
     return found == nullptr ? end : static_cast<const char*>(found) - page.data();
   }
-  while (at < end && rootChild_[static_cast<unsigned char>(page[at])] == 0) {
+  while (at < end && !names_.beginsName(static_cast<unsigned char>(page[at]))) {
     ++at;
   }
   return at;

@@ -1,4 +1,4 @@
-#include "html/wordlinks.h"
+#include "html/links/wordlinks.h"
 
 #include <gtest/gtest.h>
 

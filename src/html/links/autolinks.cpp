@@ -1,0 +1,514 @@
+#include "html/links/autolinks.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <limits>
+#include <span>
+#include <unordered_map>
+
+#include "html/links/nametrie.h"
+#include "text/text.h"
+
+namespace inkwright {
+
+// note [automatic links]
+// The links apply one after the other, each a replaceAll over the whole page as the earlier ones
+// left it, so a link inserted for one name can itself be linked by a later name. Done literally,
+// that is one pass over every page for every entry: quadratic in the entries. We get the same
+// bytes by looking only where a link can apply:
+// - A search text is a blank and a name without blanks, so it matches only at a blank, and two
+//   matches of one search text never overlap: every pass links every blank whose run (the bytes
+//   up to the next blank) begins with its name.
+// - A replacement only rewrites the blank it matched at and that blank's run. What happens at one
+//   blank therefore depends on its run alone, and the blanks of the page can be handled one by one.
+// - Link k rewrites " name rest" into its replacement followed by rest. The replacement's blanks
+//   are new blanks; their runs are its pieces between blanks, the last one followed by rest. Pass
+//   k does not search what it inserted, and passes before k are over, so only links after k can
+//   apply at these blanks.
+// So a blank with its run, and the first link that may still apply there, becomes: a blank and
+// the run unchanged when no later link's name begins the run; otherwise, for the first such link,
+// the same done for each blank of its replacement. A trie over the names (NameTrie) finds that
+// first link by walking the run once; links of one name form a range of the sorted list, kept at
+// its node.
+// Pathological names (such as "<a" many times over) chain these steps deeply, so they run on an
+// explicit stack rather than by recursion.
+//
+// For example, take the names "playsound", "play" and "href", in the order they apply (0, 1, 2:
+// descending), and the page "use playsound or play.". Done literally:
+//   0 " playsound": use <a href="playsound.html">playsound</a> or play.
+//   1 " play":      ... or <a href="play.html">play</a>.   (the first blank is now before "<a")
+//   2 " href":      use <a <a href="href.html">href</a>="playsound.html">playsound</a> or
+//                   <a <a href="href.html">href</a>="play.html">play</a>.
+// The trie has two children at its root, "href" (link 2) and "play" (link 1), and "play" has one,
+// "sound" (link 0). The page has three blanks, taken one by one:
+// - " playsound": the walk passes "play" (link 1) and ends at "playsound" (link 0); the first is
+//   link 0, and nothing of the run is left over. Its replacement has two blanks, now open to links
+//   after 0 only. " <a": no name begins with "<", so it stays. " href="playsound.html">playsound
+//   </a>": link 2 matches, leaving "="playsound.html">playsound</a>"; of the two blanks of its
+//   replacement, open to no link at all, " <a" stays and " href="href.html">href</a>" takes the
+//   rest. So " playsound" becomes " <a <a href="href.html">href</a>="playsound.html">playsound
+//   </a>" (without the line breaks), as in pass 2 above.
+// - " or": no name begins with "o"; the blank and its run are copied.
+// - " play.": link 1 matches and leaves "."; its replacement goes the same way through link 2.
+//
+// All of this rests on names without blanks. A name with a blank (" Do Something") can match
+// across the run of its blank, and two of its matches can overlap, so no blank can be handled on
+// its own. Such a link is applied as it stands, a replaceAll over the page, at its place in the
+// order; the links between two such links form a stage that the trie takes in one pass, over the
+// page the stage before it left. A list of k such names then costs up to 2k + 1 passes over a page
+// rather than one, and a list without them is one stage, linked exactly as before.
+// Most pages name few of these names or none, and then the other links can go in fewer passes.
+// While every replacement begins with a blank, a blank's run changes only when a link applies at
+// that blank (or at a blank before it, for a name with a blank), and then becomes the pieces of
+// the replacement between its blanks, the last one followed by what the name left of the run. So
+// " Do Something" can apply only where a blank's run is "Do": where the page holds " Do ", or
+// where "Do" is a piece of some replacement, or some replacement's last piece begins it. Where no
+// replacement can make the first word of any such name, the page alone shows which of them may
+// apply: a link that cannot apply changes nothing, and the trie links around it go in one pass,
+// as one trie over all of them taken from one link to another (Shortcut). A page then costs
+// 2p + 1 passes, p being the names with blanks whose first word it holds between blanks. In
+// bench/autolinks.sh, with 100 of 20,000 names holding a blank, linking 4,000 pages took 1,200 ms
+// in stages and 57 ms with the shortcut.
+
+namespace {
+
+constexpr std::size_t kNoLink = std::numeric_limits<std::size_t>::max();
+
+// Whether the trie can take the link: its search text is a blank and a name without blanks, and
+// its replacement keeps the blank.
+bool isTrieLink(const AutoLink& link) {
+  return link.searchText.size() >= 2 && link.searchText[0] == ' ' &&
+         link.searchText.find(' ', 1) == std::string::npos && !link.replacement.empty() &&
+         link.replacement[0] == ' ';
+}
+
+// The names of the links: their search texts without the blank.
+std::vector<std::string_view> namesOf(std::span<const AutoLink> links) {
+  std::vector<std::string_view> names;
+  names.reserve(links.size());
+  for (const AutoLink& link : links) {
+    names.push_back(std::string_view(link.searchText).substr(1));
+  }
+  return names;
+}
+
+// A blank's run of bytes still to be linked, as a chain of pieces (-1 for none), and the first
+// link that may still apply there.
+struct PendingRun {
+  std::int32_t chain;
+  std::size_t firstLink;
+};
+
+// The runs still to be linked, on a stack in text order, and the pieces of their bytes.
+struct Expansion {
+  struct Piece {
+    std::string_view bytes;
+    std::int32_t next;
+  };
+
+  std::vector<PendingRun> stack;
+  std::vector<Piece> pieces;
+  std::string front;
+
+  // The chain of bytes, then the chain next. Pieces are never empty.
+  std::int32_t prepend(std::string_view bytes, std::int32_t next) {
+    if (bytes.empty()) {
+      return next;
+    }
+    pieces.push_back(Piece{bytes, next});
+    return static_cast<std::int32_t>(pieces.size() - 1);
+  }
+
+  // The chain without its first count bytes (which it holds).
+  std::int32_t dropFront(std::int32_t chain, std::size_t count) {
+    while (count > 0) {
+      const Piece piece = pieces[chain];
+      if (count < piece.bytes.size()) {
+        return prepend(piece.bytes.substr(count), piece.next);
+      }
+      count -= piece.bytes.size();
+      chain = piece.next;
+    }
+    return chain;
+  }
+
+  // The first bytes of the chain, at most limit of them.
+  std::string_view frontOf(std::int32_t chain, std::size_t limit) {
+    front.clear();
+    for (; chain >= 0 && front.size() < limit; chain = pieces[chain].next) {
+      front += pieces[chain].bytes.substr(0, limit - front.size());
+    }
+    return front;
+  }
+
+  void appendTo(std::string& result, std::int32_t chain) const {
+    for (; chain >= 0; chain = pieces[chain].next) {
+      result += pieces[chain].bytes;
+    }
+  }
+};
+
+}  // namespace
+
+// A run of links that the trie takes: one pass over a page, in time close to its length, with
+// exactly the bytes that applying the links one after the other gives. Built once, then only read.
+class AutoLinker::TriePass {
+ public:
+  // Takes links that isTrieLink accepts, sorted by searchText in either direction.
+  explicit TriePass(std::span<const AutoLink> links);
+  std::size_t linkCount() const { return replacementStart_.size() - 1; }
+
+  // The page linked by the links from firstLink to endLink alone, in order.
+  std::string applyTo(std::string_view page, std::size_t firstLink, std::size_t endLink) const;
+
+ private:
+  struct Match {
+    std::size_t link;
+    std::size_t nameLength;
+  };
+
+  void splitReplacements(std::span<const AutoLink> links);
+  std::string_view replacementOf(std::size_t link) const;
+  bool isInert(std::uint32_t first, std::uint32_t end) const;
+  Match firstMatch(std::string_view run, std::size_t firstLink, std::size_t endLink) const;
+  std::size_t nextCandidate(std::string_view page, std::size_t from) const;
+  void pushSegments(std::size_t link, std::int32_t rest, Expansion& expansion) const;
+  void expandLink(std::size_t link, std::size_t endLink, std::string_view rest, std::string& result,
+                  Expansion& expansion) const;
+
+  NameTrie names_;
+  // The replacements, those of link k from replacementStart_[k] on, and the pieces between their
+  // blanks, those of link k from segmentStart_[k] on.
+  std::string replacements_;
+  std::vector<std::uint32_t> replacementStart_;
+  std::vector<std::string_view> segments_;
+  std::vector<std::uint32_t> segmentStart_;
+  std::vector<bool> isInert_;
+};
+
+AutoLinker::TriePass::TriePass(std::span<const AutoLink> links) : names_(namesOf(links)) {
+  assert(std::all_of(links.begin(), links.end(), isTrieLink));
+  splitReplacements(links);
+}
+
+// The replacements stand one after the other in one text, in the order of the links, so that
+// copying one into a page does not first fetch it from wherever the list's text happens to be.
+void AutoLinker::TriePass::splitReplacements(std::span<const AutoLink> links) {
+  replacementStart_.reserve(links.size() + 1);
+  for (const AutoLink& link : links) {
+    replacementStart_.push_back(static_cast<std::uint32_t>(replacements_.size()));
+    replacements_ += link.replacement;
+  }
+  replacementStart_.push_back(static_cast<std::uint32_t>(replacements_.size()));
+  segmentStart_.reserve(links.size() + 1);
+  for (std::size_t link = 0; link < links.size(); ++link) {
+    segmentStart_.push_back(static_cast<std::uint32_t>(segments_.size()));
+    const std::string_view replacement = replacementOf(link);
+    std::size_t blank = 0;
+    while (blank != std::string_view::npos) {
+      const std::size_t next = replacement.find(' ', blank + 1);
+      segments_.push_back(replacement.substr(blank + 1, next - blank - 1));
+      blank = next;
+    }
+  }
+  segmentStart_.push_back(static_cast<std::uint32_t>(segments_.size()));
+  isInert_.reserve(links.size());
+  for (std::size_t link = 0; link < links.size(); ++link) {
+    isInert_.push_back(isInert(segmentStart_[link], segmentStart_[link + 1]));
+  }
+}
+
+std::string_view AutoLinker::TriePass::replacementOf(std::size_t link) const {
+  return std::string_view(replacements_)
+      .substr(replacementStart_[link], replacementStart_[link + 1] - replacementStart_[link]);
+}
+
+// Whether no name can begin at a blank of the replacement whose segments are those from first to
+// end, whatever follows it: then the replacement stands in the page as it is. Of the link markup
+// " <a href=...", that holds unless some name begins with "<" or "h".
+bool AutoLinker::TriePass::isInert(std::uint32_t first, std::uint32_t end) const {
+  for (std::uint32_t segment = first; segment < end; ++segment) {
+    const std::string_view piece = segments_[segment];
+    const bool isLast = segment + 1 == end;
+    if (piece.empty() ? isLast : names_.beginsName(static_cast<unsigned char>(piece[0]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The first link from firstLink to endLink whose name begins the run, with the name's length; the
+// link is kNoLink when there is none.
+AutoLinker::TriePass::Match AutoLinker::TriePass::firstMatch(std::string_view run,
+                                                             std::size_t firstLink,
+                                                             std::size_t endLink) const {
+  Match best{kNoLink, 0};
+  names_.forEachPrefix(run, [&](std::uint32_t begin, std::uint32_t end, std::size_t length) {
+    const std::size_t candidate = std::max<std::size_t>(begin, firstLink);
+    if (candidate < std::min<std::size_t>(end, endLink) && candidate < best.link) {
+      best = Match{candidate, length};
+    }
+  });
+  return best;
+}
+
+// Pushes the runs that the blanks of the link's replacement start, the last one followed by the
+// chain rest, so that they come off the stack in text order.
+void AutoLinker::TriePass::pushSegments(std::size_t link, std::int32_t rest,
+                                        Expansion& expansion) const {
+  std::uint32_t segment = segmentStart_[link + 1] - 1;
+  expansion.stack.push_back(PendingRun{expansion.prepend(segments_[segment], rest), link + 1});
+  while (segment > segmentStart_[link]) {
+    --segment;
+    expansion.stack.push_back(PendingRun{expansion.prepend(segments_[segment], -1), link + 1});
+  }
+}
+
+// Appends what a blank becomes once `link` matched there and rest followed its name in the run.
+// A run that a later name cuts into again keeps its bytes as a chain of pieces, so a name
+// repeated many times costs as much as the text it makes, never more.
+void AutoLinker::TriePass::expandLink(std::size_t link, std::size_t endLink, std::string_view rest,
+                                      std::string& result, Expansion& expansion) const {
+  pushSegments(link, expansion.prepend(rest, -1), expansion);
+  while (!expansion.stack.empty()) {
+    const PendingRun run = expansion.stack.back();
+    expansion.stack.pop_back();
+    Match match{kNoLink, 0};
+    if (run.chain >= 0 &&
+        names_.beginsName(static_cast<unsigned char>(expansion.pieces[run.chain].bytes[0]))) {
+      match =
+          firstMatch(expansion.frontOf(run.chain, names_.longestName()), run.firstLink, endLink);
+    }
+    if (match.link == kNoLink) {
+      result += ' ';
+      expansion.appendTo(result, run.chain);
+      continue;
+    }
+    const std::int32_t after = expansion.dropFront(run.chain, match.nameLength);
+    if (isInert_[match.link]) {
+      result += replacementOf(match.link);
+      expansion.appendTo(result, after);
+    } else {
+      pushSegments(match.link, after, expansion);
+    }
+  }
+  expansion.pieces.clear();
+}
+
+// The first blank at or after from that is followed by a byte that begins some name;
+// page.size() when there is none. Most blanks of a page are not.
+std::size_t AutoLinker::TriePass::nextCandidate(std::string_view page, std::size_t from) const {
+  for (std::size_t at = page.find(' ', from); at != std::string_view::npos && at + 1 < page.size();
+       at = page.find(' ', at + 1)) {
+    if (names_.beginsName(static_cast<unsigned char>(page[at + 1]))) {
+      return at;
+    }
+  }
+  return page.size();
+}
+
+std::string AutoLinker::TriePass::applyTo(std::string_view page, std::size_t firstLink,
+                                          std::size_t endLink) const {
+  std::string result;
+  // Links make a page of prose about a third longer.
+  result.reserve(page.size() + page.size() / 2);
+  Expansion expansion;
+  std::size_t copied = 0;
+  for (std::size_t blank = nextCandidate(page, 0); blank < page.size();) {
+    const Match match = firstMatch(page.substr(blank + 1), firstLink, endLink);
+    if (match.link == kNoLink) {
+      blank = nextCandidate(page, blank + 1);
+      continue;
+    }
+    const std::size_t restBegin = blank + 1 + match.nameLength;
+    const std::size_t runEnd = std::min(page.find(' ', restBegin), page.size());
+    result.append(page.substr(copied, blank - copied));
+    const std::string_view rest = page.substr(restBegin, runEnd - restBegin);
+    if (isInert_[match.link]) {
+      result += replacementOf(match.link);
+      result += rest;
+    } else {
+      expandLink(match.link, endLink, rest, result, expansion);
+    }
+    copied = runEnd;
+    blank = nextCandidate(page, runEnd);
+  }
+  result.append(page.substr(copied));
+  return result;
+}
+
+// Where the page shows which names with blanks may apply, those alone are applied, around the other
+// links in one trie. See note [automatic links].
+class AutoLinker::Shortcut {
+ public:
+  // Null when some name with a blank could apply on any page, as far as its first word shows.
+  static std::unique_ptr<const Shortcut> of(const std::vector<AutoLink>& links);
+
+  std::string applyTo(std::string_view page) const;
+
+ private:
+  struct NameWithBlank {
+    AutoLink link;
+    // The links of the trie that come before it in the order.
+    std::size_t trieLinksBefore;
+  };
+
+  Shortcut(std::span<const AutoLink> trieLinks, std::vector<NameWithBlank> namesWithBlanks);
+  std::vector<std::size_t> namesThatMayApply(std::string_view page) const;
+
+  TriePass trieLinks_;
+  std::vector<NameWithBlank> namesWithBlanks_;
+  std::unordered_map<std::string, std::vector<std::size_t>> byFirstWord_;
+  std::array<bool, 256> isFirstByte_ = {};
+  std::size_t longestFirstWord_ = 0;
+};
+
+AutoLink autoLinkFor(const std::string& entryName) {
+  return AutoLink{" " + entryName, " <a href=\"" + entryName + ".html\">" + entryName + "</a>"};
+}
+
+AutoLinker::AutoLinker(const std::vector<AutoLink>& links) {
+  if (std::all_of(links.begin(), links.end(), isTrieLink)) {
+    stages_.push_back(Stage{std::make_unique<const TriePass>(links), AutoLink{}});
+    return;
+  }
+  shortcut_ = Shortcut::of(links);
+  if (shortcut_) {
+    return;
+  }
+  auto begin = links.begin();
+  while (begin != links.end()) {
+    const auto end = std::find_if_not(begin, links.end(), isTrieLink);
+    if (end != begin) {
+      stages_.push_back(Stage{
+          std::make_unique<const TriePass>(std::span<const AutoLink>(begin, end)), AutoLink{}});
+    }
+    if (end != links.end()) {
+      stages_.push_back(Stage{nullptr, *end});
+    }
+    begin = end == links.end() ? end : end + 1;
+  }
+}
+
+AutoLinker::~AutoLinker() = default;
+
+std::string AutoLinker::applyTo(std::string_view page) const {
+  if (shortcut_) {
+    return shortcut_->applyTo(page);
+  }
+  if (stages_.size() == 1 && stages_.front().compiled) {
+    return stages_.front().compiled->applyTo(page, 0, stages_.front().compiled->linkCount());
+  }
+  std::string text(page);
+  for (const Stage& stage : stages_) {
+    if (stage.compiled) {
+      text = stage.compiled->applyTo(text, 0, stage.compiled->linkCount());
+    } else {
+      replaceAllIn(text, stage.literal.searchText, stage.literal.replacement);
+    }
+  }
+  return text;
+}
+
+std::unique_ptr<const AutoLinker::Shortcut> AutoLinker::Shortcut::of(
+    const std::vector<AutoLink>& links) {
+  std::vector<AutoLink> trieLinks;
+  std::vector<NameWithBlank> namesWithBlanks;
+  std::vector<std::string_view> firstWords;
+  for (const AutoLink& link : links) {
+    if (link.replacement.empty() || link.replacement[0] != ' ') {
+      return nullptr;
+    }
+    if (isTrieLink(link)) {
+      trieLinks.push_back(link);
+      continue;
+    }
+    const std::size_t blank = link.searchText.find(' ', 1);
+    if (link.searchText[0] != ' ' || blank == 1 || blank == std::string::npos) {
+      return nullptr;
+    }
+    namesWithBlanks.push_back(NameWithBlank{link, trieLinks.size()});
+    firstWords.push_back(std::string_view(link.searchText).substr(1, blank - 1));
+  }
+  // The runs that links make: every piece of a replacement but the last is one, and the last one
+  // begins one.
+  std::sort(firstWords.begin(), firstWords.end());
+  const auto isFirstWord = [&](std::string_view run) {
+    return std::binary_search(firstWords.begin(), firstWords.end(), run);
+  };
+  for (const AutoLink& link : links) {
+    const std::string_view replacement = link.replacement;
+    const std::size_t lastBlank = replacement.rfind(' ');
+    for (std::size_t blank = 0; blank < lastBlank;) {
+      const std::size_t next = replacement.find(' ', blank + 1);
+      if (isFirstWord(replacement.substr(blank + 1, next - blank - 1))) {
+        return nullptr;
+      }
+      blank = next;
+    }
+    const std::string_view last = replacement.substr(lastBlank + 1);
+    const auto next = std::lower_bound(firstWords.begin(), firstWords.end(), last);
+    if (next != firstWords.end() && next->starts_with(last)) {
+      return nullptr;
+    }
+  }
+  return std::unique_ptr<const Shortcut>(new Shortcut(trieLinks, std::move(namesWithBlanks)));
+}
+
+AutoLinker::Shortcut::Shortcut(std::span<const AutoLink> trieLinks,
+                               std::vector<NameWithBlank> namesWithBlanks)
+    : trieLinks_(trieLinks), namesWithBlanks_(std::move(namesWithBlanks)) {
+  for (std::size_t i = 0; i < namesWithBlanks_.size(); ++i) {
+    const std::string& searchText = namesWithBlanks_[i].link.searchText;
+    std::string word = searchText.substr(1, searchText.find(' ', 1) - 1);
+    isFirstByte_[static_cast<unsigned char>(word[0])] = true;
+    longestFirstWord_ = std::max(longestFirstWord_, word.size());
+    byFirstWord_[std::move(word)].push_back(i);
+  }
+}
+
+// The names with blanks whose first word is a run of the page, in order. Only the runs that begin
+// like a first word and are no longer than the longest are looked up.
+std::vector<std::size_t> AutoLinker::Shortcut::namesThatMayApply(std::string_view page) const {
+  std::vector<std::size_t> names;
+  for (std::size_t blank = page.find(' '); blank != std::string_view::npos;) {
+    const std::size_t next = page.find(' ', blank + 1);
+    if (next == std::string_view::npos) {
+      break;
+    }
+    const std::size_t length = next - blank - 1;
+    if (length > 0 && length <= longestFirstWord_ &&
+        isFirstByte_[static_cast<unsigned char>(page[blank + 1])]) {
+      const auto found = byFirstWord_.find(std::string(page.substr(blank + 1, length)));
+      if (found != byFirstWord_.end()) {
+        names.insert(names.end(), found->second.begin(), found->second.end());
+      }
+    }
+    blank = next;
+  }
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  return names;
+}
+
+// The names with blanks that cannot apply are left out, and the links of the trie between those
+// that may go in one pass.
+std::string AutoLinker::Shortcut::applyTo(std::string_view page) const {
+  const std::vector<std::size_t> names = namesThatMayApply(page);
+  if (names.empty()) {
+    return trieLinks_.applyTo(page, 0, trieLinks_.linkCount());
+  }
+  std::string text(page);
+  std::size_t firstLink = 0;
+  for (const std::size_t name : names) {
+    const NameWithBlank& link = namesWithBlanks_[name];
+    text = trieLinks_.applyTo(text, firstLink, link.trieLinksBefore);
+    replaceAllIn(text, link.link.searchText, link.link.replacement);
+    firstLink = link.trieLinksBefore;
+  }
+  return trieLinks_.applyTo(text, firstLink, trieLinks_.linkCount());
+}
+
+}  // namespace inkwright
