@@ -8,6 +8,7 @@
 #                written file (check_links.py);
 #   known-links  the same, letting the two known kinds of broken link of the original format pass;
 #   html5        every page parses without an error in html5lib's strict mode (check_html5.py).
+# A mode whose program is missing skips (see tests/outsidetools.sh) before anything runs.
 # Usage: example_check.sh chm|links|known-links|html5 INKWRIGHT_BINARY EXAMPLE_DIRECTORY
 set -euo pipefail
 
@@ -15,6 +16,16 @@ mode=$1
 binary=$2
 example=$3
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../outsidetools.sh"
+
+case "$mode" in
+  chm)
+    needProgram chmcmd fp-utils
+    needProgram chmls fp-utils
+    ;;
+  links | known-links) needPython ;;
+  html5) needPython html5lib python3-html5lib ;;
+esac
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -41,10 +52,6 @@ compileQuietly() {
   fi
   [[ -f "$moved/LB.chm" ]] || { echo "chmcmd wrote no LB.chm"; exit 1; }
 }
-
-# The Python that has html5lib: Debian's, where another one comes first on the path.
-python=python3
-[[ -x /usr/bin/python3 ]] && python=/usr/bin/python3
 
 case "$mode" in
   chm)
@@ -74,10 +81,10 @@ case "$mode" in
     exit "$missing"
     ;;
   links)
-    python3 "$here/check_links.py" "$out"
+    "$python" "$here/check_links.py" "$out"
     ;;
   known-links)
-    python3 "$here/check_links.py" --allow-known-exceptions "$out"
+    "$python" "$here/check_links.py" --allow-known-exceptions "$out"
     ;;
   html5)
     "$python" "$here/../html/check_html5.py" "$out"
