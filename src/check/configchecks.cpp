@@ -16,11 +16,6 @@ namespace inkwright {
 
 namespace {
 
-unsigned char foldedByte(char c) {
-  const unsigned char byte = static_cast<unsigned char>(c);
-  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + 32) : byte;
-}
-
 // Levenshtein distance over folded bytes, one row at a time.
 std::size_t editDistance(std::string_view a, std::string_view b) {
   std::vector<std::size_t> row(b.size() + 1);
@@ -32,7 +27,7 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
     row[0] = i;
     for (std::size_t j = 1; j <= b.size(); ++j) {
       const std::size_t above = row[j];
-      const std::size_t change = foldedByte(a[i - 1]) == foldedByte(b[j - 1]) ? 0 : 1;
+      const std::size_t change = asciiLower(a[i - 1]) == asciiLower(b[j - 1]) ? 0 : 1;
       row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + change});
       diagonal = above;
     }

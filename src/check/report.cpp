@@ -32,32 +32,25 @@ std::string dumped(const Json& document) {
   return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-bool isUnreserved(unsigned char byte) {
-  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-         (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' || byte == '~';
-}
-
 // A path as a URI reference: "/" between components, every other byte outside the unreserved set
 // percent-encoded; a path with a drive letter becomes a file: URI.
 std::string uriOf(const std::string& path) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string uri;
   const bool hasDrive =
-      path.size() >= 2 && path[1] == ':' && isUnreserved(static_cast<unsigned char>(path[0]));
+      path.size() >= 2 && path[1] == ':' && isPlainByte(path[0], PlainBytes::uriUnreserved);
   if (hasDrive) {
     uri = "file:///" + path.substr(0, 2);
   }
-  for (std::size_t k = hasDrive ? 2 : 0; k < path.size(); ++k) {
-    const unsigned char byte = static_cast<unsigned char>(path[k]);
-    if (byte == '\\' || byte == '/') {
-      uri += '/';
-    } else if (isUnreserved(byte)) {
-      uri += static_cast<char>(byte);
-    } else {
-      uri.append(1, '%').append(1, kHex[byte >> 4]).append(1, kHex[byte & 15]);
+  std::string_view rest = std::string_view(path).substr(hasDrive ? 2 : 0);
+  for (;;) {
+    const std::size_t separator = rest.find_first_of("\\/");
+    appendPercentEncoded(uri, rest.substr(0, separator), PlainBytes::uriUnreserved);
+    if (separator == std::string_view::npos) {
+      return uri;
     }
+    uri += '/';
+    rest.remove_prefix(separator + 1);
   }
-  return uri;
 }
 
 std::size_t ruleIndex(std::string_view rule) {

@@ -9,37 +9,11 @@ namespace inkwright {
 
 namespace {
 
-bool isUnreservedByte(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-         c == '.' || c == '_';
-}
-
 constexpr std::array<char, 4> kEscapedBytes = {'&', '<', '>', '"'};
 constexpr std::array<const char*, 4> kEntities = {"&amp;", "&lt;", "&gt;", "&quot;"};
 
 std::string_view fileNameOf(std::string_view entryName) {
   return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
-}
-
-// Names are mostly letters, digits and "_", so the bytes that stay are copied in runs.
-void appendPercentEncoded(std::string& out, std::string_view text) {
-  static constexpr char kHexDigits[] = "0123456789ABCDEF";
-  std::size_t from = 0;
-  while (from < text.size()) {
-    std::size_t to = from;
-    while (to < text.size() && isUnreservedByte(static_cast<unsigned char>(text[to]))) {
-      ++to;
-    }
-    out.append(text, from, to - from);
-    if (to < text.size()) {
-      const auto byte = static_cast<unsigned char>(text[to]);
-      out += '%';
-      out += kHexDigits[byte >> 4];
-      out += kHexDigits[byte & 15];
-      ++to;
-    }
-    from = to;
-  }
 }
 
 }  // namespace
@@ -84,13 +58,6 @@ std::string escapeHtml(std::string_view text) {
   return escaped;
 }
 
-std::string percentEncoded(std::string_view text) {
-  std::string encoded;
-  encoded.reserve(text.size());
-  appendPercentEncoded(encoded, text);
-  return encoded;
-}
-
 PageLinks::PageLinks(const Options& options, const Document& document)
     : escapeHtml_(options.escapeHtml), existingLinksOnly_(options.existingLinksOnly) {
   if (!existingLinksOnly_) {
@@ -115,7 +82,7 @@ bool PageLinks::isLinked(const std::string& name) const {
 
 void PageLinks::appendHref(std::string& out, const std::string& name) const {
   if (existingLinksOnly_) {
-    appendPercentEncoded(out, fileNameOf(name));
+    appendPercentEncoded(out, fileNameOf(name), PlainBytes::portableFileName);
   } else {
     out += shown(name);
   }

@@ -26,10 +26,6 @@ bool isPageWritten(const std::string& entryName);
 // text with "&", "<", ">" and '"' written as "&amp;", "&lt;", "&gt;" and "&quot;".
 std::string escapeHtml(std::string_view text);
 
-// text with every byte other than A-Z, a-z, 0-9, "-", "." and "_" written as "%" and two
-// upper-case hexadecimal digits.
-std::string percentEncoded(std::string_view text);
-
 // The names and links of one output, as the run's switches want them. Made once per output.
 class PageLinks {
  public:

@@ -218,10 +218,9 @@ std::vector<bool> lastPageWriters(const Document& document,
 //   automatic links and the replacers;
 // - the writing thread writes the page to its file.
 // The threads share only what nobody changes while the pages are written: the document, the page
-// template, the linkers and the
-// configuration with its replacers, all read only.
-// What differs per page (its path, tags and text) is moved into the task that uses it, and the
-// worker's lock hands the task over whole.
+// template, the linkers, the sink and the configuration with its replacers, all read only but for
+// the sink, which takes pages from the writing thread alone. What differs per page (its path, tags
+// and text) is moved into the task that uses it, and the worker's lock hands the task over whole.
 // Every output keeps the order of effects of a plain loop over the entries. Each SerialWorker runs
 // its tasks one after the other in the order they were handed over; this thread hands the pages
 // on in list order, and the filling thread hands each on to the writing thread as it finishes it.

@@ -6,14 +6,6 @@ namespace inkwright {
 
 namespace {
 
-std::string_view trimBlanksAndTabs(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) {
-    return std::string_view();
-  }
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The first tag of the first preferred name that the entry holds; null when it holds none.
 const TagPair* preferredTag(const DocEntry& entry, const std::vector<std::string>& preferredTags) {
   for (const std::string& name : preferredTags) {

@@ -15,10 +15,7 @@ struct SortItem {
 };
 
 unsigned char foldedByte(char c, CaseMode caseMode) {
-  const unsigned char byte = static_cast<unsigned char>(c);
-  return caseMode == CaseMode::ignoreCase && byte >= 'A' && byte <= 'Z'
-             ? static_cast<unsigned char>(byte + 32)
-             : byte;
+  return static_cast<unsigned char>(caseMode == CaseMode::ignoreCase ? asciiLower(c) : c);
 }
 
 // The comparison in the sort's own order: below 0 when a comes first, above 0 when b does.

@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "scan/blockstate.h"
 #include "scan/imports.h"
+#include "scan/styledblocks.h"
 #include "text/text.h"
 #include "text/textfile.h"
 #include "text/threadstart.h"
@@ -16,60 +18,16 @@ namespace inkwright {
 
 namespace {
 
-// What one file's lines have built up so far. `inSource` outlives the blocks of the file, so
-// after a block that ended in a SOURCE tag the unmarked lines of the next one are content too.
-struct BlockState {
-  const Configuration& config;
-  std::vector<DocEntry>& entries;
-  bool inBlock = false;
-  bool inSource = false;
-  // The value that text lines go to; none before a block's first tag line and after a tag line
-  // that found the block full, so that such lines change nothing.
-  std::string* currentValue = nullptr;
-};
-
 // What one file gave, kept until the files before it are in the lists.
 struct SourceBlocks {
   std::vector<DocEntry> entries;
   std::vector<ImportDirective> directives;
 };
 
-void startBlock(std::string_view line, const std::string& path, std::size_t lineNumber,
-                const MarkerSet& markers, BlockState& state) {
-  DocEntry& entry = state.entries.emplace_back();
-  entry.sourceFile = path;
-  entry.sourceLine = lineNumber;
-  entry.headerType = std::string(line.substr(markers.blockStart.size()).substr(0, 1));
-  std::string_view headerPath = fieldView(line, 2, ' ');
-  if (startsWith(headerPath, "/")) {
-    headerPath.remove_prefix(1);
-  }
-  entry.headerPath = std::string(headerPath);
-  state.inBlock = true;
-  state.currentValue = nullptr;
-}
-
-bool isTagWord(const Configuration& config, const std::string& word) {
-  return !word.empty() && config.tagRule(word) != nullptr;
-}
-
-// Starts the next tag of the block; a tag line that finds the block full starts none.
-void addTag(std::string word, BlockState& state) {
-  std::vector<TagPair>& tags = state.entries.back().tags;
-  if (tags.size() == static_cast<std::size_t>(kMaxTags)) {
-    state.currentValue = nullptr;
-    return;
-  }
-  tags.push_back(TagPair{std::move(word), {}});
-  state.currentValue = &tags.back().tagValue;
-}
-
 LineRole readContentLine(std::string_view text, BlockState& state) {
   std::string word = upperCase(fieldView(text, 2, ' '));
   if (!isTagWord(state.config, word)) {
-    if (state.currentValue != nullptr) {
-      state.currentValue->append(1, '\n').append(text);
-    }
+    addText(text, state);
     return LineRole::textLine;
   }
   state.inSource = word == "SOURCE";
@@ -77,21 +35,11 @@ LineRole readContentLine(std::string_view text, BlockState& state) {
   return LineRole::tagLine;
 }
 
-// A value grows a line at a time and may hold as much spare room as text, and so may the list of
-// tags: cut to size as the block ends, that room is free again for the blocks still to come.
-void releaseSpareRoom(DocEntry& entry) {
-  entry.tags.shrink_to_fit();
-  for (TagPair& tag : entry.tags) {
-    tag.tagValue.shrink_to_fit();
-  }
-}
-
 // The role of the line, and in `content` the part of it that a content line reads.
 LineRole readBlockLine(std::string_view line, const MarkerSet& markers, BlockState& state,
                        std::string_view& content) {
   if (startsWith(line, markers.blockEnd)) {
-    state.inBlock = false;
-    releaseSpareRoom(state.entries.back());
+    closeBlock(state);
     return LineRole::blockEnd;
   }
   if (startsWith(line, markers.lineStart)) {
@@ -110,7 +58,8 @@ LineRole readLineOfFile(std::string_view line, const std::string& path, std::siz
     return readBlockLine(line, markers, state, content);
   }
   if (startsWith(line, markers.blockStart)) {
-    startBlock(line, path, lineNumber, markers, state);
+    openBlock(path, lineNumber, line.substr(markers.blockStart.size()).substr(0, 1),
+              headerPathOf(line), state);
     return LineRole::blockStart;
   }
   return LineRole::outside;
@@ -173,220 +122,6 @@ void readSource(const Configuration& config, const std::string& path, const Mark
                 });
 }
 
-// note [comment styles]
-// The extensions of the block format (marker lists, the four block switches, code items) are read
-// by a reader of their own, so that the original format keeps exactly the reader above. What a
-// file's reader is and which markers it tests are decided once per file, not per line: a file
-// whose MarkerSet holds no list, under a configuration that turns on no block extension, is read
-// by readSource.
-
-// A blank in the extensions' rules is a space or a tab.
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view skipBlanks(std::string_view text) {
-  std::size_t first = 0;
-  while (first < text.size() && isBlank(text[first])) {
-    ++first;
-  }
-  return text.substr(first);
-}
-
-std::string_view trimBlanksAndTabs(std::string_view text) {
-  text = skipBlanks(text);
-  while (!text.empty() && isBlank(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
-// The markers of one kind: the set's list when it holds one, else its single marker. With
-// indented markers each marker is tested without its leading blanks.
-std::vector<std::string> markersOfKind(const std::vector<std::string>& list,
-                                       const std::string& single, bool indented) {
-  std::vector<std::string> markers = list.empty() ? std::vector<std::string>{single} : list;
-  if (indented) {
-    for (std::string& marker : markers) {
-      marker = std::string(skipBlanks(marker));
-    }
-  }
-  return markers;
-}
-
-// The length of the longest marker that `line` starts with; npos when it starts with none.
-std::size_t longestMarker(std::string_view line, const std::vector<std::string>& markers) {
-  std::size_t longest = std::string_view::npos;
-  for (const std::string& marker : markers) {
-    if (startsWith(line, marker) &&
-        (longest == std::string_view::npos || marker.size() > longest)) {
-      longest = marker.size();
-    }
-  }
-  return longest;
-}
-
-bool startsWithAny(std::string_view line, const std::vector<std::string>& markers) {
-  return longestMarker(line, markers) != std::string_view::npos;
-}
-
-// What the block rules of one file are under the extensions, settled before its first line.
-struct BlockStyle {
-  std::vector<std::string> starts;
-  std::vector<std::string> ends;
-  std::vector<std::string> lineStarts;
-  const Options& options;
-  const std::vector<std::string>& codeItems;
-  // No rule name is longer, so a longer line is no whole tag name and needs no lookup.
-  std::size_t longestRuleName = 0;
-};
-
-BlockStyle blockStyleFor(const Configuration& config, const MarkerSet& markers) {
-  const Settings& settings = config.settings();
-  const bool indented = settings.options.indentedMarkers;
-  BlockStyle style{markersOfKind(markers.blockStarts, markers.blockStart, indented),
-                   markersOfKind(markers.blockEnds, markers.blockEnd, indented),
-                   markersOfKind(markers.lineStarts, markers.lineStart, indented), settings.options,
-                   settings.codeItems};
-  for (const TagRule& rule : settings.tagRuleList) {
-    style.longestRuleName = std::max(style.longestRuleName, rule.name.size());
-  }
-  return style;
-}
-
-bool usesBlockStyle(const Configuration& config, const MarkerSet& markers) {
-  const Settings& settings = config.settings();
-  const Options& options = settings.options;
-  return !markers.blockStarts.empty() || !markers.blockEnds.empty() ||
-         !markers.lineStarts.empty() || !settings.codeItems.empty() || options.indentedMarkers ||
-         options.wholeHeaderName || options.wholeTagNames || options.markedTagsOnly;
-}
-
-// The rest of the block-start line after its first word, without a closing marker or a closing
-// run of stars (with or without a "/" after it), trimmed, and without one leading "/".
-std::string_view wholeHeaderPath(std::string_view fromMarker, const BlockStyle& style) {
-  std::size_t word = 0;
-  while (word < fromMarker.size() && !isBlank(fromMarker[word])) {
-    ++word;
-  }
-  std::string_view rest = fromMarker.substr(word);
-  std::size_t closing = 0;
-  for (const std::string& end : style.ends) {
-    if (!end.empty() && rest.ends_with(end)) {
-      closing = std::max(closing, end.size());
-    }
-  }
-  if (closing > 0) {
-    rest.remove_suffix(closing);
-  } else {
-    if (rest.ends_with("*/")) {
-      rest.remove_suffix(1);
-    }
-    while (rest.ends_with('*')) {
-      rest.remove_suffix(1);
-    }
-  }
-  rest = trimBlanksAndTabs(rest);
-  if (startsWith(rest, "/")) {
-    rest.remove_prefix(1);
-  }
-  return rest;
-}
-
-void startStyledBlock(std::string_view fromMarker, std::size_t markerLength,
-                      const std::string& path, std::size_t lineNumber, const BlockStyle& style,
-                      BlockState& state) {
-  DocEntry& entry = state.entries.emplace_back();
-  entry.sourceFile = path;
-  entry.sourceLine = lineNumber;
-  entry.headerType = std::string(fromMarker.substr(markerLength).substr(0, 1));
-  if (style.options.wholeHeaderName) {
-    entry.headerPath = std::string(wholeHeaderPath(fromMarker, style));
-  } else {
-    std::string_view headerPath = fieldView(fromMarker, 2, ' ');
-    if (startsWith(headerPath, "/")) {
-      headerPath.remove_prefix(1);
-    }
-    entry.headerPath = std::string(headerPath);
-  }
-  state.inBlock = true;
-  state.currentValue = nullptr;
-}
-
-// The tag name a content line may be: its whole text, or its second word.
-std::string tagWordOf(std::string_view text, const BlockStyle& style) {
-  if (!style.options.wholeTagNames) {
-    return upperCase(fieldView(text, 2, ' '));
-  }
-  const std::string_view whole = trimBlanksAndTabs(text);
-  return whole.size() > style.longestRuleName ? std::string() : upperCase(whole);
-}
-
-bool isCodeTag(const std::string& word, const BlockStyle& style) {
-  return word == "SOURCE" ||
-         std::find(style.codeItems.begin(), style.codeItems.end(), word) != style.codeItems.end();
-}
-
-LineRole readStyledContentLine(std::string_view text, bool isMarked, const BlockStyle& style,
-                               BlockState& state) {
-  std::string word;
-  if (isMarked || !style.options.markedTagsOnly) {
-    word = tagWordOf(text, style);
-  }
-  if (!isTagWord(state.config, word)) {
-    if (state.currentValue != nullptr) {
-      state.currentValue->append(1, '\n').append(text);
-    }
-    return LineRole::textLine;
-  }
-  state.inSource = isCodeTag(word, style);
-  addTag(std::move(word), state);
-  return LineRole::tagLine;
-}
-
-// A line that only closes the comment around code, or reopens it after the code.
-bool isCommentSeam(std::string_view line) {
-  const std::string_view text = trimBlanksAndTabs(line);
-  return text == "*/" || text == "/*";
-}
-
-// readBlockLine under the extensions.
-LineRole readStyledBlockLine(std::string_view line, const BlockStyle& style, BlockState& state,
-                             std::string_view& content) {
-  if (state.inSource && !style.codeItems.empty() && isCommentSeam(line)) {
-    return LineRole::unmarked;
-  }
-  const std::string_view tested = style.options.indentedMarkers ? skipBlanks(line) : line;
-  if (startsWithAny(tested, style.ends)) {
-    state.inBlock = false;
-    releaseSpareRoom(state.entries.back());
-    return LineRole::blockEnd;
-  }
-  const std::size_t marker = longestMarker(tested, style.lineStarts);
-  if (marker != std::string_view::npos) {
-    content = tested.substr(marker);
-    return readStyledContentLine(content, true, style, state);
-  }
-  if (state.inSource) {
-    return readStyledContentLine(line, false, style, state);
-  }
-  return LineRole::unmarked;
-}
-
-// readLineOfFile under the extensions.
-LineRole readStyledLineOfFile(std::string_view line, const std::string& path,
-                              std::size_t lineNumber, const BlockStyle& style, BlockState& state,
-                              std::string_view& content) {
-  if (state.inBlock) {
-    return readStyledBlockLine(line, style, state, content);
-  }
-  const std::string_view tested = style.options.indentedMarkers ? skipBlanks(line) : line;
-  const std::size_t marker = longestMarker(tested, style.starts);
-  if (marker == std::string_view::npos) {
-    return LineRole::outside;
-  }
-  startStyledBlock(tested, marker, path, lineNumber, style, state);
-  return LineRole::blockStart;
-}
-
 // readSource under the extensions; see note [comment styles].
 void readStyledSource(const Configuration& config, const std::string& path,
                       const MarkerSet& markers, SourceBlocks& read, const Watch& watch) {
@@ -394,7 +129,7 @@ void readStyledSource(const Configuration& config, const std::string& path,
   readFileLines(config, path, read, watch,
                 [&](std::string_view line, std::size_t lineNumber, BlockState& state,
                     std::string_view& content) {
-                  return readStyledLineOfFile(line, path, lineNumber, style, state, content);
+                  return readStyledLine(line, path, lineNumber, style, state, content);
                 });
 }
 

@@ -10,20 +10,11 @@
 
 #include "config/settings.h"
 #include "model/document.h"
+#include "scan/blockstate.h"
 #include "scan/wildcard.h"
 #include "text/digest.h"
 
 namespace inkwright {
-
-// The part a line of a source file plays in the extraction.
-enum class LineRole {
-  outside,     // no block is open
-  blockStart,  // opens a block
-  blockEnd,    // closes the open block
-  tagLine,     // a content line whose word is a tag name: it starts a tag
-  textLine,    // a content line that is no tag line: it goes to the current tag, if any
-  unmarked,    // a line of the open block without the line-start marker; nothing reads it
-};
 
 // Told what the extraction reads, for the check program. The calls for one file come from the
 // thread that reads it, in line order; calls for different files may come from two threads at

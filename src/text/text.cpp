@@ -28,24 +28,20 @@ std::string_view trimBlanksView(std::string_view s) {
 
 std::string trimBlanks(std::string_view s) { return std::string(trimBlanksView(s)); }
 
+std::string_view trimBlanksAndTabs(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) {
+    return std::string_view();
+  }
+  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
 int findText(std::string_view s, std::string_view t) {
   if (t.empty()) {
     return 0;
   }
   const std::size_t found = s.find(t);
   return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
-}
-
-int countText(std::string_view s, std::string_view t) {
-  if (s.empty() || t.empty()) {
-    return 0;
-  }
-  int count = 0;
-  for (std::size_t found = s.find(t); found != std::string_view::npos;
-       found = s.find(t, found + t.size())) {
-    ++count;
-  }
-  return count;
 }
 
 std::string_view fieldView(std::string_view s, int i, char sep) {
@@ -59,13 +55,6 @@ std::string_view fieldView(std::string_view s, int i, char sep) {
   }
   const std::size_t end = s.find(sep, begin);
   return s.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
-}
-
-std::string fieldOf(std::string_view s, int i, std::string_view sep) {
-  if (sep.empty()) {
-    return i <= 1 ? std::string(s) : std::string();
-  }
-  return std::string(fieldView(s, i, sep.front()));
 }
 
 std::string textBetween(std::string_view s, std::string_view open, std::string_view close) {
@@ -152,6 +141,32 @@ std::string withTrailingSeparator(std::string directory, char separator) {
     directory += separator;
   }
   return directory;
+}
+
+bool isPlainByte(char c, PlainBytes plain) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+         c == '.' || c == '_' || (plain == PlainBytes::uriUnreserved && c == '~');
+}
+
+// Names are mostly letters, digits and "_", so the bytes that stay are copied in runs.
+void appendPercentEncoded(std::string& out, std::string_view text, PlainBytes plain) {
+  static constexpr char kHexDigits[] = "0123456789ABCDEF";
+  std::size_t from = 0;
+  while (from < text.size()) {
+    std::size_t to = from;
+    while (to < text.size() && isPlainByte(text[to], plain)) {
+      ++to;
+    }
+    out.append(text, from, to - from);
+    if (to < text.size()) {
+      const auto byte = static_cast<unsigned char>(text[to]);
+      out += '%';
+      out += kHexDigits[byte >> 4];
+      out += kHexDigits[byte & 15];
+      ++to;
+    }
+    from = to;
+  }
 }
 
 std::string decimalText(std::int32_t n) { return std::to_string(n); }

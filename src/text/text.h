@@ -18,16 +18,15 @@ std::string leftPart(std::string_view s, int n);
 std::string trimBlanks(std::string_view s);
 std::string_view trimBlanksView(std::string_view s);
 
+// s without leading and trailing blanks and tabs (line ends stay).
+std::string_view trimBlanksAndTabs(std::string_view s);
+
 // The 1-based position of the first t in s, so that 0 can mean none: 0 when there is no t, or
 // when s or t is empty.
 int findText(std::string_view s, std::string_view t);
 
-// Non-overlapping occurrences of t in s, counted from the left; 0 when s or t is empty.
-int countText(std::string_view s, std::string_view t);
-
-// Field i of s split at the first byte of sep, fields numbered from 1 (below 1 counts as 1);
-// empty past the last field. k separators give k + 1 fields. An empty sep leaves s one field.
-std::string fieldOf(std::string_view s, int i, std::string_view sep);
+// Field i of s split at sep, fields numbered from 1 (below 1 counts as 1); empty past the last
+// field. k separators give k + 1 fields.
 std::string_view fieldView(std::string_view s, int i, char sep);
 
 // The text between the first open in s and the first close after it; empty when either is
@@ -66,6 +65,22 @@ void replaceAllWithMade(std::string& text, std::string_view t, Make&& make) {
   r.append(text, first + t.size());
   text = std::move(r);
 }
+
+// The bytes that percent-encoding leaves as they are.
+enum class PlainBytes {
+  // A-Z, a-z, 0-9, "-", "." and "_": the portable file-name bytes, which a link to a file may hold
+  // as they are on every system and in every help compiler.
+  portableFileName,
+  // Those and "~": the unreserved bytes of a URI.
+  uriUnreserved,
+};
+
+// Whether percent-encoding leaves byte c as it is.
+bool isPlainByte(char c, PlainBytes plain);
+
+// Appends text to out with every byte but the plain ones written as "%" and two upper-case
+// hexadecimal digits.
+void appendPercentEncoded(std::string& out, std::string_view text, PlainBytes plain);
 
 // n in decimal, "-" before a negative value.
 std::string decimalText(std::int32_t n);

@@ -31,31 +31,40 @@ TEST(FindText, IsOneBasedAndFindsNothingEmpty) {
   EXPECT_EQ(0, findText("ABC", "abc"));
 }
 
-TEST(CountText, CountsWithoutOverlap) {
-  EXPECT_EQ(2, countText("aaaa", "aa"));
-  EXPECT_EQ(1, countText("aaa", "aa"));
-  EXPECT_EQ(0, countText("", "a"));
-  EXPECT_EQ(0, countText("abc", ""));
-  EXPECT_EQ(3, countText("a/b/c/", "/"));
-}
-
-TEST(FieldOf, SplitsAtTheFirstByteOfTheSeparator) {
+TEST(FieldView, CountsFieldsFromOneAndGivesNothingPastTheLast) {
   struct Case {
     const char* text;
     int index;
-    const char* separator;
+    char separator;
     const char* field;
   };
   const std::vector<Case> cases = {
-      {"a,,b", 1, ",", "a"}, {"a,,b", 2, ",", ""},    {"a,,b", 3, ",", "b"},
-      {"a,,b", 4, ",", ""},  {"a,,b", 0, ",", "a"},   {"a,,b", -2, ",", "a"},
-      {"", 1, ",", ""},      {"", 3, ",", ""},        {",a", 1, ",", ""},
-      {"a,", 2, ",", ""},    {"a;b,c", 2, ",;", "c"}, {"/****f* Group/Name", 2, " ", "Group/Name"},
+      {"a,,b", 1, ',', "a"},
+      {"a,,b", 2, ',', ""},
+      {"a,,b", 3, ',', "b"},
+      {"a,,b", 4, ',', ""},
+      {"a,,b", 0, ',', "a"},
+      {"a,,b", -2, ',', "a"},
+      {"", 1, ',', ""},
+      {"", 3, ',', ""},
+      {",a", 1, ',', ""},
+      {"a,", 2, ',', ""},
+      {"/****f* Group/Name", 2, ' ', "Group/Name"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(c.field, fieldOf(c.text, c.index, c.separator))
+    EXPECT_EQ(c.field, fieldView(c.text, c.index, c.separator))
         << "field " << c.index << " of '" << c.text << "'";
   }
+}
+
+// A link to a page keeps the portable file-name bytes; a URI keeps "~" too.
+TEST(PercentEncoding, KeepsThePlainBytesOfItsKind) {
+  std::string link;
+  appendPercentEncoded(link, "OpenSM: x/y%-._Az09~\xC3\xA9", PlainBytes::portableFileName);
+  EXPECT_EQ("OpenSM%3A%20x%2Fy%25-._Az09%7E%C3%A9", link);
+  std::string uri = "file:";
+  appendPercentEncoded(uri, "a b~", PlainBytes::uriUnreserved);
+  EXPECT_EQ("file:a%20b~", uri);
 }
 
 TEST(TextBetween, SearchesCloseOnlyAfterOpen) {

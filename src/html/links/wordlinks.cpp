@@ -6,6 +6,8 @@
 #include <limits>
 #include <tuple>
 
+#include "text/text.h"
+
 namespace inkwright {
 
 // note [word links]
@@ -55,8 +57,6 @@ bool isAsciiLetter(char byte) {
 }
 
 bool isAsciiAlnum(char byte) { return isAsciiLetter(byte) || (byte >= '0' && byte <= '9'); }
-
-char lowerAscii(char byte) { return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte; }
 
 // The end (after its ";") of the entity that begins at the "&" at `at`; 0 when none does.
 std::size_t entityEnd(std::string_view page, std::size_t at) {
@@ -109,7 +109,7 @@ bool isElementNameAt(std::string_view page, std::size_t at, std::string_view nam
     return false;
   }
   for (std::size_t i = 0; i < name.size(); ++i) {
-    if (lowerAscii(page[at + i]) != name[i]) {
+    if (asciiLower(page[at + i]) != name[i]) {
       return false;
     }
   }
@@ -158,7 +158,7 @@ std::size_t closingTagEnd(std::string_view page, std::size_t from, std::string_v
 // an existing link.
 std::size_t markupEnd(std::string_view page, std::size_t at) {
   const std::size_t end = tagEnd(page, at);
-  const char first = lowerAscii(page[at + 1]);
+  const char first = asciiLower(page[at + 1]);
   if (first == 'a' && isElementNameAt(page, at + 1, "a")) {
     return closingTagEnd(page, end, "a");
   }

@@ -1,0 +1,57 @@
+#include "scan/blockstate.h"
+
+#include "text/text.h"
+
+namespace inkwright {
+
+std::string_view headerPathOf(std::string_view fromMarker) {
+  std::string_view headerPath = fieldView(fromMarker, 2, ' ');
+  if (startsWith(headerPath, "/")) {
+    headerPath.remove_prefix(1);
+  }
+  return headerPath;
+}
+
+void openBlock(const std::string& path, std::size_t lineNumber, std::string_view headerType,
+               std::string_view headerPath, BlockState& state) {
+  DocEntry& entry = state.entries.emplace_back();
+  entry.sourceFile = path;
+  entry.sourceLine = lineNumber;
+  entry.headerType = std::string(headerType);
+  entry.headerPath = std::string(headerPath);
+  state.inBlock = true;
+  state.currentValue = nullptr;
+}
+
+// A value grows a line at a time and may hold as much spare room as text, and so may the list of
+// tags: cut to size as the block ends, that room is free again for the blocks still to come.
+void closeBlock(BlockState& state) {
+  state.inBlock = false;
+  DocEntry& entry = state.entries.back();
+  entry.tags.shrink_to_fit();
+  for (TagPair& tag : entry.tags) {
+    tag.tagValue.shrink_to_fit();
+  }
+}
+
+bool isTagWord(const Configuration& config, const std::string& word) {
+  return !word.empty() && config.tagRule(word) != nullptr;
+}
+
+void addTag(std::string word, BlockState& state) {
+  std::vector<TagPair>& tags = state.entries.back().tags;
+  if (tags.size() == static_cast<std::size_t>(kMaxTags)) {
+    state.currentValue = nullptr;
+    return;
+  }
+  tags.push_back(TagPair{std::move(word), {}});
+  state.currentValue = &tags.back().tagValue;
+}
+
+void addText(std::string_view text, BlockState& state) {
+  if (state.currentValue != nullptr) {
+    state.currentValue->append(1, '\n').append(text);
+  }
+}
+
+}  // namespace inkwright
