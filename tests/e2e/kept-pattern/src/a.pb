@@ -1,0 +1,8 @@
+/****f* Core/Alpha
+* NAME
+*   Alpha - read with the default markers
+****
+;{f Core/NotInA
+; NAME
+;   NotInA - never read
+;}
