@@ -43,41 +43,42 @@ void checkWalk(const Configuration& config, const WalkRecord& walk, WarningList&
   }
 }
 
-// The pages are the files of the entry pages and the index pages, counted only when the run
-// writes them.
-RunCounts countsOf(const Document& document, std::size_t filesRead,
-                   const OutputSelection& selection) {
+// The files the selected outputs write, gathered once from the table of outputs.
+struct OutputFiles {
+  // Every file written, by name.
+  std::unordered_set<std::string> all;
+  // Of them, the entry pages and the index pages.
+  std::size_t pageCount = 0;
+  // The files of the outputs written after the entry pages, which replace a page of their name.
+  std::vector<LaterFile> afterThePages;
+};
+
+OutputFiles outputFilesOf(const OutputSelection& selection) {
+  OutputFiles files;
+  bool afterPages = false;
+  for (const OutputRow* const row : selection.rows()) {
+    const bool isPage = row->kind == OutputKind::entryPages || row->kind == OutputKind::indexPage;
+    for (std::string& file : row->files(selection.config(), selection.document())) {
+      if (afterPages) {
+        files.afterThePages.push_back(LaterFile{file, row->what});
+      }
+      const bool isNew = files.all.insert(std::move(file)).second;
+      files.pageCount += isPage && isNew ? 1 : 0;
+    }
+    afterPages = afterPages || row->kind == OutputKind::entryPages;
+  }
+  return files;
+}
+
+RunCounts countsOf(const Document& document, std::size_t filesRead, const OutputFiles& files) {
   RunCounts counts;
   counts.filesRead = filesRead;
   counts.blocks = document.entries.size();
   for (const DocEntry& entry : document.entries) {
     counts.entries += entry.headerPath.empty() ? 0 : 1;
   }
-  std::unordered_set<std::string> pages;
-  for (const OutputRow* const row : selection.rows()) {
-    if (row->kind == OutputKind::entryPages || row->kind == OutputKind::indexPage) {
-      for (std::string& file : row->files(selection.config(), document)) {
-        pages.insert(std::move(file));
-      }
-    }
-  }
-  counts.pages = pages.size();
+  counts.pages = files.pageCount;
   return counts;
-}
-
-// The files of the outputs written after the entry pages, which replace a page of their name.
-std::vector<LaterFile> filesAfterThePages(const OutputSelection& selection) {
-  std::vector<LaterFile> files;
-  bool afterPages = false;
-  for (const OutputRow* const row : selection.rows()) {
-    if (afterPages) {
-      for (std::string& file : row->files(selection.config(), selection.document())) {
-        files.push_back(LaterFile{std::move(file), row->what});
-      }
-    }
-    afterPages = afterPages || row->kind == OutputKind::entryPages;
-  }
-  return files;
 }
 
 LinkPlaces linkPlaces(const OutputSelection& selection) {
@@ -86,17 +87,6 @@ LinkPlaces linkPlaces(const OutputSelection& selection) {
                     .masterIndex = masterIndexListsGroups(config),
                     .tableOfContents = tocListsEntries(config),
                     .helpContents = selection.selects(OutputKind::helpProject)};
-}
-
-// The files that belong in the output directory: those the run writes, and the additional files
-// that the help project lists, which the run itself never writes.
-std::unordered_set<std::string> expectedFiles(const OutputSelection& selection) {
-  std::unordered_set<std::string> expected = selection.writtenFiles();
-  if (selection.selects(OutputKind::helpProject)) {
-    const std::vector<std::string>& additional = selection.config().settings().additionalFiles;
-    expected.insert(additional.begin(), additional.end());
-  }
-  return expected;
 }
 
 }  // namespace
@@ -113,8 +103,10 @@ std::optional<CheckResult> checkRun(const std::string& configurationPath) {
   WildcardMatcher matcher;
   WalkRecord walk;
   BlockWatch blocks(config);
-  const Document document = readDocument(config, matcher, &walk, &blocks);
-  return checkDocument(CheckInput{config, configurationPath, walk, blocks, document});
+  Document document = readDocument(config, matcher, &walk, &blocks);
+  CheckResult result = checkDocument(CheckInput{config, configurationPath, walk, blocks, document});
+  result.read = std::move(document);
+  return result;
 }
 
 CheckResult checkDocument(const CheckInput& input) {
@@ -128,23 +120,32 @@ CheckResult checkDocument(const CheckInput& input) {
   const WarningList blockWarnings = input.blocks.warnings();
   warnings.insert(warnings.end(), blockWarnings.begin(), blockWarnings.end());
   const OutputSelection selection(config, document);
+  const OutputFiles files = outputFilesOf(selection);
   if (selection.selects(OutputKind::entryPages)) {
-    const std::vector<LaterFile> laterFiles = filesAfterThePages(selection);
-    checkEntryNames(document, laterFiles, warnings);
+    std::unordered_set<std::string> laterNames;
+    for (const LaterFile& file : files.afterThePages) {
+      laterNames.insert(file.name);
+    }
+    const std::vector<bool> isLastWriter = lastPageWriters(document, laterNames);
+    checkEntryNames(document, files.afterThePages, isLastWriter, warnings);
     // Under "existing links only" a link to a page that is not written stays plain text.
     if (!config.settings().options.existingLinksOnly) {
-      checkPageLinks(document, laterFiles, linkPlaces(selection), selection.writtenFiles(),
-                     warnings);
+      checkPageLinks(document, isLastWriter, linkPlaces(selection), files.all, warnings);
     }
   }
   if (selection.selects(OutputKind::bindingFile)) {
     checkBindings(config, document, warnings);
   }
+  // The help project lists its additional files, which the run itself never writes.
   if (selection.selectsAny()) {
-    checkOutputDirectory(selection.outputPath(), expectedFiles(selection), warnings);
+    checkOutputDirectory(selection.outputPath(), files.all,
+                         selection.selects(OutputKind::helpProject)
+                             ? config.settings().additionalFiles
+                             : std::vector<std::string>(),
+                         warnings);
   }
   sortWarnings(warnings);
-  result.counts = countsOf(document, input.blocks.filesRead(), selection);
+  result.counts = countsOf(document, input.blocks.filesRead(), files);
   return result;
 }
 

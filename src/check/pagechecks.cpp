@@ -30,14 +30,11 @@ std::string pagePath(const DocEntry& entry) { return pageFile(entry.entryName); 
 
 // The page writer's own rule decides which entry keeps a page (note [last writer]).
 void checkSamePages(const Document& document, const std::vector<LaterFile>& laterFiles,
-                    WarningList& warnings) {
+                    const std::vector<bool>& isLast, WarningList& warnings) {
   std::unordered_map<std::string, std::string_view> later;
-  std::unordered_set<std::string> laterNames;
   for (const LaterFile& file : laterFiles) {
     later.emplace(file.name, file.what);
-    laterNames.insert(file.name);
   }
-  const std::vector<bool> isLast = lastPageWriters(document, laterNames);
   std::unordered_map<std::string, const DocEntry*> keptBy;
   for (std::size_t i = 0; i < document.entries.size(); ++i) {
     if (isLast[i]) {
@@ -134,7 +131,7 @@ std::string byteDescription(char c) {
 }
 
 void checkNameCharacters(const DocEntry& entry, WarningList& warnings) {
-  const std::string file = pageFileName(entry.entryName);
+  const std::string file(pageFileName(entry.entryName));
   if (const char c = specialByte(file)) {
     warnings.push_back(entryWarning(entry, "name.special-character",
                                     "the name " + quoted(entry.entryName) + " holds " +
@@ -198,23 +195,18 @@ std::string linkSources(const DocEntry& entry, const LinkPlaces& places,
 }  // namespace
 
 void checkEntryNames(const Document& document, const std::vector<LaterFile>& laterFiles,
-                     WarningList& warnings) {
+                     const std::vector<bool>& isLastWriter, WarningList& warnings) {
   checkNameForms(document, warnings);
-  checkSamePages(document, laterFiles, warnings);
+  checkSamePages(document, laterFiles, isLastWriter, warnings);
   checkCaseCollisions(document, laterFiles, warnings);
 }
 
-void checkPageLinks(const Document& document, const std::vector<LaterFile>& laterFiles,
+void checkPageLinks(const Document& document, const std::vector<bool>& isLastWriter,
                     const LinkPlaces& places, const std::unordered_set<std::string>& written,
                     WarningList& warnings) {
-  std::unordered_set<std::string> laterNames;
-  for (const LaterFile& file : laterFiles) {
-    laterNames.insert(file.name);
-  }
-  const std::vector<bool> isLast = lastPageWriters(document, laterNames);
   std::unordered_set<std::string> headers;
   for (std::size_t i = 0; i < document.entries.size(); ++i) {
-    if (isLast[i] && isSectionHeader(document.entries[i])) {
+    if (isLastWriter[i] && isSectionHeader(document.entries[i])) {
       headers.insert(document.entries[i].entryName);
     }
   }

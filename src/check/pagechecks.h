@@ -24,8 +24,9 @@ struct LaterFile {
 // another page or a later file, names that cannot become a file, and names holding characters that
 // a browser or Windows treats specially. Also "block.no-name" for blocks whose start line gives no
 // name.
+// isLastWriter is what lastPageWriters gives for the document and laterFiles.
 void checkEntryNames(const Document& document, const std::vector<LaterFile>& laterFiles,
-                     WarningList& warnings);
+                     const std::vector<bool>& isLastWriter, WarningList& warnings);
 
 // Which of the outputs a run writes list the entries with links to their pages, as the writers
 // decide it (automatic links are always made where a page names an entry).
@@ -38,9 +39,9 @@ struct LinkPlaces {
 
 // Adds the warnings of category "link": automatic links, contents lists, index and contents lines,
 // and group headings that point to a file that is not among `written`, the names of the files the
-// run writes. laterFiles are those written after the entry pages: a section header whose page one
-// of them replaces lists its section nowhere.
-void checkPageLinks(const Document& document, const std::vector<LaterFile>& laterFiles,
+// run writes. A section header whose page is not written (isLastWriter, as lastPageWriters gives
+// it) lists its section nowhere.
+void checkPageLinks(const Document& document, const std::vector<bool>& isLastWriter,
                     const LinkPlaces& places, const std::unordered_set<std::string>& written,
                     WarningList& warnings);
 

@@ -7,8 +7,8 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> parameters = inkwright::commandLineParameters(argc, argv);
-  if (parameters.size() == 1) {
-    inkwright::runInkwright(parameters.front());
-  }
+  // What the run read is held until the process ends, which frees it at once.
+  const inkwright::Document read =
+      parameters.size() == 1 ? inkwright::runInkwright(parameters.front()) : inkwright::Document{};
   inkwright::exitProcess();
 }

@@ -18,9 +18,7 @@ std::string_view fileNameOf(std::string_view entryName) {
 
 }  // namespace
 
-std::string pageFileName(const std::string& entryName) {
-  return std::string(fileNameOf(entryName));
-}
+std::string_view pageFileName(std::string_view entryName) { return fileNameOf(entryName); }
 
 // A name holding a separator would put its page outside the output directory, or into a
 // directory of the output that nobody asked for; both systems split paths at "\" as well as "/".

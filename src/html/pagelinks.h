@@ -16,7 +16,8 @@ namespace inkwright {
 
 // The file name, without ".html", of the page of an entry named entryName: the name without a
 // leading "#".
-std::string pageFileName(const std::string& entryName);
+// The result points into entryName.
+std::string_view pageFileName(std::string_view entryName);
 
 // Whether the page writer writes a page for an entry named entryName. Decided by the name alone
 // (its file name holds no "/" or "\"), never by the file system, so that every system links the

@@ -181,31 +181,42 @@ bool pagesShowTags(const Configuration& config) {
   return config.templateText("page").find("@@TAGS@@") != std::string::npos;
 }
 
-std::string pageFile(const std::string& entryName) { return pageFileName(entryName) + ".html"; }
+std::string pageFile(const std::string& entryName) {
+  std::string file(pageFileName(entryName));
+  file += ".html";
+  return file;
+}
 
+// Page files are told apart by their names without ".html", views into the entries' names, so
+// that no name is copied to find the ones met before.
 std::vector<std::string> pageFiles(const Document& document) {
   std::vector<std::string> files;
-  std::unordered_set<std::string> listed;
+  std::unordered_set<std::string_view> listed;
   for (const DocEntry& entry : document.entries) {
-    if (isPageWritten(entry.entryName)) {
-      std::string file = pageFile(entry.entryName);
-      if (listed.insert(file).second) {
-        files.push_back(std::move(file));
-      }
+    if (isPageWritten(entry.entryName) && listed.insert(pageFileName(entry.entryName)).second) {
+      files.push_back(pageFile(entry.entryName));
     }
   }
   return files;
 }
 
 // See note [last writer]: looking from the last entry back, a page file met before is written
-// again later.
+// again later. As in pageFiles, files are told apart by their names without ".html"; a later file
+// of another ending replaces no page.
 std::vector<bool> lastPageWriters(const Document& document,
                                   const std::unordered_set<std::string>& laterFiles) {
-  std::unordered_set<std::string> writtenLater = laterFiles;
+  constexpr std::string_view kPageEnding = ".html";
+  std::unordered_set<std::string_view> writtenLater;
+  writtenLater.reserve(document.entries.size() + laterFiles.size());
+  for (const std::string& file : laterFiles) {
+    if (file.ends_with(kPageEnding)) {
+      writtenLater.insert(std::string_view(file).substr(0, file.size() - kPageEnding.size()));
+    }
+  }
   std::vector<bool> isLast(document.entries.size(), false);
   for (std::size_t i = document.entries.size(); i-- > 0;) {
     const std::string& name = document.entries[i].entryName;
-    isLast[i] = isPageWritten(name) && writtenLater.insert(pageFile(name)).second;
+    isLast[i] = isPageWritten(name) && writtenLater.insert(pageFileName(name)).second;
   }
   return isLast;
 }

@@ -47,12 +47,11 @@ std::vector<std::optional<Digest>> digestSources(const std::vector<std::string>&
 }
 
 // A run under "keep unchanged files": see note [output record].
-void runKeepingUnchangedFiles(const Configuration& config, const std::string& outputPath) {
+void runKeepingUnchangedFiles(const Configuration& config, Document& document) {
   const Digest& configuration = config.settings().fileDigest;
   WildcardMatcher matcher;
-  Document document;
   scanSourcePaths(config, matcher, document);
-  const std::string recordPath = outputPath + std::string(kRecordName);
+  const std::string recordPath = config.settings().outputPath + std::string(kRecordName);
   const std::optional<OutputRecord> previous = readRecord(recordPath);
   if (previous &&
       previous->inputs ==
@@ -81,17 +80,19 @@ Document readDocument(const Configuration& config, WildcardMatcher& matcher, Wal
   return document;
 }
 
-void runInkwright(const std::string& configurationPath) {
+Document runInkwright(const std::string& configurationPath) {
   const Configuration config = readConfiguration(configurationPath);
+  Document document;
   // With no output selected there is nothing to keep, and no record is left anywhere.
   if (config.settings().options.keepUnchangedFiles && !selectedOutputs(config).empty()) {
-    runKeepingUnchangedFiles(config, config.settings().outputPath);
-    return;
+    runKeepingUnchangedFiles(config, document);
+    return document;
   }
   WildcardMatcher matcher;
-  const Document document = readDocument(config, matcher, nullptr, nullptr);
+  document = readDocument(config, matcher, nullptr, nullptr);
   FileSink sink;
   writeOutputs(OutputSelection(config, document), sink);
+  return document;
 }
 
 }  // namespace inkwright

@@ -11,8 +11,10 @@
 
 namespace inkwright {
 
-// Runs the whole job described by the configuration file at configurationPath.
-void runInkwright(const std::string& configurationPath);
+// Runs the whole job described by the configuration file at configurationPath. Gives back what it
+// read, so that a program about to end can leave its memory to the system: freeing tens of
+// thousands of entries one by one costs a run as much as some of its outputs do.
+Document runInkwright(const std::string& configurationPath);
 
 // Everything a run does before it writes: walks the source paths, extracts the blocks, orders
 // the entries and marks the documented imports. inkwright and inkwright-check both read through

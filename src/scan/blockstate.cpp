@@ -34,10 +34,6 @@ void closeBlock(BlockState& state) {
   }
 }
 
-bool isTagWord(const Configuration& config, const std::string& word) {
-  return !word.empty() && config.tagRule(word) != nullptr;
-}
-
 void addTag(std::string word, BlockState& state) {
   std::vector<TagPair>& tags = state.entries.back().tags;
   if (tags.size() == static_cast<std::size_t>(kMaxTags)) {
@@ -46,12 +42,6 @@ void addTag(std::string word, BlockState& state) {
   }
   tags.push_back(TagPair{std::move(word), {}});
   state.currentValue = &tags.back().tagValue;
-}
-
-void addText(std::string_view text, BlockState& state) {
-  if (state.currentValue != nullptr) {
-    state.currentValue->append(1, '\n').append(text);
-  }
 }
 
 }  // namespace inkwright

@@ -46,12 +46,19 @@ void openBlock(const std::string& path, std::size_t lineNumber, std::string_view
 void closeBlock(BlockState& state);
 
 // Whether a tag line may start with word: a rule of the configuration has that name.
-bool isTagWord(const Configuration& config, const std::string& word);
+inline bool isTagWord(const Configuration& config, const std::string& word) {
+  return !word.empty() && config.tagRule(word) != nullptr;
+}
 
 // Starts the next tag of the block; a tag line that finds the block full starts none.
 void addTag(std::string word, BlockState& state);
 
-// Adds a text line to the current tag's value, if there is one.
-void addText(std::string_view text, BlockState& state);
+// Adds a text line to the current tag's value, if there is one. Called for most lines of a block,
+// so it is inline.
+inline void addText(std::string_view text, BlockState& state) {
+  if (state.currentValue != nullptr) {
+    state.currentValue->append(1, '\n').append(text);
+  }
+}
 
 }  // namespace inkwright
