@@ -34,14 +34,4 @@ void closeBlock(BlockState& state) {
   }
 }
 
-void addTag(std::string word, BlockState& state) {
-  std::vector<TagPair>& tags = state.entries.back().tags;
-  if (tags.size() == static_cast<std::size_t>(kMaxTags)) {
-    state.currentValue = nullptr;
-    return;
-  }
-  tags.push_back(TagPair{std::move(word), {}});
-  state.currentValue = &tags.back().tagValue;
-}
-
 }  // namespace inkwright

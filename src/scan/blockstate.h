@@ -51,7 +51,15 @@ inline bool isTagWord(const Configuration& config, const std::string& word) {
 }
 
 // Starts the next tag of the block; a tag line that finds the block full starts none.
-void addTag(std::string word, BlockState& state);
+inline void addTag(std::string word, BlockState& state) {
+  std::vector<TagPair>& tags = state.entries.back().tags;
+  if (tags.size() == static_cast<std::size_t>(kMaxTags)) {
+    state.currentValue = nullptr;
+    return;
+  }
+  tags.push_back(TagPair{std::move(word), {}});
+  state.currentValue = &tags.back().tagValue;
+}
 
 // Adds a text line to the current tag's value, if there is one. Called for most lines of a block,
 // so it is inline.
