@@ -18,13 +18,13 @@ class OutputSelection;
 
 // What an output is to the rules that look across outputs.
 enum class OutputKind {
-  entryPages,   // one page per entry; replaced by a later output of a page's name
+  entryPages,   // one page per entry, each replaced by a later output's file of its name
   indexPage,    // a page that lists entries
   helpProject,  // the help project's own files
   bindingFile,  // a language-binding file
 };
 
-// One output. A new output is one row here and one writer of its own.
+// One output. A new output is one row of the table (outputs.cpp) and one writer of its own.
 struct OutputRow {
   // The word of "output format" that selects the output: a case-sensitive substring test of its
   // own, so "HTMLHELP", which holds "HTML", selects the pages too.
