@@ -134,7 +134,7 @@ inline CheckedRun checkAgainstWriters(const std::string& configurationPath) {
 
   // The files the check expects are the files written.
   const OutputSelection selection(config, document);
-  for (const std::string& file : selection.writtenFiles()) {
+  for (const std::string& file : selection.writtenFiles().all) {
     run.expected.insert(file);
   }
   if (run.expected != names) {

@@ -43,34 +43,7 @@ void checkWalk(const Configuration& config, const WalkRecord& walk, WarningList&
   }
 }
 
-// The files the selected outputs write, gathered once from the table of outputs.
-struct OutputFiles {
-  // Every file written, by name.
-  std::unordered_set<std::string> all;
-  // Of them, the entry pages and the index pages.
-  std::size_t pageCount = 0;
-  // The files of the outputs written after the entry pages, which replace a page of their name.
-  std::vector<LaterFile> afterThePages;
-};
-
-OutputFiles outputFilesOf(const OutputSelection& selection) {
-  OutputFiles files;
-  bool afterPages = false;
-  for (const OutputRow* const row : selection.rows()) {
-    const bool isPage = row->kind == OutputKind::entryPages || row->kind == OutputKind::indexPage;
-    for (std::string& file : row->files(selection.config(), selection.document())) {
-      if (afterPages) {
-        files.afterThePages.push_back(LaterFile{file, row->what});
-      }
-      const bool isNew = files.all.insert(std::move(file)).second;
-      files.pageCount += isPage && isNew ? 1 : 0;
-    }
-    afterPages = afterPages || row->kind == OutputKind::entryPages;
-  }
-  return files;
-}
-
-RunCounts countsOf(const Document& document, std::size_t filesRead, const OutputFiles& files) {
+RunCounts countsOf(const Document& document, std::size_t filesRead, const WrittenFiles& files) {
   RunCounts counts;
   counts.filesRead = filesRead;
   counts.blocks = document.entries.size();
@@ -120,7 +93,7 @@ CheckResult checkDocument(const CheckInput& input) {
   const WarningList blockWarnings = input.blocks.warnings();
   warnings.insert(warnings.end(), blockWarnings.begin(), blockWarnings.end());
   const OutputSelection selection(config, document);
-  const OutputFiles files = outputFilesOf(selection);
+  const WrittenFiles files = selection.writtenFiles();
   if (selection.selects(OutputKind::entryPages)) {
     std::unordered_set<std::string> laterNames;
     for (const LaterFile& file : files.afterThePages) {

@@ -9,15 +9,9 @@
 
 #include "check/warning.h"
 #include "model/document.h"
+#include "run/outputs.h"
 
 namespace inkwright {
-
-// A file that an output written after the entry pages puts into the output directory, and how a
-// warning names that output ("the index page").
-struct LaterFile {
-  std::string name;
-  std::string_view what;
-};
 
 // Adds the warnings of category "name" for the ordered document's entries: entries whose pages are
 // replaced by a later one or by a later output's file, pages whose names differ only in case from

@@ -133,12 +133,19 @@ std::vector<std::string> OutputSelection::helpProjectListedFiles() const {
   return files;
 }
 
-std::unordered_set<std::string> OutputSelection::writtenFiles() const {
-  std::unordered_set<std::string> files;
+WrittenFiles OutputSelection::writtenFiles() const {
+  WrittenFiles files;
+  bool afterPages = false;
   for (const OutputRow* const row : rows_) {
+    const bool isPage = row->kind == OutputKind::entryPages || row->kind == OutputKind::indexPage;
     for (std::string& file : row->files(config_, document_)) {
-      files.insert(std::move(file));
+      if (afterPages) {
+        files.afterThePages.push_back(LaterFile{file, row->what});
+      }
+      const bool isNew = files.all.insert(std::move(file)).second;
+      files.pageCount += isPage && isNew ? 1 : 0;
     }
+    afterPages = afterPages || row->kind == OutputKind::entryPages;
   }
   return files;
 }

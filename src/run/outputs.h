@@ -50,6 +50,23 @@ std::span<const OutputRow> outputTable();
 // The rows of the outputs that the configuration's "output format" selects, in table order.
 std::vector<const OutputRow*> selectedOutputs(const Configuration& config);
 
+// A file that an output written after the entry pages puts into the output directory, and how a
+// warning names that output ("the index page").
+struct LaterFile {
+  std::string name;
+  std::string_view what;
+};
+
+// What the selected outputs write, gathered in one walk of their rows.
+struct WrittenFiles {
+  // Every file, by name, each once.
+  std::unordered_set<std::string> all;
+  // How many of them the entry pages and the index pages write.
+  std::size_t pageCount = 0;
+  // The files of the outputs written after the entry pages, which replace a page of their name.
+  std::vector<LaterFile> afterThePages;
+};
+
 // The outputs that a configuration's "output format" selects, with what their writers need.
 class OutputSelection {
  public:
@@ -69,8 +86,7 @@ class OutputSelection {
   std::unordered_set<std::string> filesAfter(const OutputRow& row) const;
   // The names of the files of the selected rows that a help project lists.
   std::vector<std::string> helpProjectListedFiles() const;
-  // The names of every file the selected outputs write, each once.
-  std::unordered_set<std::string> writtenFiles() const;
+  WrittenFiles writtenFiles() const;
 
  private:
   const Configuration& config_;
