@@ -99,10 +99,14 @@ CheckResult checkDocument(const CheckInput& input) {
     for (const LaterFile& file : files.afterThePages) {
       laterNames.insert(file.name);
     }
-    const std::vector<bool> isLastWriter = lastPageWriters(document, laterNames);
-    checkEntryNames(document, files.afterThePages, isLastWriter, warnings);
-    // Under "existing links only" a link to a page that is not written stays plain text.
-    if (!config.settings().options.existingLinksOnly) {
+    const PageNames& pageNames = selection.pageLinks().pageNames();
+    const std::vector<bool> isLastWriter =
+        lastPageWriters(pageNames, document.entries.size(), laterNames);
+    checkEntryNames(document, pageNames, config.settings().options, files.afterThePages,
+                    isLastWriter, warnings);
+    // Under "existing links only" a link to a page that is not written stays plain text, and
+    // where pages are named otherwise only a name with a page is linked.
+    if (!config.settings().options.existingLinksOnly && pageNames.isOriginal()) {
       checkPageLinks(document, isLastWriter, linkPlaces(selection), files.all, warnings);
     }
   }

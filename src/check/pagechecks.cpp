@@ -24,13 +24,10 @@ std::string placeOf(const DocEntry& entry) {
          decimalText(static_cast<std::int32_t>(entry.sourceLine));
 }
 
-bool writesPage(const DocEntry& entry) { return isPageWritten(entry.entryName); }
-
-std::string pagePath(const DocEntry& entry) { return pageFile(entry.entryName); }
-
 // The page writer's own rule decides which entry keeps a page (note [last writer]).
-void checkSamePages(const Document& document, const std::vector<LaterFile>& laterFiles,
-                    const std::vector<bool>& isLast, WarningList& warnings) {
+void checkSamePages(const Document& document, const PageNames& pageNames,
+                    const std::vector<LaterFile>& laterFiles, const std::vector<bool>& isLast,
+                    WarningList& warnings) {
   std::unordered_map<std::string, std::string_view> later;
   for (const LaterFile& file : laterFiles) {
     later.emplace(file.name, file.what);
@@ -38,15 +35,15 @@ void checkSamePages(const Document& document, const std::vector<LaterFile>& late
   std::unordered_map<std::string, const DocEntry*> keptBy;
   for (std::size_t i = 0; i < document.entries.size(); ++i) {
     if (isLast[i]) {
-      keptBy.emplace(pagePath(document.entries[i]), &document.entries[i]);
+      keptBy.emplace(pageNames.fileOf(i), &document.entries[i]);
     }
   }
   for (std::size_t i = 0; i < document.entries.size(); ++i) {
     const DocEntry& entry = document.entries[i];
-    if (isLast[i] || !writesPage(entry)) {
+    const std::string& file = pageNames.fileOf(i);
+    if (isLast[i] || file.empty()) {
       continue;
     }
-    const std::string file = pagePath(entry);
     const auto replacedBy = later.find(file);
     if (replacedBy != later.end()) {
       warnings.push_back(entryWarning(entry, "name.same-page",
@@ -73,18 +70,19 @@ struct FirstPage {
 };
 
 // Windows compares file names ignoring case, so one page there replaces the other.
-void checkCaseCollisions(const Document& document, const std::vector<LaterFile>& laterFiles,
-                         WarningList& warnings) {
+void checkCaseCollisions(const Document& document, const PageNames& pageNames,
+                         const std::vector<LaterFile>& laterFiles, WarningList& warnings) {
   std::unordered_map<std::string, FirstPage> firstOf;
   for (const LaterFile& file : laterFiles) {
     firstOf.emplace(lowerCase(file.name), FirstPage{file.name, nullptr, file.what});
   }
   std::unordered_set<std::string> reported;
-  for (const DocEntry& entry : document.entries) {
-    if (!writesPage(entry)) {
+  for (std::size_t i = 0; i < document.entries.size(); ++i) {
+    const DocEntry& entry = document.entries[i];
+    const std::string& file = pageNames.fileOf(i);
+    if (file.empty()) {
       continue;
     }
-    const std::string file = pagePath(entry);
     const auto [found, isNew] = firstOf.emplace(lowerCase(file), FirstPage{file, &entry, {}});
     const FirstPage& first = found->second;
     if (isNew || first.file == file || !reported.insert(file).second) {
@@ -144,8 +142,10 @@ void checkNameCharacters(const DocEntry& entry, WarningList& warnings) {
   }
 }
 
-void checkNameForms(const Document& document, WarningList& warnings) {
-  for (const DocEntry& entry : document.entries) {
+void checkNameForms(const Document& document, const PageNames& pageNames, const Options& options,
+                    WarningList& warnings) {
+  for (std::size_t i = 0; i < document.entries.size(); ++i) {
+    const DocEntry& entry = document.entries[i];
     if (entry.headerPath.empty()) {
       warnings.push_back(entryWarning(entry, "block.no-name",
                                       "the block-start line gives no name; its page is \".html\""));
@@ -153,12 +153,12 @@ void checkNameForms(const Document& document, WarningList& warnings) {
       warnings.push_back(entryWarning(
           entry, "name.unwritable",
           "the name " + quoted(entry.headerPath) + " ends in \"/\", so the entry has no name"));
-    } else if (!writesPage(entry)) {
+    } else if (pageNames.fileOf(i).empty()) {
       warnings.push_back(entryWarning(
           entry, "name.unwritable",
           "the name " + quoted(entry.entryName) +
               " holds \"\\\" or \"/\", so it cannot become a file; no page is written"));
-    } else {
+    } else if (!options.safePageNames) {
       checkNameCharacters(entry, warnings);
     }
   }
@@ -194,11 +194,14 @@ std::string linkSources(const DocEntry& entry, const LinkPlaces& places,
 
 }  // namespace
 
-void checkEntryNames(const Document& document, const std::vector<LaterFile>& laterFiles,
+void checkEntryNames(const Document& document, const PageNames& pageNames, const Options& options,
+                     const std::vector<LaterFile>& laterFiles,
                      const std::vector<bool>& isLastWriter, WarningList& warnings) {
-  checkNameForms(document, warnings);
-  checkSamePages(document, laterFiles, isLastWriter, warnings);
-  checkCaseCollisions(document, laterFiles, warnings);
+  checkNameForms(document, pageNames, options, warnings);
+  checkSamePages(document, pageNames, laterFiles, isLastWriter, warnings);
+  if (!options.safePageNames) {
+    checkCaseCollisions(document, pageNames, laterFiles, warnings);
+  }
 }
 
 void checkPageLinks(const Document& document, const std::vector<bool>& isLastWriter,

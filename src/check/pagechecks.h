@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "check/warning.h"
+#include "config/options.h"
+#include "html/pagenames.h"
 #include "model/document.h"
 #include "run/outputs.h"
 
@@ -19,7 +21,8 @@ namespace inkwright {
 // a browser or Windows treats specially. Also "block.no-name" for blocks whose start line gives no
 // name.
 // isLastWriter is what lastPageWriters gives for the document and laterFiles.
-void checkEntryNames(const Document& document, const std::vector<LaterFile>& laterFiles,
+void checkEntryNames(const Document& document, const PageNames& pageNames, const Options& options,
+                     const std::vector<LaterFile>& laterFiles,
                      const std::vector<bool>& isLastWriter, WarningList& warnings);
 
 // Which of the outputs a run writes list the entries with links to their pages, as the writers

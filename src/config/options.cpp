@@ -24,6 +24,11 @@ constexpr Switch kSwitches[] = {
      "the help project names its files without a folder"},
     {"keep unchanged files", &Options::keepUnchangedFiles,
      "an output file that would not change is left untouched"},
+    {"safe page names", &Options::safePageNames,
+     "page files are named with A-Z a-z 0-9 . _ - only, and never meet ignoring case"},
+    {"one page per entry", &Options::onePagePerEntry,
+     "entries of one name get a page each, the others named after their section"},
+    {"no self links", &Options::noSelfLinks, "no link on a page points to that same page"},
 };
 
 }  // namespace

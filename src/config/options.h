@@ -21,6 +21,9 @@ struct Options {
   bool skipEmptyTags = false;
   bool portableHelpProject = false;
   bool keepUnchangedFiles = false;
+  bool safePageNames = false;
+  bool onePagePerEntry = false;
+  bool noSelfLinks = false;
 };
 
 // One switch: the line that turns it on, the flag it sets, and one line for the user on what it

@@ -39,15 +39,28 @@ constexpr std::string_view kContentsHeadAfterIndex[] = {
 };
 
 // An item without a page to link to keeps its name but gets no "Local" line.
-void writeSitemapItem(OutputStream& file, const std::string& name, const PageLinks& pageLinks) {
+void writeSitemapItem(OutputStream& file, const std::string& name,
+                      const std::optional<std::string>& href, const PageLinks& pageLinks) {
   file.writeLine("<LI> <OBJECT type=\"text/sitemap\">");
   file.writeLine("<param name=\"name\" value=\"" + pageLinks.shown(name) + "\">");
-  if (pageLinks.isLinked(name)) {
-    file.writeLine("<param name=\"Local\" value=\"" + pageLinks.href(name) + "\">");
+  if (href) {
+    file.writeLine("<param name=\"Local\" value=\"" + *href + "\">");
   }
 }
 
-void writeContentsFile(const Configuration& config, const Document& document,
+// A group links the page of its name; an entry its own page.
+std::optional<std::string> groupHref(const std::string& group, const PageLinks& pageLinks) {
+  return pageLinks.isLinked(group) ? std::optional(pageLinks.href(group)) : std::nullopt;
+}
+
+std::optional<std::string> entryHref(const Document& document, const DocEntry& entry,
+                                     const PageLinks& pageLinks) {
+  const std::size_t index = &entry - document.entries.data();
+  return pageLinks.isEntryLinked(entry, index) ? std::optional(pageLinks.entryHref(entry, index))
+                                               : std::nullopt;
+}
+
+void writeContentsFile(const Document& document, const PageLinks& pageLinks,
                        const std::string& path, OutputSink& sink) {
   const std::unique_ptr<OutputStream> file = sink.create(path);
   if (!file) {
@@ -60,20 +73,20 @@ void writeContentsFile(const Configuration& config, const Document& document,
   for (const std::string_view line : kContentsHeadAfterIndex) {
     file->writeLine(line);
   }
-  const PageLinks pageLinks(config.settings().options, document);
   const auto groups = entriesByGroup(document);
   for (const std::string& group : document.groups) {
     if (group.empty()) {
       continue;
     }
-    writeSitemapItem(*file, group, pageLinks);
+    writeSitemapItem(*file, group, groupHref(group, pageLinks), pageLinks);
     file->writeLine("<param name=\"ImageNumber\" value=\"1\">");
     file->writeLine("</OBJECT>");
     file->writeLine("<UL>");
     const auto members = groups.find(group);
     if (members != groups.end()) {
       for (const DocEntry* const entry : members->second) {
-        writeSitemapItem(*file, entry->entryName, pageLinks);
+        writeSitemapItem(*file, entry->entryName, entryHref(document, *entry, pageLinks),
+                         pageLinks);
         file->writeLine("</OBJECT>");
       }
     }
@@ -84,11 +97,20 @@ void writeContentsFile(const Configuration& config, const Document& document,
   file->close();
 }
 
+// Where pages are named as the original format names them, every entry with a header path is
+// listed by its name, as that format lists them; otherwise each page file is listed once.
 void writeFileList(const Configuration& config, const Document& document,
-                   const std::vector<std::string>& listedFiles, OutputStream& file) {
-  for (const DocEntry& entry : document.entries) {
-    if (!entry.headerPath.empty()) {
-      file.writeLine(entry.entryName + ".html");
+                   const PageLinks& pageLinks, const std::vector<std::string>& listedFiles,
+                   OutputStream& file) {
+  if (pageLinks.pageNames().isOriginal()) {
+    for (const DocEntry& entry : document.entries) {
+      if (!entry.headerPath.empty()) {
+        file.writeLine(entry.entryName + ".html");
+      }
+    }
+  } else {
+    for (const std::string& page : pageFiles(pageLinks.pageNames(), document.entries.size())) {
+      file.writeLine(page);
     }
   }
   for (const std::string& name : listedFiles) {
@@ -103,14 +125,15 @@ void writeFileList(const Configuration& config, const Document& document,
 // pages, the files of the other outputs, then the additional files; an empty line of the
 // additional files names no file.
 void writeWrittenFileList(const Configuration& config, const Document& document,
-                          const std::vector<std::string>& listedFiles, OutputStream& file) {
+                          const PageLinks& pageLinks, const std::vector<std::string>& listedFiles,
+                          OutputStream& file) {
   std::unordered_set<std::string> listed;
   const auto list = [&](std::string_view name) {
     if (!name.empty() && listed.emplace(name).second) {
       file.writeLine(name);
     }
   };
-  for (const std::string& page : pageFiles(document)) {
+  for (const std::string& page : pageFiles(pageLinks.pageNames(), document.entries.size())) {
     list(page);
   }
   list(kMasterIndexName);
@@ -126,9 +149,9 @@ void writeWrittenFileList(const Configuration& config, const Document& document,
 // A portable project names its own files without a folder, so that the output folder can be
 // moved and compiled where it lands.
 void writeProjectFile(const Configuration& config, const Document& document,
-                      const std::string& path, const std::string& fullPrefix,
-                      const std::string& baseName, const std::vector<std::string>& listedFiles,
-                      OutputSink& sink) {
+                      const PageLinks& pageLinks, const std::string& path,
+                      const std::string& fullPrefix, const std::string& baseName,
+                      const std::vector<std::string>& listedFiles, OutputSink& sink) {
   const bool isPortable = config.settings().options.portableHelpProject;
   const std::string& prefix = isPortable ? baseName : fullPrefix;
   const std::unique_ptr<OutputStream> file = sink.create(path);
@@ -148,9 +171,9 @@ void writeProjectFile(const Configuration& config, const Document& document,
   file->writeLine("");
   file->writeLine("[FILES]");
   if (isPortable) {
-    writeWrittenFileList(config, document, listedFiles, *file);
+    writeWrittenFileList(config, document, pageLinks, listedFiles, *file);
   } else {
-    writeFileList(config, document, listedFiles, *file);
+    writeFileList(config, document, pageLinks, listedFiles, *file);
   }
   file->writeLine("[INFOTYPES]");
   file->close();
@@ -165,11 +188,19 @@ std::vector<std::string> helpProjectFiles(const std::string& baseName) {
 void helpProjectWriter(const Configuration& config, const Document& document,
                        const std::string& outputDirectory, const std::string& baseName,
                        const std::vector<std::string>& listedFiles, OutputSink& sink) {
+  helpProjectWriter(config, document, PageLinks(config.settings().options, document),
+                    outputDirectory, baseName, listedFiles, sink);
+}
+
+void helpProjectWriter(const Configuration& config, const Document& document,
+                       const PageLinks& pageLinks, const std::string& outputDirectory,
+                       const std::string& baseName, const std::vector<std::string>& listedFiles,
+                       OutputSink& sink) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   const std::vector<std::string> files = helpProjectFiles(baseName);
-  writeContentsFile(config, document, directory + files[0], sink);
-  writeProjectFile(config, document, directory + files[1], directory + baseName, baseName,
-                   listedFiles, sink);
+  writeContentsFile(document, pageLinks, directory + files[0], sink);
+  writeProjectFile(config, document, pageLinks, directory + files[1], directory + baseName,
+                   baseName, listedFiles, sink);
 }
 
 }  // namespace inkwright

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "html/pagelinks.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
@@ -26,5 +27,11 @@ std::vector<std::string> helpProjectFiles(const std::string& baseName);
 void helpProjectWriter(const Configuration& config, const Document& document,
                        const std::string& outputDirectory, const std::string& baseName,
                        const std::vector<std::string>& listedFiles, OutputSink& sink);
+
+// The same, with the names and links the run made for all of its outputs.
+void helpProjectWriter(const Configuration& config, const Document& document,
+                       const PageLinks& pageLinks, const std::string& outputDirectory,
+                       const std::string& baseName, const std::vector<std::string>& listedFiles,
+                       OutputSink& sink);
 
 }  // namespace inkwright

@@ -19,10 +19,12 @@ std::string_view indexDescriptionOf(const Configuration& config, const DocEntry&
   return trimBlanksView(entryDescription(entry, config.settings().descriptionItems).value_or(""));
 }
 
-void appendEntryItem(const Configuration& config, std::string& html, const DocEntry& entry,
-                     const PageLinks& pageLinks) {
+void appendEntryItem(const Configuration& config, const Document& document, std::string& html,
+                     const DocEntry& entry, const PageLinks& pageLinks) {
+  const std::size_t index = &entry - document.entries.data();
   html += "<li>";
-  html += pageLinks.linkOrText(entry.entryName);
+  html +=
+      pageLinks.entryLinkOrText(entry, index, pageLinks.listedName(entry, index), kMasterIndexName);
   html += "&nbsp;&nbsp;-&nbsp;&nbsp;<i>";
   html += pageLinks.shown(indexDescriptionOf(config, entry));
   html += "</i></li>";
@@ -37,11 +39,11 @@ std::string indexHtml(const Configuration& config, const Document& document,
     if (group.empty()) {
       continue;
     }
-    html += "<li>" + pageLinks.linkOrText(group) + "</li><ul>";
+    html += "<li>" + pageLinks.linkOrText(group, kMasterIndexName) + "</li><ul>";
     const auto members = groups.find(group);
     if (members != groups.end()) {
       for (const DocEntry* const entry : members->second) {
-        appendEntryItem(config, html, *entry, pageLinks);
+        appendEntryItem(config, document, html, *entry, pageLinks);
       }
     }
     html += "</ul>";
@@ -69,8 +71,12 @@ bool masterIndexListsGroups(const Configuration& config) {
 
 void masterIndexWriter(const Configuration& config, const Document& document,
                        const std::string& path, OutputSink& sink) {
+  masterIndexWriter(config, document, PageLinks(config.settings().options, document), path, sink);
+}
+
+void masterIndexWriter(const Configuration& config, const Document& document,
+                       const PageLinks& pageLinks, const std::string& path, OutputSink& sink) {
   std::string page = indexFrame(config);
-  const PageLinks pageLinks(config.settings().options, document);
   replaceAllWithMade(page, "@@INDEX@@", [&] { return indexHtml(config, document, pageLinks); });
   replaceAllIn(page, "@@PROJECTNAME@@", pageLinks.shown(config.settings().documentTitle));
   writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "config/settings.h"
+#include "html/pagelinks.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
@@ -21,5 +22,9 @@ bool masterIndexListsGroups(const Configuration& config);
 // that is empty). When the file cannot be created, shows "oops" / "could not write " + path.
 void masterIndexWriter(const Configuration& config, const Document& document,
                        const std::string& path, OutputSink& sink);
+
+// The same, with the names and links the run made for all of its outputs.
+void masterIndexWriter(const Configuration& config, const Document& document,
+                       const PageLinks& pageLinks, const std::string& path, OutputSink& sink);
 
 }  // namespace inkwright

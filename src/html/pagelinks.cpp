@@ -12,20 +12,7 @@ namespace {
 constexpr std::array<char, 4> kEscapedBytes = {'&', '<', '>', '"'};
 constexpr std::array<const char*, 4> kEntities = {"&amp;", "&lt;", "&gt;", "&quot;"};
 
-std::string_view fileNameOf(std::string_view entryName) {
-  return startsWith(entryName, "#") ? entryName.substr(1) : entryName;
-}
-
 }  // namespace
-
-std::string_view pageFileName(std::string_view entryName) { return fileNameOf(entryName); }
-
-// A name holding a separator would put its page outside the output directory, or into a
-// directory of the output that nobody asked for; both systems split paths at "\" as well as "/".
-bool isPageWritten(const std::string& entryName) {
-  return std::none_of(entryName.begin(), entryName.end(),
-                      [](char c) { return c == '/' || c == '\\'; });
-}
 
 // Tag values hold most of the bytes of a run, and most hold none of the four bytes. So each of
 // the four is looked for on its own with string_view::find (memchr, many bytes at a time), and
@@ -57,14 +44,17 @@ std::string escapeHtml(std::string_view text) {
 }
 
 PageLinks::PageLinks(const Options& options, const Document& document)
-    : escapeHtml_(options.escapeHtml), existingLinksOnly_(options.existingLinksOnly) {
-  if (!existingLinksOnly_) {
+    : escapeHtml_(options.escapeHtml),
+      existingLinksOnly_(options.existingLinksOnly),
+      noSelfLinks_(options.noSelfLinks),
+      pageNames_(options, document) {
+  if (!existingLinksOnly_ || !pageNames_.isOriginal()) {
     return;
   }
   writtenFiles_.reserve(document.entries.size());
   for (const DocEntry& entry : document.entries) {
     if (isPageWritten(entry.entryName)) {
-      writtenFiles_.emplace(fileNameOf(entry.entryName));
+      writtenFiles_.emplace(pageFileName(entry.entryName));
     }
   }
 }
@@ -73,18 +63,43 @@ std::string PageLinks::shown(std::string_view text) const {
   return escapeHtml_ ? escapeHtml(text) : std::string(text);
 }
 
+// Pages named as the original format names them are found by the name alone.
+std::string_view PageLinks::targetOf(std::string_view name, std::string_view fromSection) const {
+  if (!pageNames_.isOriginal()) {
+    return pageNames_.targetOf(name, fromSection);
+  }
+  return {};
+}
+
 bool PageLinks::isLinked(const std::string& name) const {
+  if (!pageNames_.isOriginal()) {
+    return !targetOf(name, {}).empty();
+  }
   return !existingLinksOnly_ ||
-         (isPageWritten(name) && writtenFiles_.find(fileNameOf(name)) != writtenFiles_.end());
+         (isPageWritten(name) && writtenFiles_.find(pageFileName(name)) != writtenFiles_.end());
+}
+
+void PageLinks::appendFileHref(std::string& out, std::string_view file) const {
+  constexpr std::string_view kPageEnding = ".html";
+  if (existingLinksOnly_) {
+    appendPercentEncoded(out, file.substr(0, file.size() - kPageEnding.size()),
+                         PlainBytes::portableFileName);
+    out += kPageEnding;
+  } else {
+    out += shown(file);
+  }
 }
 
 void PageLinks::appendHref(std::string& out, const std::string& name) const {
-  if (existingLinksOnly_) {
-    appendPercentEncoded(out, fileNameOf(name), PlainBytes::portableFileName);
+  if (!pageNames_.isOriginal()) {
+    appendFileHref(out, targetOf(name, {}));
+  } else if (existingLinksOnly_) {
+    appendPercentEncoded(out, pageFileName(name), PlainBytes::portableFileName);
+    out += ".html";
   } else {
     out += shown(name);
+    out += ".html";
   }
-  out += ".html";
 }
 
 std::string PageLinks::href(const std::string& name) const {
@@ -94,9 +109,26 @@ std::string PageLinks::href(const std::string& name) const {
   return href;
 }
 
-std::string PageLinks::linkOrText(const std::string& name) const {
+// The file of the page that a link to name leads to, as the self links are found: for pages named
+// as the original format names them, the page of the name's file name.
+namespace {
+
+std::string originalFile(const std::string& name) {
+  return isPageWritten(name) ? std::string(pageFileName(name)) + ".html" : std::string();
+}
+
+}  // namespace
+
+std::string PageLinks::linkOrText(const std::string& name, std::string_view onPage) const {
   if (!isLinked(name)) {
     return shown(name);
+  }
+  if (noSelfLinks_ && !onPage.empty()) {
+    const bool isSelf =
+        pageNames_.isOriginal() ? originalFile(name) == onPage : targetOf(name, {}) == onPage;
+    if (isSelf) {
+      return shown(name);
+    }
   }
   std::string link;
   link.reserve(2 * name.size() + 20);
@@ -106,6 +138,88 @@ std::string PageLinks::linkOrText(const std::string& name) const {
   link += shown(name);
   link += "</a>";
   return link;
+}
+
+std::string PageLinks::linkTo(std::string_view file, std::string_view shownText) const {
+  std::string link;
+  link.reserve(file.size() + shownText.size() + 20);
+  link += "<a href=\"";
+  appendFileHref(link, file);
+  link += "\">";
+  link += shownText;
+  link += "</a>";
+  return link;
+}
+
+// Where pages are named as the original format names them, a list links an entry's name.
+bool PageLinks::isEntryLinked(const DocEntry& entry, std::size_t index) const {
+  if (pageNames_.isOriginal()) {
+    return isLinked(entry.entryName);
+  }
+  return !pageNames_.fileOf(index).empty();
+}
+
+std::string PageLinks::entryHref(const DocEntry& entry, std::size_t index) const {
+  if (pageNames_.isOriginal()) {
+    return href(entry.entryName);
+  }
+  std::string href;
+  appendFileHref(href, pageNames_.fileOf(index));
+  return href;
+}
+
+std::string PageLinks::entryLinkOrText(const DocEntry& entry, std::size_t index,
+                                       std::string_view shownText, std::string_view onPage) const {
+  if (pageNames_.isOriginal()) {
+    return linkOrText(entry.entryName, onPage);
+  }
+  const std::string& file = pageNames_.fileOf(index);
+  if (file.empty() || (noSelfLinks_ && file == onPage)) {
+    return std::string(shownText);
+  }
+  return linkTo(file, shownText);
+}
+
+std::string PageLinks::listedName(const DocEntry& entry, std::size_t index) const {
+  if (!pageNames_.isShared(index)) {
+    return shown(entry.entryName);
+  }
+  return shown(entry.entryName + " (" + entry.sectionName + ")");
+}
+
+std::vector<PageLinks::NameOnPage> PageLinks::namesOnPage(std::size_t entry,
+                                                          const Document& document) const {
+  std::vector<NameOnPage> names;
+  const DocEntry& page = document.entries[entry];
+  const std::string_view pageFile = pageNames_.fileOf(entry);
+  if (!pageNames_.isOriginal()) {
+    for (const auto& [name, file] : pageNames_.sectionTargets(page.sectionName)) {
+      names.push_back(
+          NameOnPage{name, noSelfLinks_ && file == pageFile ? std::string_view() : file});
+    }
+  }
+  if (!noSelfLinks_ || pageFile.empty()) {
+    return names;
+  }
+  // The names that lead here: the entry's own, and the one that differs from it in a leading "#",
+  // where pages are named after the name without it.
+  const std::string_view stem = pageFileName(page.entryName);
+  const std::string hashed = "#" + std::string(stem);
+  for (const std::string_view name :
+       {std::string_view(page.entryName), stem, std::string_view(hashed)}) {
+    const bool isListed = std::any_of(names.begin(), names.end(),
+                                      [&](const NameOnPage& known) { return known.name == name; });
+    if (isListed) {
+      continue;
+    }
+    const bool leadsHere = pageNames_.isOriginal()
+                               ? originalFile(std::string(name)) == pageFile
+                               : pageNames_.targetOf(name, page.sectionName) == pageFile;
+    if (leadsHere) {
+      names.push_back(NameOnPage{name, {}});
+    }
+  }
+  return names;
 }
 
 }  // namespace inkwright

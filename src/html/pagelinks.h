@@ -8,21 +8,13 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "config/settings.h"
+#include "html/pagenames.h"
 #include "model/document.h"
 
 namespace inkwright {
-
-// The file name, without ".html", of the page of an entry named entryName: the name without a
-// leading "#".
-// The result points into entryName.
-std::string_view pageFileName(std::string_view entryName);
-
-// Whether the page writer writes a page for an entry named entryName. Decided by the name alone
-// (its file name holds no "/" or "\"), never by the file system, so that every system links the
-// same pages.
-bool isPageWritten(const std::string& entryName);
 
 // text with "&", "<", ">" and '"' written as "&amp;", "&lt;", "&gt;" and "&quot;".
 std::string escapeHtml(std::string_view text);
@@ -34,19 +26,56 @@ class PageLinks {
   // write.
   PageLinks(const Options& options, const Document& document);
 
+  const PageNames& pageNames() const { return pageNames_; }
+
   // Text from the sources as the output shows it: escaped under "escape html", else unchanged.
   std::string shown(std::string_view text) const;
 
   // Whether a link to the page of name may be made: always, unless "existing links only" is on
   // and the run writes no page of that file name (as a group name without an entry of its name).
+  // Where pages are not named as the original format names them, only a name with a page is
+  // linked.
   bool isLinked(const std::string& name) const;
 
   // The href of the page of name: under "existing links only" the percent-encoded file name as
-  // written ("#Flags" gives "Flags.html"), else the name shown, then ".html".
+  // written ("#Flags" gives "Flags.html"), else the name shown, then ".html"; where pages are not
+  // named as the original format names them, the file of the page a link to name leads to.
   std::string href(const std::string& name) const;
 
   // '<a href="' + href + '">' + shown name + "</a>" when isLinked; else the shown name alone.
-  std::string linkOrText(const std::string& name) const;
+  // onPage is the file the link stands in: under "no self links", a link to it is text.
+  std::string linkOrText(const std::string& name, std::string_view onPage = {}) const;
+
+  // A link to the page of the entry, as a list of entries links it, showing shownText: to the
+  // entry's own page under "one page per entry", else as linkOrText links its name.
+  // index is the entry's place in the document's list.
+  std::string entryLinkOrText(const DocEntry& entry, std::size_t index, std::string_view shownText,
+                              std::string_view onPage = {}) const;
+
+  // Whether a list links the entry.
+  bool isEntryLinked(const DocEntry& entry, std::size_t index) const;
+
+  // The href of the entry's page, as a list links it.
+  std::string entryHref(const DocEntry& entry, std::size_t index) const;
+
+  // How the index pages name an entry: the name shown, and, where another entry shares its page
+  // name under "one page per entry", its section in brackets after it: "smooth (Tests)".
+  std::string listedName(const DocEntry& entry, std::size_t index) const;
+
+  // '<a href="' + the href of file + '">' + shownText + "</a>".
+  std::string linkTo(std::string_view file, std::string_view shownText) const;
+
+  // A name whose links on one page differ from the links it has elsewhere: they lead to file, or,
+  // where file is empty, the name stays text.
+  struct NameOnPage {
+    std::string_view name;
+    std::string_view file;
+  };
+
+  // The names whose links differ on the page of the entry: shared names, which lead to the entry
+  // of the page's own section, and, under "no self links", the names that would link the page to
+  // itself.
+  std::vector<NameOnPage> namesOnPage(std::size_t entry, const Document& document) const;
 
  private:
   // Looks file names up by string_view, so that a look-up copies nothing.
@@ -57,10 +86,15 @@ class PageLinks {
     }
   };
 
+  // The file a link to name leads to from a page of fromSection; empty when there is none.
+  std::string_view targetOf(std::string_view name, std::string_view fromSection) const;
   void appendHref(std::string& out, const std::string& name) const;
+  void appendFileHref(std::string& out, std::string_view file) const;
 
   bool escapeHtml_;
   bool existingLinksOnly_;
+  bool noSelfLinks_;
+  PageNames pageNames_;
   std::unordered_set<std::string, FileNameHash, std::equal_to<>> writtenFiles_;
 };
 

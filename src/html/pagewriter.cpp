@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -11,6 +12,7 @@
 #include "config/settings.h"
 #include "html/htmloutput.h"
 #include "html/links/autolinks.h"
+#include "html/links/linkoverride.h"
 #include "html/links/wordlinks.h"
 #include "html/pagelinks.h"
 #include "html/serialworker.h"
@@ -51,6 +53,22 @@ std::vector<AutoLink> autoLinkList(const Document& document, const PageLinks& pa
   return links;
 }
 
+// The replacements that a page may put in place of the links of a name that entries of several
+// sections share (see note [link overrides]).
+std::vector<std::string> sharedNameLinks(const Document& document, const PageLinks& pageLinks) {
+  std::vector<std::string> links;
+  if (pageLinks.pageNames().isOriginal()) {
+    return links;
+  }
+  for (std::size_t i = 0; i < document.entries.size(); ++i) {
+    const std::string& file = pageLinks.pageNames().fileOf(i);
+    if (pageLinks.pageNames().isShared(i) && !file.empty()) {
+      links.push_back(" " + pageLinks.linkTo(file, pageLinks.shown(document.entries[i].entryName)));
+    }
+  }
+  return links;
+}
+
 // The word linker takes the names in any order; each is searched as it stands in the page.
 std::vector<WordLink> wordLinkList(const Document& document, const PageLinks& pageLinks) {
   std::vector<WordLink> links;
@@ -68,19 +86,38 @@ std::vector<WordLink> wordLinkList(const Document& document, const PageLinks& pa
 // blank followed by a name.
 class PageLinker {
  public:
-  PageLinker(const Options& options, const Document& document, const PageLinks& pageLinks) {
+  PageLinker(const Options& options, const Document& document, const PageLinks& pageLinks)
+      : pageLinks_(pageLinks) {
     if (options.wordLinks) {
       wordLinker_.emplace(wordLinkList(document, pageLinks));
     } else {
-      autoLinker_.emplace(autoLinkList(document, pageLinks));
+      autoLinker_.emplace(autoLinkList(document, pageLinks), sharedNameLinks(document, pageLinks));
     }
   }
 
-  std::string applyTo(std::string_view page) const {
-    return wordLinker_ ? wordLinker_->applyTo(page) : autoLinker_->applyTo(page);
+  // The overrides of a page whose names link otherwise than elsewhere.
+  std::vector<LinkOverride> overridesFor(const std::vector<PageLinks::NameOnPage>& names) const {
+    std::vector<LinkOverride> overrides;
+    overrides.reserve(names.size());
+    for (const PageLinks::NameOnPage& name : names) {
+      const std::string shownName = pageLinks_.shown(name.name);
+      std::optional<std::string> replacement;
+      if (!name.file.empty()) {
+        replacement = (wordLinker_ ? "" : " ") + pageLinks_.linkTo(name.file, shownName);
+      }
+      overrides.push_back(
+          LinkOverride{wordLinker_ ? shownName : " " + shownName, std::move(replacement)});
+    }
+    return overrides;
+  }
+
+  std::string applyTo(std::string_view page, std::span<const LinkOverride> overrides) const {
+    return wordLinker_ ? wordLinker_->applyTo(page, overrides)
+                       : autoLinker_->applyTo(page, overrides);
   }
 
  private:
+  const PageLinks& pageLinks_;
   std::optional<AutoLinker> autoLinker_;
   std::optional<WordLinker> wordLinker_;
 };
@@ -97,13 +134,17 @@ SectionIndex indexSections(const Document& document) {
   return sections;
 }
 
-std::string contentsList(const Document& document, const DocEntry& header,
-                         const SectionIndex& sections, const PageLinks& pageLinks) {
+std::string contentsList(const Document& document, std::size_t header, const SectionIndex& sections,
+                         const PageLinks& pageLinks) {
   std::string list = "Contents=<br /><ul>";
-  const auto members = sections.find(header.entryName);
+  const auto members = sections.find(document.entries[header].entryName);
   if (members != sections.end()) {
+    const std::string& onPage = pageLinks.pageNames().fileOf(header);
     for (const std::size_t i : members->second) {
-      list += "<li>" + pageLinks.linkOrText(document.entries[i].entryName) + "</li>";
+      const DocEntry& member = document.entries[i];
+      list += "<li>" +
+              pageLinks.entryLinkOrText(member, i, pageLinks.shown(member.entryName), onPage) +
+              "</li>";
     }
   }
   list += "</ul>";
@@ -181,42 +222,33 @@ bool pagesShowTags(const Configuration& config) {
   return config.templateText("page").find("@@TAGS@@") != std::string::npos;
 }
 
-std::string pageFile(const std::string& entryName) {
-  std::string file(pageFileName(entryName));
-  file += ".html";
-  return file;
-}
-
-// Page files are told apart by their names without ".html", views into the entries' names, so
-// that no name is copied to find the ones met before.
-std::vector<std::string> pageFiles(const Document& document) {
+// Page files are told apart by their names, views into the names the page names keep, so that no
+// name is copied to find the ones met before.
+std::vector<std::string> pageFiles(const PageNames& pageNames, std::size_t entryCount) {
   std::vector<std::string> files;
   std::unordered_set<std::string_view> listed;
-  for (const DocEntry& entry : document.entries) {
-    if (isPageWritten(entry.entryName) && listed.insert(pageFileName(entry.entryName)).second) {
-      files.push_back(pageFile(entry.entryName));
+  for (std::size_t i = 0; i < entryCount; ++i) {
+    const std::string& file = pageNames.fileOf(i);
+    if (!file.empty() && listed.insert(file).second) {
+      files.push_back(file);
     }
   }
   return files;
 }
 
 // See note [last writer]: looking from the last entry back, a page file met before is written
-// again later. As in pageFiles, files are told apart by their names without ".html"; a later file
-// of another ending replaces no page.
-std::vector<bool> lastPageWriters(const Document& document,
+// again later.
+std::vector<bool> lastPageWriters(const PageNames& pageNames, std::size_t entryCount,
                                   const std::unordered_set<std::string>& laterFiles) {
-  constexpr std::string_view kPageEnding = ".html";
   std::unordered_set<std::string_view> writtenLater;
-  writtenLater.reserve(document.entries.size() + laterFiles.size());
+  writtenLater.reserve(entryCount + laterFiles.size());
   for (const std::string& file : laterFiles) {
-    if (file.ends_with(kPageEnding)) {
-      writtenLater.insert(std::string_view(file).substr(0, file.size() - kPageEnding.size()));
-    }
+    writtenLater.insert(file);
   }
-  std::vector<bool> isLast(document.entries.size(), false);
-  for (std::size_t i = document.entries.size(); i-- > 0;) {
-    const std::string& name = document.entries[i].entryName;
-    isLast[i] = isPageWritten(name) && writtenLater.insert(pageFileName(name)).second;
+  std::vector<bool> isLast(entryCount, false);
+  for (std::size_t i = entryCount; i-- > 0;) {
+    const std::string& file = pageNames.fileOf(i);
+    isLast[i] = !file.empty() && writtenLater.insert(file).second;
   }
   return isLast;
 }
@@ -245,10 +277,18 @@ std::vector<bool> lastPageWriters(const Document& document,
 void pageWriter(const Configuration& config, const Document& document,
                 const std::string& outputDirectory,
                 const std::unordered_set<std::string>& laterFiles, OutputSink& sink) {
+  pageWriter(config, document, PageLinks(config.settings().options, document), outputDirectory,
+             laterFiles, sink);
+}
+
+void pageWriter(const Configuration& config, const Document& document, const PageLinks& pageLinks,
+                const std::string& outputDirectory,
+                const std::unordered_set<std::string>& laterFiles, OutputSink& sink) {
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   const std::vector<DocEntry>& entries = document.entries;
-  const std::vector<bool> isLastWriter = lastPageWriters(document, laterFiles);
-  const PageLinks pageLinks(config.settings().options, document);
+  const PageNames& pageNames = pageLinks.pageNames();
+  const std::vector<bool> isLastWriter = lastPageWriters(pageNames, entries.size(), laterFiles);
+  const bool hasOverrides = !pageNames.isOriginal() || config.settings().options.noSelfLinks;
   const PageLinker linker(config.settings().options, document, pageLinks);
   const SectionIndex sections = indexSections(document);
   const std::string pageTemplate = config.templateText("page");
@@ -264,17 +304,22 @@ void pageWriter(const Configuration& config, const Document& document,
     }
     std::string tags = tagsHtml(config, entry, tagTemplateSize, pageLinks);
     if (isSectionHeader(entry)) {
-      tags += contentsList(document, entry, sections, pageLinks);
+      tags += contentsList(document, i, sections, pageLinks);
+    }
+    std::vector<LinkOverride> overrides;
+    if (hasOverrides) {
+      overrides = linker.overridesFor(pageLinks.namesOnPage(i, document));
     }
     const std::size_t weight = tags.size();
     filling.run(
         [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing, &sink,
-         path = directory + pageFile(entry.entryName), tags = std::move(tags)] {
+         path = directory + pageNames.fileOf(i), tags = std::move(tags),
+         overrides = std::move(overrides)] {
           std::string page = pageTemplate;
           replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
           replaceAllIn(page, "@@TAGS@@", tags);
           replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
-          page = applyReplacers(config, linker.applyTo(page));
+          page = applyReplacers(config, linker.applyTo(page, overrides));
           const std::size_t size = page.size();
           writing.run([path, page = std::move(page), &sink] { sink.writeWhole(path, page); }, size);
         },

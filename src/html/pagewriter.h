@@ -1,11 +1,14 @@
 // The entry pages: one HTML page per entry, from the page and tag templates.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 #include "config/settings.h"
+#include "html/pagelinks.h"
+#include "html/pagenames.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
@@ -20,6 +23,11 @@ void pageWriter(const Configuration& config, const Document& document,
                 const std::string& outputDirectory,
                 const std::unordered_set<std::string>& laterFiles, OutputSink& sink);
 
+// The same, with the names and links the run made for all of its outputs.
+void pageWriter(const Configuration& config, const Document& document, const PageLinks& pageLinks,
+                const std::string& outputDirectory,
+                const std::unordered_set<std::string>& laterFiles, OutputSink& sink);
+
 // Whether the pages link the entry's name, wherever it stands in their text, to its page; under
 // "existing links only" only where that page is written.
 bool hasAutomaticLinks(const DocEntry& entry);
@@ -28,19 +36,16 @@ bool hasAutomaticLinks(const DocEntry& entry);
 // the "page" template holds @@TAGS@@.
 bool pagesShowTags(const Configuration& config);
 
-// The name of the page file of an entry named entryName: its file name and ".html".
-std::string pageFile(const std::string& entryName);
-
 // The names of the page files the entries write, each once, in the order of the first entry that
 // writes it.
-std::vector<std::string> pageFiles(const Document& document);
+std::vector<std::string> pageFiles(const PageNames& pageNames, std::size_t entryCount);
 
 // For every entry, whether the page it writes is what its file holds after the run (note [last
 // writer]): false for an entry that writes no page (isPageWritten), for one whose page file a
 // later entry writes again, and for one whose page file is among laterFiles, the names of the
 // files written after the pages. The page writer writes only these pages, and the check program
 // names them as the ones kept.
-std::vector<bool> lastPageWriters(const Document& document,
+std::vector<bool> lastPageWriters(const PageNames& pageNames, std::size_t entryCount,
                                   const std::unordered_set<std::string>& laterFiles);
 
 }  // namespace inkwright

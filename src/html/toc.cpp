@@ -33,7 +33,11 @@ std::string tocHtml(const Document& document, const PageLinks& pageLinks) {
     const std::string letter = byteText('A' + i);
     html += "<li><a name=\"" + letter + "\"><b>" + letter + "</b></a></li><ul>";
     for (const DocEntry* const entry : letters[i]) {
-      html += "<li>" + pageLinks.linkOrText(entry->entryName) + "</li>";
+      const std::size_t index = entry - document.entries.data();
+      html +=
+          "<li>" +
+          pageLinks.entryLinkOrText(*entry, index, pageLinks.listedName(*entry, index), kTocName) +
+          "</li>";
     }
     html += "</ul>";
   }
@@ -64,10 +68,14 @@ std::optional<char> tocLetter(const std::string& entryName) {
 
 void tocWriter(const Configuration& config, const Document& document, const std::string& path,
                OutputSink& sink) {
+  tocWriter(config, document, PageLinks(config.settings().options, document), path, sink);
+}
+
+void tocWriter(const Configuration& config, const Document& document, const PageLinks& pageLinks,
+               const std::string& path, OutputSink& sink) {
   std::string page = tocFrame(config);
-  replaceAllWithMade(page, "@@TAGS@@", [&config, &document] {
-    return tocHtml(document, PageLinks(config.settings().options, document));
-  });
+  replaceAllWithMade(page, "@@TAGS@@",
+                     [&document, &pageLinks] { return tocHtml(document, pageLinks); });
   writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "config/settings.h"
+#include "html/pagelinks.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
@@ -25,5 +26,9 @@ bool tocListsEntries(const Configuration& config);
 // created, shows "oops" / "could not write " + path.
 void tocWriter(const Configuration& config, const Document& document, const std::string& path,
                OutputSink& sink);
+
+// The same, with the names and links the run made for all of its outputs.
+void tocWriter(const Configuration& config, const Document& document, const PageLinks& pageLinks,
+               const std::string& path, OutputSink& sink);
 
 }  // namespace inkwright

@@ -15,13 +15,13 @@ namespace inkwright {
 
 namespace {
 
-std::vector<std::string> entryPageFiles(const Configuration&, const Document& document) {
-  return pageFiles(document);
+std::vector<std::string> entryPageFiles(const Configuration& config, const Document& document) {
+  return pageFiles(PageNames(config.settings().options, document), document.entries.size());
 }
 
 void writeEntryPages(const OutputSelection& selection, const OutputRow& self, OutputSink& sink) {
-  pageWriter(selection.config(), selection.document(), selection.outputPath(),
-             selection.filesAfter(self), sink);
+  pageWriter(selection.config(), selection.document(), selection.pageLinks(),
+             selection.outputPath(), selection.filesAfter(self), sink);
 }
 
 std::vector<std::string> masterIndexFiles(const Configuration&, const Document&) {
@@ -29,7 +29,7 @@ std::vector<std::string> masterIndexFiles(const Configuration&, const Document&)
 }
 
 void writeMasterIndex(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
-  masterIndexWriter(selection.config(), selection.document(),
+  masterIndexWriter(selection.config(), selection.document(), selection.pageLinks(),
                     selection.outputPath() + std::string(kMasterIndexName), sink);
 }
 
@@ -38,7 +38,7 @@ std::vector<std::string> tocFiles(const Configuration&, const Document&) {
 }
 
 void writeToc(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
-  tocWriter(selection.config(), selection.document(),
+  tocWriter(selection.config(), selection.document(), selection.pageLinks(),
             selection.outputPath() + std::string(kTocName), sink);
 }
 
@@ -47,8 +47,9 @@ std::vector<std::string> projectFiles(const Configuration&, const Document&) {
 }
 
 void writeHelpProject(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
-  helpProjectWriter(selection.config(), selection.document(), selection.outputPath(), kHelpBaseName,
-                    selection.helpProjectListedFiles(), sink);
+  helpProjectWriter(selection.config(), selection.document(), selection.pageLinks(),
+                    selection.outputPath(), kHelpBaseName, selection.helpProjectListedFiles(),
+                    sink);
 }
 
 std::vector<std::string> importFiles(const Configuration& config, const Document&) {
@@ -104,6 +105,14 @@ std::vector<const OutputRow*> selectedOutputs(const Configuration& config) {
 
 OutputSelection::OutputSelection(const Configuration& config, const Document& document)
     : config_(config), document_(document), rows_(selectedOutputs(config)) {}
+
+// Made where first asked for: the writers run one after the other on one thread.
+const PageLinks& OutputSelection::pageLinks() const {
+  if (!pageLinks_) {
+    pageLinks_.emplace(config_.settings().options, document_);
+  }
+  return *pageLinks_;
+}
 
 bool OutputSelection::selects(OutputKind kind) const {
   return std::any_of(rows_.begin(), rows_.end(),

@@ -2,6 +2,7 @@
 // list, the check program and the manual's test all walk.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "html/pagelinks.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
@@ -74,6 +76,8 @@ class OutputSelection {
 
   const Configuration& config() const { return config_; }
   const Document& document() const { return document_; }
+  // The page names and links that every HTML output of the run shares, made once.
+  const PageLinks& pageLinks() const;
   // The output directory, ending in "/" or "\".
   const std::string& outputPath() const { return config_.settings().outputPath; }
 
@@ -92,6 +96,7 @@ class OutputSelection {
   const Configuration& config_;
   const Document& document_;
   std::vector<const OutputRow*> rows_;
+  mutable std::optional<PageLinks> pageLinks_;
 };
 
 // Writes every selected output, in table order, through the sink.

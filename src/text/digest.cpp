@@ -55,6 +55,8 @@ Digest digestOf(std::string_view bytes) {
   return fromHash(XXH3_128bits(bytes.data(), bytes.size()));
 }
 
+std::uint32_t shortDigestOf(std::string_view bytes) { return XXH32(bytes.data(), bytes.size(), 0); }
+
 void appendHex(std::string& text, const Digest& digest) {
   static constexpr char kDigits[] = "0123456789abcdef";
   char digits[32];

@@ -38,6 +38,10 @@ class DigestBuilder {
 
 Digest digestOf(std::string_view bytes);
 
+// The 32-bit XXH32 digest of bytes with seed 0, as `xxhsum -H0` prints it: short enough to end a
+// file name, and checkable by hand.
+std::uint32_t shortDigestOf(std::string_view bytes);
+
 // Appends the digest as 32 lower-case hexadecimal digits, high half first.
 void appendHex(std::string& text, const Digest& digest);
 

@@ -35,10 +35,11 @@ TEST(PageWriter, OnlyTheLastWriterOfAPageFileWritesIt) {
   for (const char* name : {"A", "#B", "A", "toc", "x\\y", "B", "Ref"}) {
     document.entries.push_back(DocEntry{.headerPath = name, .entryName = name});
   }
+  const PageNames names(Options{}, document);
   EXPECT_EQ((std::vector<bool>{false, false, true, false, false, true, false}),
-            lastPageWriters(document, {"toc.html", "Ref.html", "LB.hhc"}));
+            lastPageWriters(names, document.entries.size(), {"toc.html", "Ref.html", "LB.hhc"}));
   EXPECT_EQ((std::vector<std::string>{"A.html", "B.html", "toc.html", "Ref.html"}),
-            pageFiles(document));
+            pageFiles(names, document.entries.size()));
 }
 
 DocEntry pageEntry(const std::string& headerPath, const std::string& headerType,

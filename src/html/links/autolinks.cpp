@@ -72,6 +72,18 @@ namespace inkwright {
 // bench/autolinks.sh, with 100 of 20,000 names holding a blank, linking 4,000 pages took 1,200 ms
 // in stages and 57 ms with the shortcut.
 
+// note [link overrides]
+// A page may link some names otherwise than the others do: a name shared by entries of several
+// sections leads to the entry of the page's own section, and under "no self links" the page's own
+// name stays text. Such a page hands over overrides, which stand in for the links of their search
+// texts on that page alone; the compiled links stay as they are, shared by every page.
+// A name that stays text must also keep later links out of it: "smooth" on its own page must not
+// become a link to "smo". So its occurrences are first replaced by a mark, a blank and a control
+// byte that begins no name, holds no link's byte and stands nowhere in the page, with the number
+// of the override; no later link can apply at a byte that begins no name, and once every link is
+// applied, each mark becomes the name again. Where every such byte is taken (never in real text),
+// the name is left in place, and a shorter name inside it may still be linked.
+
 namespace {
 
 constexpr std::size_t kNoLink = std::numeric_limits<std::size_t>::max();
@@ -152,6 +164,15 @@ struct Expansion {
 
 }  // namespace
 
+// An override of the links of one name, found in a pass's list: the links from begin to end.
+struct AutoLinker::Resolved {
+  std::uint32_t begin;
+  std::uint32_t end;
+  std::string_view replacement;
+  std::vector<std::string_view> segments;
+  bool isInert;
+};
+
 // A run of links that the trie takes: one pass over a page, in time close to its length, with
 // exactly the bytes that applying the links one after the other gives. Built once, then only read.
 class AutoLinker::TriePass {
@@ -160,23 +181,38 @@ class AutoLinker::TriePass {
   explicit TriePass(std::span<const AutoLink> links);
   std::size_t linkCount() const { return replacementStart_.size() - 1; }
 
-  // The page linked by the links from firstLink to endLink alone, in order.
-  std::string applyTo(std::string_view page, std::size_t firstLink, std::size_t endLink) const;
+  // The page linked by the links from firstLink to endLink alone, in order, the overrides in place
+  // of their links.
+  std::string applyTo(std::string_view page, std::size_t firstLink, std::size_t endLink,
+                      std::span<const Resolved> overrides = {}) const;
+
+  // The overrides of links of this pass: those whose search text is a blank and a name of it.
+  std::vector<Resolved> resolve(std::span<const AutoLink> overrides) const;
 
  private:
   struct Match {
     std::size_t link;
     std::size_t nameLength;
   };
+  // What a link puts in place of its search text, and the pieces between its blanks.
+  struct Replacement {
+    std::string_view text;
+    std::span<const std::string_view> segments;
+    bool isInert;
+  };
+
+  Replacement replacementFor(std::size_t link, std::span<const Resolved> overrides) const;
 
   void splitReplacements(std::span<const AutoLink> links);
   std::string_view replacementOf(std::size_t link) const;
   bool isInert(std::uint32_t first, std::uint32_t end) const;
   Match firstMatch(std::string_view run, std::size_t firstLink, std::size_t endLink) const;
   std::size_t nextCandidate(std::string_view page, std::size_t from) const;
-  void pushSegments(std::size_t link, std::int32_t rest, Expansion& expansion) const;
+  static void pushSegments(const Replacement& replacement, std::size_t nextLink, std::int32_t rest,
+                           Expansion& expansion);
   void expandLink(std::size_t link, std::size_t endLink, std::string_view rest, std::string& result,
-                  Expansion& expansion) const;
+                  Expansion& expansion, std::span<const Resolved> overrides) const;
+  std::vector<std::string_view> splitAtBlanks(std::string_view replacement) const;
 
   NameTrie names_;
   // The replacements, those of link k from replacementStart_[k] on, and the pieces between their
@@ -205,19 +241,67 @@ void AutoLinker::TriePass::splitReplacements(std::span<const AutoLink> links) {
   segmentStart_.reserve(links.size() + 1);
   for (std::size_t link = 0; link < links.size(); ++link) {
     segmentStart_.push_back(static_cast<std::uint32_t>(segments_.size()));
-    const std::string_view replacement = replacementOf(link);
-    std::size_t blank = 0;
-    while (blank != std::string_view::npos) {
-      const std::size_t next = replacement.find(' ', blank + 1);
-      segments_.push_back(replacement.substr(blank + 1, next - blank - 1));
-      blank = next;
-    }
+    const std::vector<std::string_view> pieces = splitAtBlanks(replacementOf(link));
+    segments_.insert(segments_.end(), pieces.begin(), pieces.end());
   }
   segmentStart_.push_back(static_cast<std::uint32_t>(segments_.size()));
   isInert_.reserve(links.size());
   for (std::size_t link = 0; link < links.size(); ++link) {
     isInert_.push_back(isInert(segmentStart_[link], segmentStart_[link + 1]));
   }
+}
+
+// The pieces after each blank of a replacement that begins with a blank.
+std::vector<std::string_view> AutoLinker::TriePass::splitAtBlanks(
+    std::string_view replacement) const {
+  std::vector<std::string_view> pieces;
+  std::size_t blank = 0;
+  while (blank != std::string_view::npos) {
+    const std::size_t next = replacement.find(' ', blank + 1);
+    pieces.push_back(replacement.substr(blank + 1, next - blank - 1));
+    blank = next;
+  }
+  return pieces;
+}
+
+std::vector<AutoLinker::Resolved> AutoLinker::TriePass::resolve(
+    std::span<const AutoLink> overrides) const {
+  std::vector<Resolved> resolved;
+  for (const AutoLink& link : overrides) {
+    if (!isTrieLink(link)) {
+      continue;
+    }
+    const std::string_view name = std::string_view(link.searchText).substr(1);
+    names_.forEachPrefix(name, [&](std::uint32_t begin, std::uint32_t end, std::size_t length) {
+      if (length == name.size()) {
+        resolved.push_back(Resolved{begin, end, link.replacement, {}, false});
+      }
+    });
+  }
+  for (Resolved& link : resolved) {
+    link.segments = splitAtBlanks(link.replacement);
+    link.isInert = std::none_of(link.segments.begin(), link.segments.end(),
+                                [&](std::string_view piece) {
+                                  return !piece.empty() &&
+                                         names_.beginsName(static_cast<unsigned char>(piece[0]));
+                                }) &&
+                   !link.segments.back().empty();
+  }
+  return resolved;
+}
+
+AutoLinker::TriePass::Replacement AutoLinker::TriePass::replacementFor(
+    std::size_t link, std::span<const Resolved> overrides) const {
+  for (const Resolved& other : overrides) {
+    if (link >= other.begin && link < other.end) {
+      return Replacement{other.replacement, other.segments, other.isInert};
+    }
+  }
+  return Replacement{
+      replacementOf(link),
+      std::span<const std::string_view>(segments_.data() + segmentStart_[link],
+                                        segmentStart_[link + 1] - segmentStart_[link]),
+      isInert_[link]};
 }
 
 std::string_view AutoLinker::TriePass::replacementOf(std::size_t link) const {
@@ -256,13 +340,15 @@ AutoLinker::TriePass::Match AutoLinker::TriePass::firstMatch(std::string_view ru
 
 // Pushes the runs that the blanks of the link's replacement start, the last one followed by the
 // chain rest, so that they come off the stack in text order.
-void AutoLinker::TriePass::pushSegments(std::size_t link, std::int32_t rest,
-                                        Expansion& expansion) const {
-  std::uint32_t segment = segmentStart_[link + 1] - 1;
-  expansion.stack.push_back(PendingRun{expansion.prepend(segments_[segment], rest), link + 1});
-  while (segment > segmentStart_[link]) {
+void AutoLinker::TriePass::pushSegments(const Replacement& replacement, std::size_t nextLink,
+                                        std::int32_t rest, Expansion& expansion) {
+  std::size_t segment = replacement.segments.size() - 1;
+  expansion.stack.push_back(
+      PendingRun{expansion.prepend(replacement.segments[segment], rest), nextLink});
+  while (segment > 0) {
     --segment;
-    expansion.stack.push_back(PendingRun{expansion.prepend(segments_[segment], -1), link + 1});
+    expansion.stack.push_back(
+        PendingRun{expansion.prepend(replacement.segments[segment], -1), nextLink});
   }
 }
 
@@ -270,8 +356,9 @@ void AutoLinker::TriePass::pushSegments(std::size_t link, std::int32_t rest,
 // A run that a later name cuts into again keeps its bytes as a chain of pieces, so a name
 // repeated many times costs as much as the text it makes, never more.
 void AutoLinker::TriePass::expandLink(std::size_t link, std::size_t endLink, std::string_view rest,
-                                      std::string& result, Expansion& expansion) const {
-  pushSegments(link, expansion.prepend(rest, -1), expansion);
+                                      std::string& result, Expansion& expansion,
+                                      std::span<const Resolved> overrides) const {
+  pushSegments(replacementFor(link, overrides), link + 1, expansion.prepend(rest, -1), expansion);
   while (!expansion.stack.empty()) {
     const PendingRun run = expansion.stack.back();
     expansion.stack.pop_back();
@@ -287,11 +374,12 @@ void AutoLinker::TriePass::expandLink(std::size_t link, std::size_t endLink, std
       continue;
     }
     const std::int32_t after = expansion.dropFront(run.chain, match.nameLength);
-    if (isInert_[match.link]) {
-      result += replacementOf(match.link);
+    const Replacement replacement = replacementFor(match.link, overrides);
+    if (replacement.isInert) {
+      result += replacement.text;
       expansion.appendTo(result, after);
     } else {
-      pushSegments(match.link, after, expansion);
+      pushSegments(replacement, match.link + 1, after, expansion);
     }
   }
   expansion.pieces.clear();
@@ -310,7 +398,8 @@ std::size_t AutoLinker::TriePass::nextCandidate(std::string_view page, std::size
 }
 
 std::string AutoLinker::TriePass::applyTo(std::string_view page, std::size_t firstLink,
-                                          std::size_t endLink) const {
+                                          std::size_t endLink,
+                                          std::span<const Resolved> overrides) const {
   std::string result;
   // Links make a page of prose about a third longer.
   result.reserve(page.size() + page.size() / 2);
@@ -326,11 +415,12 @@ std::string AutoLinker::TriePass::applyTo(std::string_view page, std::size_t fir
     const std::size_t runEnd = std::min(page.find(' ', restBegin), page.size());
     result.append(page.substr(copied, blank - copied));
     const std::string_view rest = page.substr(restBegin, runEnd - restBegin);
-    if (isInert_[match.link]) {
-      result += replacementOf(match.link);
+    const Replacement replacement = replacementFor(match.link, overrides);
+    if (replacement.isInert) {
+      result += replacement.text;
       result += rest;
     } else {
-      expandLink(match.link, endLink, rest, result, expansion);
+      expandLink(match.link, endLink, rest, result, expansion, overrides);
     }
     copied = runEnd;
     blank = nextCandidate(page, runEnd);
@@ -344,9 +434,10 @@ std::string AutoLinker::TriePass::applyTo(std::string_view page, std::size_t fir
 class AutoLinker::Shortcut {
  public:
   // Null when some name with a blank could apply on any page, as far as its first word shows.
-  static std::unique_ptr<const Shortcut> of(const std::vector<AutoLink>& links);
+  static std::unique_ptr<const Shortcut> of(const std::vector<AutoLink>& links,
+                                            const std::vector<std::string>& otherReplacements);
 
-  std::string applyTo(std::string_view page) const;
+  std::string applyTo(std::string_view page, std::span<const AutoLink> overrides) const;
 
  private:
   struct NameWithBlank {
@@ -369,12 +460,25 @@ AutoLink autoLinkFor(const std::string& entryName) {
   return AutoLink{" " + entryName, " <a href=\"" + entryName + ".html\">" + entryName + "</a>"};
 }
 
-AutoLinker::AutoLinker(const std::vector<AutoLink>& links) {
+AutoLinker::AutoLinker(const std::vector<AutoLink>& links,
+                       const std::vector<std::string>& otherReplacements) {
+  for (const AutoLink& link : links) {
+    for (const std::string_view text : {link.searchText, link.replacement}) {
+      for (const char c : text) {
+        isLinkByte_[static_cast<unsigned char>(c)] = true;
+      }
+    }
+  }
+  for (const std::string& replacement : otherReplacements) {
+    for (const char c : replacement) {
+      isLinkByte_[static_cast<unsigned char>(c)] = true;
+    }
+  }
   if (std::all_of(links.begin(), links.end(), isTrieLink)) {
     stages_.push_back(Stage{std::make_unique<const TriePass>(links), AutoLink{}});
     return;
   }
-  shortcut_ = Shortcut::of(links);
+  shortcut_ = Shortcut::of(links, otherReplacements);
   if (shortcut_) {
     return;
   }
@@ -394,26 +498,88 @@ AutoLinker::AutoLinker(const std::vector<AutoLink>& links) {
 
 AutoLinker::~AutoLinker() = default;
 
-std::string AutoLinker::applyTo(std::string_view page) const {
+std::string AutoLinker::applyTo(std::string_view page,
+                                std::span<const LinkOverride> overrides) const {
+  if (overrides.empty()) {
+    return applyLinks(page, {});
+  }
+  // See note [link overrides]: a name that stays text becomes a mark first.
+  char mark = 0;
+  const bool needsMarks = std::any_of(overrides.begin(), overrides.end(),
+                                      [](const LinkOverride& o) { return !o.replacement; });
+  if (needsMarks) {
+    std::array<bool, 256> inPage = {};
+    for (const char c : page) {
+      inPage[static_cast<unsigned char>(c)] = true;
+    }
+    for (int byte = 1; byte < 32 && mark == 0; ++byte) {
+      if (!inPage[byte] && !isLinkByte_[byte]) {
+        mark = static_cast<char>(byte);
+      }
+    }
+  }
+  std::vector<AutoLink> links;
+  links.reserve(overrides.size());
+  for (std::size_t k = 0; k < overrides.size(); ++k) {
+    const LinkOverride& o = overrides[k];
+    if (o.replacement) {
+      links.push_back(AutoLink{o.searchText, *o.replacement});
+    } else if (mark != 0) {
+      links.push_back(
+          AutoLink{o.searchText, " " + std::string(1, mark) + std::to_string(k) + mark});
+    } else {
+      links.push_back(AutoLink{o.searchText, o.searchText});
+    }
+  }
+  std::string text = applyLinks(page, links);
+  if (mark == 0) {
+    return text;
+  }
+  std::string restored;
+  restored.reserve(text.size());
+  std::size_t copied = 0;
+  for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, copied)) {
+    const std::size_t close = text.find(mark, at + 1);
+    restored.append(text, copied, at - copied);
+    restored.append(overrides[std::stoul(text.substr(at + 1, close - at - 1))].searchText, 1);
+    copied = close + 1;
+  }
+  restored.append(text, copied);
+  return restored;
+}
+
+std::string AutoLinker::applyLinks(std::string_view page,
+                                   std::span<const AutoLink> overrides) const {
+  const auto literalOf = [&](const AutoLink& link) -> const AutoLink& {
+    for (const AutoLink& other : overrides) {
+      if (other.searchText == link.searchText) {
+        return other;
+      }
+    }
+    return link;
+  };
   if (shortcut_) {
-    return shortcut_->applyTo(page);
+    return shortcut_->applyTo(page, overrides);
   }
   if (stages_.size() == 1 && stages_.front().compiled) {
-    return stages_.front().compiled->applyTo(page, 0, stages_.front().compiled->linkCount());
+    const TriePass& pass = *stages_.front().compiled;
+    return pass.applyTo(page, 0, pass.linkCount(), pass.resolve(overrides));
   }
   std::string text(page);
   for (const Stage& stage : stages_) {
     if (stage.compiled) {
-      text = stage.compiled->applyTo(text, 0, stage.compiled->linkCount());
+      text = stage.compiled->applyTo(text, 0, stage.compiled->linkCount(),
+                                     stage.compiled->resolve(overrides));
     } else {
-      replaceAllIn(text, stage.literal.searchText, stage.literal.replacement);
+      const AutoLink& link = literalOf(stage.literal);
+      replaceAllIn(text, link.searchText, link.replacement);
     }
   }
   return text;
 }
 
 std::unique_ptr<const AutoLinker::Shortcut> AutoLinker::Shortcut::of(
-    const std::vector<AutoLink>& links) {
+    const std::vector<AutoLink>& links, const std::vector<std::string>& otherReplacements) {
   std::vector<AutoLink> trieLinks;
   std::vector<NameWithBlank> namesWithBlanks;
   std::vector<std::string_view> firstWords;
@@ -438,8 +604,12 @@ std::unique_ptr<const AutoLinker::Shortcut> AutoLinker::Shortcut::of(
   const auto isFirstWord = [&](std::string_view run) {
     return std::binary_search(firstWords.begin(), firstWords.end(), run);
   };
+  std::vector<std::string_view> replacements;
   for (const AutoLink& link : links) {
-    const std::string_view replacement = link.replacement;
+    replacements.push_back(link.replacement);
+  }
+  replacements.insert(replacements.end(), otherReplacements.begin(), otherReplacements.end());
+  for (const std::string_view replacement : replacements) {
     const std::size_t lastBlank = replacement.rfind(' ');
     for (std::size_t blank = 0; blank < lastBlank;) {
       const std::size_t next = replacement.find(' ', blank + 1);
@@ -495,20 +665,26 @@ std::vector<std::size_t> AutoLinker::Shortcut::namesThatMayApply(std::string_vie
 
 // The names with blanks that cannot apply are left out, and the links of the trie between those
 // that may go in one pass.
-std::string AutoLinker::Shortcut::applyTo(std::string_view page) const {
+std::string AutoLinker::Shortcut::applyTo(std::string_view page,
+                                          std::span<const AutoLink> overrides) const {
+  const std::vector<Resolved> resolved = trieLinks_.resolve(overrides);
   const std::vector<std::size_t> names = namesThatMayApply(page);
   if (names.empty()) {
-    return trieLinks_.applyTo(page, 0, trieLinks_.linkCount());
+    return trieLinks_.applyTo(page, 0, trieLinks_.linkCount(), resolved);
   }
   std::string text(page);
   std::size_t firstLink = 0;
   for (const std::size_t name : names) {
     const NameWithBlank& link = namesWithBlanks_[name];
-    text = trieLinks_.applyTo(text, firstLink, link.trieLinksBefore);
-    replaceAllIn(text, link.link.searchText, link.link.replacement);
+    text = trieLinks_.applyTo(text, firstLink, link.trieLinksBefore, resolved);
+    const auto other = std::find_if(overrides.begin(), overrides.end(), [&](const AutoLink& o) {
+      return o.searchText == link.link.searchText;
+    });
+    replaceAllIn(text, link.link.searchText,
+                 other == overrides.end() ? link.link.replacement : other->replacement);
     firstLink = link.trieLinksBefore;
   }
-  return trieLinks_.applyTo(text, firstLink, trieLinks_.linkCount());
+  return trieLinks_.applyTo(text, firstLink, trieLinks_.linkCount(), resolved);
 }
 
 }  // namespace inkwright

@@ -2,10 +2,14 @@
 // link to that entry's page.
 #pragma once
 
+#include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "html/links/linkoverride.h"
 
 namespace inkwright {
 
@@ -26,16 +30,23 @@ class AutoLinker {
   // so that equal and prefix-sharing texts stand together). Any texts will do; the links whose
   // searchText is a blank and a name without blanks, and whose replacement begins with a blank,
   // are the ones linked in time close to the page's length (see note [automatic links]).
-  explicit AutoLinker(const std::vector<AutoLink>& links);
+  // otherReplacements are the replacements that overrides may bring.
+  explicit AutoLinker(const std::vector<AutoLink>& links,
+                      const std::vector<std::string>& otherReplacements = {});
   ~AutoLinker();
 
   // Exactly the text that replaceAll(text, searchText, replacement) gives when it is applied for
-  // every link in order, each over the text the earlier ones produced.
-  std::string applyTo(std::string_view page) const;
+  // every link in order, each over the text the earlier ones produced, with the overrides' links
+  // in place of the page's own (see note [link overrides]).
+  std::string applyTo(std::string_view page, std::span<const LinkOverride> overrides = {}) const;
 
  private:
   class TriePass;
   class Shortcut;
+  struct Resolved;
+
+  std::string applyLinks(std::string_view page, std::span<const AutoLink> overrides) const;
+
   // The links in order, cut into stages: a run of links that the trie can take, compiled together,
   // or one link that it cannot, applied as it stands.
   struct Stage {
@@ -46,6 +57,8 @@ class AutoLinker {
   // Instead of the stages, where a page shows which names with blanks may apply to it: the other
   // links as one trie, and those names apart. Null where a page cannot show it.
   std::unique_ptr<const Shortcut> shortcut_;
+  // The bytes that some search text or replacement holds, which a page's marks must not.
+  std::array<bool, 256> isLinkByte_ = {};
 };
 
 }  // namespace inkwright

@@ -227,7 +227,8 @@ std::size_t WordLinker::nextNameByte(std::string_view page, std::size_t at, std:
 // Links the text from begin to end (no markup in between) into result, which holds the page up to
 // `copied`.
 void WordLinker::linkText(std::string_view page, std::size_t begin, std::size_t end,
-                          std::string& result, std::size_t& copied) const {
+                          std::string& result, std::size_t& copied,
+                          std::span<const Resolved> overrides) const {
   std::size_t at = begin;
   while (at < end) {
     at = nextNameByte(page, at, end);
@@ -243,13 +244,30 @@ void WordLinker::linkText(std::string_view page, std::size_t begin, std::size_t 
       ++at;
       continue;
     }
+    const auto other = std::find_if(overrides.begin(), overrides.end(),
+                                    [&](const Resolved& o) { return o.link == match.link; });
+    if (other != overrides.end() && !other->override->replacement) {
+      at = match.end;
+      continue;
+    }
     result.append(page.substr(copied, at - copied));
-    result += links_[match.link].replacement;
+    result +=
+        other == overrides.end() ? links_[match.link].replacement : *other->override->replacement;
     copied = at = match.end;
   }
 }
 
-std::string WordLinker::applyTo(std::string_view page) const {
+std::string WordLinker::applyTo(std::string_view page,
+                                std::span<const LinkOverride> overrides) const {
+  std::vector<Resolved> resolved;
+  for (const LinkOverride& other : overrides) {
+    const auto found = std::lower_bound(
+        links_.begin(), links_.end(), other.searchText,
+        [](const WordLink& link, const std::string& name) { return link.searchName < name; });
+    if (found != links_.end() && found->searchName == other.searchText) {
+      resolved.push_back(Resolved{static_cast<std::uint32_t>(found - links_.begin()), &other});
+    }
+  }
   std::string result;
   // Links make a page of prose about a third longer.
   result.reserve(page.size() + page.size() / 2);
@@ -257,7 +275,7 @@ std::string WordLinker::applyTo(std::string_view page) const {
   std::size_t at = 0;
   while (at < page.size()) {
     const std::size_t markup = nextMarkup(page, at);
-    linkText(page, at, markup, result, copied);
+    linkText(page, at, markup, result, copied, resolved);
     at = markup < page.size() ? markupEnd(page, markup) : markup;
   }
   result.append(page.substr(copied));

@@ -4,10 +4,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "html/links/linkoverride.h"
 #include "html/links/nametrie.h"
 
 namespace inkwright {
@@ -30,8 +32,10 @@ class WordLinker {
 
   // The page with every whole-word occurrence of a searchName replaced, as note [word links]
   // describes: left to right, the longest name at each place, only in text outside markup, the
-  // title and existing links, and never inside an entity.
-  std::string applyTo(std::string_view page) const;
+  // title and existing links, and never inside an entity. An override (its searchText a
+  // searchName) puts its replacement in place of the link's, or, with none, leaves the name as
+  // it stands.
+  std::string applyTo(std::string_view page, std::span<const LinkOverride> overrides = {}) const;
 
  private:
   struct Match {
@@ -41,8 +45,14 @@ class WordLinker {
 
   std::size_t nextNameByte(std::string_view page, std::size_t at, std::size_t end) const;
   Match longestMatch(std::string_view page, std::size_t begin, std::size_t end) const;
+  // An override found in the list: the link it stands in for.
+  struct Resolved {
+    std::uint32_t link;
+    const LinkOverride* override;
+  };
+
   void linkText(std::string_view page, std::size_t begin, std::size_t end, std::string& result,
-                std::size_t& copied) const;
+                std::size_t& copied, std::span<const Resolved> overrides) const;
 
   // The links sorted by searchName, one per name; the trie holds their names in that order.
   std::vector<WordLink> links_;
