@@ -56,9 +56,34 @@ bool startsWithAny(std::string_view line, const std::vector<std::string>& marker
   return longestMarker(line, markers) != std::string_view::npos;
 }
 
+// The path without the blanks on either side of each "/". Taken as written, "Lib/ Vendor Api"
+// would name the page " Vendor Api.html", which a help compiler cannot open, and "Lib / x" would
+// make a group "Lib " apart from "Lib".
+std::string withoutBlanksAroundSlashes(std::string_view path) {
+  std::string joined;
+  joined.reserve(path.size());
+  bool afterSlash = false;
+  for (const char c : path) {
+    if (c == '/') {
+      while (!joined.empty() && isBlank(joined.back())) {
+        joined.pop_back();
+      }
+      afterSlash = true;
+    } else if (isBlank(c) && afterSlash) {
+      continue;
+    } else {
+      afterSlash = false;
+    }
+    joined += c;
+  }
+  return joined;
+}
+
 // The rest of the block-start line after its first word, without a closing marker or a closing
-// run of stars (with or without a "/" after it), trimmed, and without one leading "/".
-std::string_view wholeHeaderPath(std::string_view fromMarker, const BlockStyle& style) {
+// run of stars (with or without a "/" after it), trimmed, without the blanks next to each "/",
+// and then without one leading "/". The path is settled here, once, so that the names, the group
+// and every message that quotes the path agree on it.
+std::string wholeHeaderPath(std::string_view fromMarker, const BlockStyle& style) {
   std::size_t word = 0;
   while (word < fromMarker.size() && !isBlank(fromMarker[word])) {
     ++word;
@@ -80,20 +105,22 @@ std::string_view wholeHeaderPath(std::string_view fromMarker, const BlockStyle& 
       rest.remove_suffix(1);
     }
   }
-  rest = trimBlanksAndTabs(rest);
-  if (startsWith(rest, "/")) {
-    rest.remove_prefix(1);
+  std::string path = withoutBlanksAroundSlashes(trimBlanksAndTabs(rest));
+  if (startsWith(path, "/")) {
+    path.erase(0, 1);
   }
-  return rest;
+  return path;
 }
 
 void startStyledBlock(std::string_view fromMarker, std::size_t markerLength,
                       const std::string& path, std::size_t lineNumber, const BlockStyle& style,
                       BlockState& state) {
-  openBlock(
-      path, lineNumber, fromMarker.substr(markerLength).substr(0, 1),
-      style.options.wholeHeaderName ? wholeHeaderPath(fromMarker, style) : headerPathOf(fromMarker),
-      state);
+  const std::string_view headerType = fromMarker.substr(markerLength).substr(0, 1);
+  if (style.options.wholeHeaderName) {
+    openBlock(path, lineNumber, headerType, wholeHeaderPath(fromMarker, style), state);
+  } else {
+    openBlock(path, lineNumber, headerType, headerPathOf(fromMarker), state);
+  }
 }
 
 // The tag name a content line may be: its whole text, or its second word.

@@ -151,6 +151,35 @@ TEST_F(BlockExtraction, WholeHeaderNameIsTheRestOfTheStartLine) {
                     "/********************/\n****\n/****f*\n****\n/****f* Lib/slash/\n****\n"));
 }
 
+// Under the switch the blanks and tabs beside each "/" go, also before a leading "/" that is then
+// removed, and blanks between words stay; without it the path is one blank-separated word, and a
+// tab beside its "/" stays.
+TEST_F(BlockExtraction, WholeHeaderNameDropsTheBlanksBesideEachSlash) {
+  struct Case {
+    bool wholeHeaderName;
+    std::string startLine;
+    std::string headerPath;
+  };
+  const Case cases[] = {
+      {true, "/****f* Lib / Vendor Api", "Lib/Vendor Api"},
+      {true, "/****f* Lib/ Vendor Api", "Lib/Vendor Api"},
+      {true, "/****f* Lib \t/\t Vendor Api ***/", "Lib/Vendor Api"},
+      {true, "/****f* / Lib / Vendor Api", "Lib/Vendor Api"},
+      {true, "/****f* A two / B / c  d", "A two/B/c  d"},
+      {true, "/****f* Lib / slash /", "Lib/slash/"},
+      {true, "/****f* Lib / / x", "Lib//x"},
+      {false, "/****f* Lib\t/\tx", "Lib\t/\tx"},
+      {false, "/****f* Lib/ Vendor Api", "Lib/"},
+  };
+  settings.defaultMarkers.blockEnds = {"****", " ***/"};
+  for (const Case& c : cases) {
+    settings.options.wholeHeaderName = c.wholeHeaderName;
+    EXPECT_EQ(std::vector<std::string>{"f|" + c.headerPath + "|"},
+              extract(c.startLine + "\n****\n"))
+        << c.startLine;
+  }
+}
+
 // "* See the manual" stays text, and only a line that is wholly a listed name is a tag line.
 TEST_F(BlockExtraction, WholeTagNamesTakeTheWholeLine) {
   settings.options.wholeTagNames = true;
