@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Times whole runs on generated libraries (generate.py) with every [options] switch of the pages
-# on, next to the same library without them. The two configurations take turns, and which goes
-# first alternates, so that a slow spell of a shared machine, or the deletion of the outputs
-# between turns, falls on both alike; each figure is the best of the runs: wall time, and the
-# processor time (user and system) of the run.
+# Times whole runs on generated libraries (generate.py) in three configurations: without switches
+# ("off"), with the five switches of the pages on ("on"), and with those five and the three that
+# name pages ("names": safe page names, one page per entry, no self links). The configurations
+# take turns, and which goes first rotates, so that a slow spell of a shared machine, or the
+# deletion of the outputs between turns, falls on all alike; each figure is the best of the runs:
+# wall time, and the processor time (user and system) of the run. The ratios compare "on" with
+# "off", and "names" with "on".
 # Not run by CI.
 # Usage: bench/options.sh   (SIZES="20000 50000", TAKES=5, WORK_DIR=... override the defaults)
 set -euo pipefail
@@ -15,6 +17,7 @@ sizes=${SIZES:-20000 50000}
 takes=${TAKES:-5}
 switches=("escape html" "word links" "existing links only" "skip empty tags"
   "portable help project")
+naming=("safe page names" "one page per entry" "no self links")
 
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DINKWRIGHT_TESTS=OFF > /dev/null
 cmake --build "$build" -j2 --target inkwright > /dev/null
@@ -36,31 +39,35 @@ timeRun() {
   mv "$out" "$1/done.$RANDOM$RANDOM"
 }
 
-printf '%8s %10s %10s %8s %12s %12s %8s\n' entries "off s" "on s" "on / off" "off cpu s" \
-  "on cpu s" "on / off"
+printf '%8s %9s %9s %9s %8s %8s %9s %9s %9s %8s %8s\n' entries "off s" "on s" "names s" \
+  "on/off" "nm/on" "off cpu" "on cpu" "names cpu" "on/off" "nm/on"
 for entries in $sizes; do
   tree="$work/library-$entries"
   rm -rf "$tree"
   python3 "$repo/bench/generate.py" "$entries" "$tree"
   { cat "$tree/inkwright.cfg"; echo "[options]"; printf '%s\n' "${switches[@]}"; } \
     > "$tree/switches.cfg"
-  off=() on=()
+  { cat "$tree/switches.cfg"; printf '%s\n' "${naming[@]}"; } > "$tree/names.cfg"
+  configs=(inkwright.cfg switches.cfg names.cfg)
+  declare -A times=()
   for ((take = 0; take < takes; take++)); do
-    if ((take % 2 == 0)); then
-      off+=("$(timeRun "$tree" inkwright.cfg)")
-      on+=("$(timeRun "$tree" switches.cfg)")
-    else
-      on+=("$(timeRun "$tree" switches.cfg)")
-      off+=("$(timeRun "$tree" inkwright.cfg)")
-    fi
+    for ((k = 0; k < 3; k++)); do
+      config=${configs[$(((take + k) % 3))]}
+      times[$config]+="$(timeRun "$tree" "$config")"$'\n'
+    done
     rm -rf "$tree"/done.*
   done
-  best_off=$(printf '%s\n' "${off[@]}" | cut -d' ' -f1 | best)
-  best_on=$(printf '%s\n' "${on[@]}" | cut -d' ' -f1 | best)
-  cpu_off=$(printf '%s\n' "${off[@]}" | cut -d' ' -f2 | best)
-  cpu_on=$(printf '%s\n' "${on[@]}" | cut -d' ' -f2 | best)
-  awk -v e="$entries" -v a="$best_off" -v b="$best_on" -v c="$cpu_off" -v d="$cpu_on" \
-    'BEGIN { printf "%8d %10.3f %10.3f %8.2f %12.2f %12.2f %8.2f\n", e, a, b, b / a, c, d, d / c }'
+  figures=()
+  for column in 1 2; do
+    for config in "${configs[@]}"; do
+      figures+=("$(printf '%s' "${times[$config]}" | cut -d' ' -f$column | best)")
+    done
+  done
+  awk -v e="$entries" -v a="${figures[0]}" -v b="${figures[1]}" -v n="${figures[2]}" \
+    -v c="${figures[3]}" -v d="${figures[4]}" -v m="${figures[5]}" \
+    'BEGIN { printf "%8d %9.3f %9.3f %9.3f %8.2f %8.3f %9.2f %9.2f %9.2f %8.2f %8.3f\n",
+             e, a, b, n, b / a, n / b, c, d, m, d / c, m / d }'
+  unset times
   rm -rf "$tree"
 done
 [[ -n "${WORK_DIR:-}" ]] || rm -rf "$work"

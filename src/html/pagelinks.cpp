@@ -194,8 +194,8 @@ std::vector<PageLinks::NameOnPage> PageLinks::namesOnPage(std::size_t entry,
   const std::string_view pageFile = pageNames_.fileOf(entry);
   if (!pageNames_.isOriginal()) {
     for (const auto& [name, file] : pageNames_.sectionTargets(page.sectionName)) {
-      names.push_back(
-          NameOnPage{name, noSelfLinks_ && file == pageFile ? std::string_view() : file});
+      names.push_back(NameOnPage{std::string(name),
+                                 noSelfLinks_ && file == pageFile ? std::string_view() : file});
     }
   }
   if (!noSelfLinks_ || pageFile.empty()) {
@@ -216,7 +216,7 @@ std::vector<PageLinks::NameOnPage> PageLinks::namesOnPage(std::size_t entry,
                                ? originalFile(std::string(name)) == pageFile
                                : pageNames_.targetOf(name, page.sectionName) == pageFile;
     if (leadsHere) {
-      names.push_back(NameOnPage{name, {}});
+      names.push_back(NameOnPage{std::string(name), {}});
     }
   }
   return names;

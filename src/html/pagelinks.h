@@ -68,7 +68,7 @@ class PageLinks {
   // A name whose links on one page differ from the links it has elsewhere: they lead to file, or,
   // where file is empty, the name stays text.
   struct NameOnPage {
-    std::string_view name;
+    std::string name;
     std::string_view file;
   };
 

@@ -54,5 +54,63 @@ TEST(PageLinks, LinksOnlyWrittenPagesByTheirFileNames) {
   EXPECT_TRUE(isPageWritten(""));
 }
 
+// No file system takes a file name of more than 255 bytes, so such a page is not written, on any
+// system, and a link to it stays text; the leading "#" is not part of the file name.
+TEST(PageLinks, APageNameOfMoreThan255BytesIsNotWritten) {
+  const std::string longest(250, 'n');
+  EXPECT_TRUE(isPageWritten(longest));
+  EXPECT_TRUE(isPageWritten("#" + longest));
+  EXPECT_FALSE(isPageWritten(longest + "n"));
+  Document document;
+  document.entries.emplace_back().entryName = longest + "n";
+  const PageLinks links{Options{.existingLinksOnly = true}, document};
+  EXPECT_EQ(longest + "n", links.linkOrText(longest + "n"));
+}
+
+// Under "no self links" a link to the page it stands on is text; every other link stays. Pages
+// named as the original format names them are found by the file name: "#Flags" and "Flags" lead
+// to one page.
+TEST(PageLinks, NoSelfLinksLeavesOnlyTheLinksToThePageItselfAsText) {
+  Document document;
+  for (const char* const name : {"Flags", "#Flags", "Other"}) {
+    document.entries.emplace_back().entryName = name;
+  }
+  const PageLinks links{Options{.noSelfLinks = true}, document};
+  EXPECT_EQ("Flags", links.linkOrText("Flags", "Flags.html"));
+  EXPECT_EQ("<a href=\"Other.html\">Other</a>", links.linkOrText("Other", "Flags.html"));
+  EXPECT_EQ("<a href=\"Flags.html\">Flags</a>", links.linkOrText("Flags"));
+  std::vector<std::string> names;
+  for (const PageLinks::NameOnPage& name : links.namesOnPage(0, document)) {
+    EXPECT_TRUE(name.file.empty());
+    names.push_back(name.name);
+  }
+  EXPECT_EQ((std::vector<std::string>{"Flags", "#Flags"}), names);
+}
+
+// Under "one page per entry" the lists link each entry to its own page and name the section of a
+// shared name; a page of the section Tests links "smooth" to its own section's entry.
+TEST(PageLinks, SharedNamesLinkEachEntryAndTheirOwnSection) {
+  Document document;
+  const auto add = [&](const char* section, const char* name) {
+    DocEntry& entry = document.entries.emplace_back();
+    entry.sectionName = section;
+    entry.entryName = name;
+  };
+  add("Lib", "smooth");
+  add("Tests", "smooth");
+  add("Tests", "check");
+  const PageLinks links{Options{.onePagePerEntry = true}, document};
+  EXPECT_EQ("<a href=\"smooth.html\">smooth</a>", links.linkOrText("smooth"));
+  EXPECT_EQ("smooth (Tests)", links.listedName(document.entries[1], 1));
+  EXPECT_EQ("check", links.listedName(document.entries[2], 2));
+  EXPECT_EQ("<a href=\"Tests-smooth.html\">x</a>",
+            links.entryLinkOrText(document.entries[1], 1, "x"));
+  const std::vector<PageLinks::NameOnPage> onCheck = links.namesOnPage(2, document);
+  ASSERT_EQ(1u, onCheck.size());
+  EXPECT_EQ("smooth", onCheck[0].name);
+  EXPECT_EQ("Tests-smooth.html", onCheck[0].file);
+  EXPECT_TRUE(links.namesOnPage(0, document).empty());
+}
+
 }  // namespace
 }  // namespace inkwright
