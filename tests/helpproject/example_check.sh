@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs inkwright on a copy of an example project, its output path replaced by an absolute one with
-# "/" separators, and checks what a reader of the output meets:
+# Runs inkwright on a copy of an example project (or of an end-to-end case, whose expected files
+# come along unused), its output path replaced by an absolute one with "/" separators, and checks
+# what a reader of the output meets:
 #   chm          the output folder, moved elsewhere, compiles with chmcmd without one error or
 #                warning, also when chmcmd scans the pages for the files they link; every file of
 #                the [FILES] list, and every page written, is inside the compiled file (chmls);
