@@ -1,6 +1,6 @@
 // The check program and the writers on one tree, for the property test and the check fuzzer: the
 // tree is read once, the writers write it into memory, the check program checks the same Document,
-// and what the check says of the files, the links, the pages two entries share and the names that
+// and what the check says of the files, the links, the pages that are lost and the names that
 // differ only in case is compared with what the writers did.
 #pragma once
 
@@ -148,8 +148,20 @@ inline CheckedRun checkAgainstWriters(const std::string& configurationPath) {
   std::set<std::string> missingTargets;
   std::set<std::string> automaticOnly;
   std::set<std::string> caseFolds;
+  // The entries whose pages the check says are lost: replaced, or refused by every file system.
+  std::set<std::size_t> lostPages;
   for (const Warning& warning : run.check.warnings) {
     const std::string& message = warning.message;
+    if (warning.rule == "name.same-page" ||
+        (warning.rule == "name.unwritable" &&
+         message.find("; no page is written") != std::string::npos)) {
+      const auto lost = entryAt.find(placeOf(warning.file, warning.line));
+      if (lost == entryAt.end()) {
+        found.push_back("a lost page of no entry: " + message);
+      } else {
+        lostPages.insert(lost->second);
+      }
+    }
     if (warning.rule == "link.missing-page") {
       const std::string target = message.starts_with("links to ")
                                      ? textBetween(message, " point to ", ", which")
@@ -177,6 +189,29 @@ inline CheckedRun checkAgainstWriters(const std::string& configurationPath) {
           bytes.find(tokenOf(kept->second)) == std::string::npos ||
           bytes.find(tokenOf(loser->second)) != std::string::npos) {
         found.push_back("another entry's page survives: " + message);
+      }
+    }
+  }
+
+  // Every entry's page is written, and so its token is, unless the check says it is lost. The
+  // check and the writers take the pages' names from one place, so this also finds a page that
+  // the naming gives two entries, or none, without the check saying so.
+  if (selection.selects(OutputKind::entryPages)) {
+    static const std::regex token("token([0-9]+)end");
+    std::set<std::size_t> shown;
+    for (const auto& [file, bytes] : run.written) {
+      for (auto at = std::sregex_iterator(bytes.begin(), bytes.end(), token);
+           at != std::sregex_iterator(); ++at) {
+        shown.insert(std::stoul((*at)[1]));
+      }
+    }
+    for (std::size_t k = 0; k < document.entries.size(); ++k) {
+      if (shown.contains(k) == lostPages.contains(k)) {
+        const DocEntry& entry = document.entries[k];
+        found.push_back(std::string(shown.contains(k) ? "a page the check calls lost is written: "
+                                                      : "a page is lost, and the check says "
+                                                        "nothing: ") +
+                        placeOf(entry.sourceFile, entry.sourceLine));
       }
     }
   }

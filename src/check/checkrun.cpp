@@ -59,7 +59,8 @@ LinkPlaces linkPlaces(const OutputSelection& selection) {
   return LinkPlaces{.contentsLists = pagesShowTags(config),
                     .masterIndex = masterIndexListsGroups(config),
                     .tableOfContents = tocListsEntries(config),
-                    .helpContents = selection.selects(OutputKind::helpProject)};
+                    .helpContents = selection.selects(OutputKind::helpProject),
+                    .noSelfLinks = config.settings().options.noSelfLinks};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "html/masterindex.h"
 #include "html/pagelinks.h"
 #include "html/pagewriter.h"
 #include "html/toc.h"
@@ -24,7 +25,16 @@ std::string placeOf(const DocEntry& entry) {
          decimalText(static_cast<std::int32_t>(entry.sourceLine));
 }
 
-// The page writer's own rule decides which entry keeps a page (note [last writer]).
+// The endings that name the switch that would have spared a warning.
+constexpr std::string_view kSafeNamesFix = "; switch on \"safe page names\"";
+constexpr std::string_view kOnePageFix = "; switch on \"one page per entry\"";
+
+// "safe page names" keeps pages off the index pages' names, in any case, but not off the names the
+// configuration gives the binding files.
+bool isIndexPage(std::string_view file) { return file == kMasterIndexName || file == kTocName; }
+
+// The page writer's own rule decides which entry keeps a page (note [last writer]). Under "one page
+// per entry" no two entries share a file, so only a later output's file replaces a page.
 void checkSamePages(const Document& document, const PageNames& pageNames,
                     const std::vector<LaterFile>& laterFiles, const std::vector<bool>& isLast,
                     WarningList& warnings) {
@@ -49,15 +59,16 @@ void checkSamePages(const Document& document, const PageNames& pageNames,
       warnings.push_back(entryWarning(entry, "name.same-page",
                                       "the page " + file + " of the entry " +
                                           quoted(entry.entryName) + " is replaced by " +
-                                          std::string(replacedBy->second) + " of that name"));
+                                          std::string(replacedBy->second) + " of that name" +
+                                          std::string(isIndexPage(file) ? kSafeNamesFix : "")));
       continue;
     }
     const DocEntry* const kept = keptBy.at(file);
-    warnings.push_back(entryWarning(entry, "name.same-page",
-                                    "the entry " + quoted(entry.entryName) + " writes the page " +
-                                        file + ", which the entry " + quoted(kept->entryName) +
-                                        " at " + placeOf(*kept) +
-                                        " writes later; only that one is kept"));
+    warnings.push_back(
+        entryWarning(entry, "name.same-page",
+                     "the entry " + quoted(entry.entryName) + " writes the page " + file +
+                         ", which the entry " + quoted(kept->entryName) + " at " + placeOf(*kept) +
+                         " writes later; only that one is kept" + std::string(kOnePageFix)));
   }
 }
 
@@ -69,7 +80,9 @@ struct FirstPage {
   std::string_view what;
 };
 
-// Windows compares file names ignoring case, so one page there replaces the other.
+// Windows compares file names ignoring case, so one page there replaces the other. "safe page
+// names" tells apart the pages and the index pages ignoring case; a binding file named by the
+// configuration can still meet a page.
 void checkCaseCollisions(const Document& document, const PageNames& pageNames,
                          const std::vector<LaterFile>& laterFiles, WarningList& warnings) {
   std::unordered_map<std::string, FirstPage> firstOf;
@@ -88,19 +101,21 @@ void checkCaseCollisions(const Document& document, const PageNames& pageNames,
     if (isNew || first.file == file || !reported.insert(file).second) {
       continue;
     }
+    const bool isLaterFile = first.entry == nullptr;
     const std::string other =
-        first.entry == nullptr
-            ? std::string(first.what) + " " + first.file
-            : "the page " + first.file + " of the entry at " + placeOf(*first.entry);
+        isLaterFile ? std::string(first.what) + " " + first.file
+                    : "the page " + first.file + " of the entry at " + placeOf(*first.entry);
+    const bool safeNamesFix = !isLaterFile || isIndexPage(first.file);
     warnings.push_back(entryWarning(entry, "name.case-collision",
                                     "the page " + file + " differs from " + other +
-                                        " only in case; on Windows both are one file"));
+                                        " only in case; on Windows both are one file" +
+                                        std::string(safeNamesFix ? kSafeNamesFix : "")));
   }
 }
 
 // Windows gives these names, with any extension, to devices.
 bool isDeviceName(std::string_view name) {
-  const std::string upper = upperCase(name);
+  const std::string upper = upperCase(name.substr(0, name.find('.')));
   for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
     if (upper == device) {
       return true;
@@ -128,38 +143,64 @@ std::string byteDescription(char c) {
                                   : quoted(std::string_view(&c, 1));
 }
 
-void checkNameCharacters(const DocEntry& entry, WarningList& warnings) {
-  const std::string file(pageFileName(entry.entryName));
-  if (const char c = specialByte(file)) {
-    warnings.push_back(entryWarning(entry, "name.special-character",
-                                    "the name " + quoted(entry.entryName) + " holds " +
-                                        byteDescription(c) +
-                                        ", which a browser or Windows treats specially"));
-  } else if (isDeviceName(file)) {
-    warnings.push_back(entryWarning(
-        entry, "name.special-character",
-        "the page " + file + ".html is a device on Windows, not a file; rename the entry"));
+// How a warning names the page name of an entry: by the entry's name where the page is named after
+// it, else as the page, whose name "one page per entry" made of the entry's section.
+std::string pageNameText(const DocEntry& entry, std::string_view pageName) {
+  if (pageName == pageFileName(entry.entryName)) {
+    return "the name " + quoted(entry.entryName);
   }
+  return "the page " + std::string(pageName) + ".html of the entry " + quoted(entry.entryName);
+}
+
+// pageName is the page's file name without ".html", as PageNames gives it.
+void checkNameCharacters(const DocEntry& entry, std::string_view pageName, WarningList& warnings) {
+  if (const char c = specialByte(pageName)) {
+    warnings.push_back(entryWarning(entry, "name.special-character",
+                                    pageNameText(entry, pageName) + " holds " + byteDescription(c) +
+                                        ", which a browser or Windows treats specially" +
+                                        std::string(kSafeNamesFix)));
+  } else if (isDeviceName(pageName)) {
+    warnings.push_back(entryWarning(entry, "name.special-character",
+                                    "the page " + std::string(pageName) +
+                                        ".html is a device on Windows, not a file; rename the "
+                                        "entry or switch on \"safe page names\""));
+  }
+}
+
+// The true reason why no file system takes the name: a separator, else its length.
+std::string unwritableMessage(const DocEntry& entry, std::string_view pageName) {
+  const std::size_t separator = pageName.find_first_of("/\\");
+  if (separator != std::string_view::npos) {
+    return pageNameText(entry, pageName) + " holds " + quoted(pageName.substr(separator, 1)) +
+           ", so it cannot become a file; no page is written" + std::string(kSafeNamesFix);
+  }
+  const std::string page = "the page " + std::string(pageName) + ".html";
+  return (pageName == pageFileName(entry.entryName)
+              ? page
+              : page + " of the entry " + quoted(entry.entryName)) +
+         " is longer than " + decimalText(static_cast<std::int32_t>(kLongestFileName)) +
+         " bytes, so no file system takes it; no page is written" + std::string(kSafeNamesFix);
 }
 
 void checkNameForms(const Document& document, const PageNames& pageNames, const Options& options,
                     WarningList& warnings) {
+  constexpr std::string_view kPageEnding = ".html";
   for (std::size_t i = 0; i < document.entries.size(); ++i) {
     const DocEntry& entry = document.entries[i];
+    const std::string& file = pageNames.fileOf(i);
     if (entry.headerPath.empty()) {
       warnings.push_back(entryWarning(entry, "block.no-name",
                                       "the block-start line gives no name; its page is \".html\""));
+    } else if (file.empty()) {
+      warnings.push_back(entryWarning(entry, "name.unwritable",
+                                      unwritableMessage(entry, pageNames.refusedNameOf(i))));
     } else if (entry.entryName.empty()) {
       warnings.push_back(entryWarning(
           entry, "name.unwritable",
           "the name " + quoted(entry.headerPath) + " ends in \"/\", so the entry has no name"));
-    } else if (pageNames.fileOf(i).empty()) {
-      warnings.push_back(entryWarning(
-          entry, "name.unwritable",
-          "the name " + quoted(entry.entryName) +
-              " holds \"\\\" or \"/\", so it cannot become a file; no page is written"));
     } else if (!options.safePageNames) {
-      checkNameCharacters(entry, warnings);
+      checkNameCharacters(entry, std::string_view(file).substr(0, file.size() - kPageEnding.size()),
+                          warnings);
     }
   }
 }
@@ -172,7 +213,11 @@ std::string linkSources(const DocEntry& entry, const LinkPlaces& places,
   if (hasAutomaticLinks(entry)) {
     sources.push_back("automatic links");
   }
-  if (places.contentsLists && headers.contains(entry.sectionName)) {
+  // The one page that lists an entry in its contents is its section header's; under "no self
+  // links" that page does not link an entry whose name leads to it, as "#Core" leads to Core.html.
+  const bool isSelfLink =
+      places.noSelfLinks && pageFileName(entry.entryName) == pageFileName(entry.sectionName);
+  if (places.contentsLists && headers.contains(entry.sectionName) && !isSelfLink) {
     sources.push_back("contents lists");
   }
   if (places.masterIndex && isListedInItsGroup(entry)) {
@@ -199,9 +244,7 @@ void checkEntryNames(const Document& document, const PageNames& pageNames, const
                      const std::vector<bool>& isLastWriter, WarningList& warnings) {
   checkNameForms(document, pageNames, options, warnings);
   checkSamePages(document, pageNames, laterFiles, isLastWriter, warnings);
-  if (!options.safePageNames) {
-    checkCaseCollisions(document, pageNames, laterFiles, warnings);
-  }
+  checkCaseCollisions(document, pageNames, laterFiles, warnings);
 }
 
 void checkPageLinks(const Document& document, const std::vector<bool>& isLastWriter,

@@ -17,9 +17,9 @@ namespace inkwright {
 
 // Adds the warnings of category "name" for the ordered document's entries: entries whose pages are
 // replaced by a later one or by a later output's file, pages whose names differ only in case from
-// another page or a later file, names that cannot become a file, and names holding characters that
-// a browser or Windows treats specially. Also "block.no-name" for blocks whose start line gives no
-// name.
+// another page or a later file, pages that no file system takes, and page names holding characters
+// that a browser or Windows treats specially. Each warning that a switch of page naming spares
+// names that switch. Also "block.no-name" for blocks whose start line gives no name.
 // isLastWriter is what lastPageWriters gives for the document and laterFiles.
 void checkEntryNames(const Document& document, const PageNames& pageNames, const Options& options,
                      const std::vector<LaterFile>& laterFiles,
@@ -32,6 +32,8 @@ struct LinkPlaces {
   bool masterIndex = false;
   bool tableOfContents = false;
   bool helpContents = false;
+  // Under "no self links" a page leaves as text the links that lead to itself.
+  bool noSelfLinks = false;
 };
 
 // Adds the warnings of category "link": automatic links, contents lists, index and contents lines,

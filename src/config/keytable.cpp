@@ -76,7 +76,8 @@ constexpr KnownRule kRules[] = {
     {"name.same-page", "name", "entries that write the same page; the later one is kept"},
     {"name.case-collision", "name", "pages whose names differ only in case: one file on Windows"},
     {"name.unwritable", "name",
-     "a name that cannot become a file: empty, or holding \"\\\" or \"/\""},
+     "a name that cannot become a file: empty, holding \"\\\" or \"/\", or longer than 255 bytes "
+     "with .html"},
     {"name.special-character", "name",
      "a name holding a character that a browser or Windows treats specially"},
     {"link.missing-page", "link",

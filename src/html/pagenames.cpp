@@ -211,6 +211,8 @@ PageNames::PageNames(const Options& options, const Document& document)
       const std::string& name = document.entries[i].entryName;
       if (isPageWritten(name)) {
         files_[i] = std::string(pageFileName(name)) + std::string(kPageEnding);
+      } else {
+        refusedNames_.emplace(i, pageFileName(name));
       }
     }
     return;
@@ -269,6 +271,8 @@ void PageNames::nameUnits(const Options& options, const Document& document) {
     const std::string& name = units[unitOf[i]].name;
     if (isWritableFileName(name)) {
       files_[i] = name + std::string(kPageEnding);
+    } else {
+      refusedNames_.emplace(i, name);
     }
     plainTarget_.emplace(entries[i].entryName, keeper[i]);
   }
@@ -302,6 +306,11 @@ void PageNames::chooseSectionTargets(const Document& document,
       targets.emplace_back(name, e);
     }
   }
+}
+
+std::string_view PageNames::refusedNameOf(std::size_t entry) const {
+  const auto found = refusedNames_.find(entry);
+  return found == refusedNames_.end() ? std::string_view() : std::string_view(found->second);
 }
 
 std::string_view PageNames::targetOf(std::string_view name, std::string_view fromSection) const {

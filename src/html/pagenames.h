@@ -44,6 +44,11 @@ class PageNames {
   // The file of the entry's page, ".html" included; empty when the entry writes no page.
   const std::string& fileOf(std::size_t entry) const { return files_[entry]; }
 
+  // For an entry that writes no page, the name its page would have had, without ".html", which
+  // no file system takes; empty for an entry with a page. The check program words its warning
+  // from it.
+  std::string_view refusedNameOf(std::size_t entry) const;
+
   // The file a link to name leads to from a page of the section fromSection (empty from a page of
   // no section); empty when no page has the name. Not for isOriginal() names.
   std::string_view targetOf(std::string_view name, std::string_view fromSection) const;
@@ -63,6 +68,8 @@ class PageNames {
 
   bool isOriginal_;
   std::vector<std::string> files_;
+  // The names of refusedNameOf, which few entries have.
+  std::unordered_map<std::size_t, std::string> refusedNames_;
   std::vector<bool> isShared_;
   // The entry whose page a link to each name leads to, from pages of other sections.
   std::unordered_map<std::string_view, std::size_t> plainTarget_;

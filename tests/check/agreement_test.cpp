@@ -1,5 +1,6 @@
 // The check program and the writers agree on random trees (agreement.h): trees whose names meet on
-// one page, on one page in another case, on an index page or a binding file, or write no page.
+// one page, on one page in another case, on an index page or a binding file, or write no page, with
+// the switches that name and link the pages otherwise on or off at random.
 #include "agreement.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,23 @@ namespace inkwright {
 namespace {
 
 // Names that meet on one page, on one page in another case, on an index page or a binding file,
-// and names that write no page at all.
-const std::vector<std::string> kNames = {"Init",  "init", "INIT", "Play",   "PlaySound",
-                                         "Sound", "toc",  "Toc",  "#Flags", "Flags",
-                                         "a\\b",  "Ref",  "x1",   "_under", "9lives",
-                                         "",      "Core", "core", "Gui",    "masterindex"};
+// and names that write no page at all. "#Core" leads to the page of the section Core, the 251
+// bytes make a page too long for any file system, and so do the 247 bytes where "one page per
+// entry" puts their section before them.
+const std::vector<std::string> kShortNames = {
+    "Init",   "init",   "INIT",  "Play", "PlaySound", "Sound", "toc",
+    "Toc",    "#Flags", "Flags", "a\\b", "Ref",       "x1",    "_under",
+    "9lives", "",       "Core",  "core", "#Core",     "Gui",   "masterindex"};
+const std::vector<std::string> kLongNames = {std::string(251, 'T'), std::string(247, 'S')};
 const std::vector<std::string> kEscapedNames = {"a&b", "x<y", "R&D"};
-const std::vector<std::string> kGroups = {"Core", "core", "Gui", "Lonely"};
-const std::vector<std::string> kSwitches = {"escape html", "word links", "existing links only",
-                                            "skip empty tags", "portable help project"};
+const std::vector<std::string> kGroups = {"Core", "core", "Gui", "Lonely", "Z\\B"};
+// An editor reference file that replaces a page, or meets one in another case, even under "safe
+// page names".
+const std::vector<std::string> kEditorReferenceNames = {"Ref.html", "REF.html", "ref.txt",
+                                                        "ref.txt"};
+const std::vector<std::string> kSwitches = {
+    "escape html",           "word links",      "existing links only", "skip empty tags",
+    "portable help project", "safe page names", "one page per entry",  "no self links"};
 
 template <class T>
 const T& pick(std::mt19937& random, const std::vector<T>& list) {
@@ -61,7 +70,8 @@ std::string randomBlock(std::mt19937& random, const std::vector<std::string>& na
 
 Tree randomTree(std::mt19937& random) {
   const bool escapes = random() % 2 == 0;
-  std::vector<std::string> names = kNames;
+  std::vector<std::string> names = kShortNames;
+  names.insert(names.end(), kLongNames.begin(), kLongNames.end());
   if (escapes) {
     names.insert(names.end(), kEscapedNames.begin(), kEscapedNames.end());
   }
@@ -70,7 +80,7 @@ Tree randomTree(std::mt19937& random) {
   Tree tree;
   tree.configuration = "[accept files]\n*.pb\n[items]\nNAME\nTEXT\n[output format]\n" +
                        std::string(formats[random() % 4]) + "\n[japbefile]\n" +
-                       (random() % 3 == 0 ? "Ref.html" : "ref.txt") + "\n[options]\n" +
+                       pick(random, kEditorReferenceNames) + "\n[options]\n" +
                        (escapes ? "escape html\n" : "");
   for (const std::string& name : kSwitches) {
     if (name != "escape html" && random() % 3 == 0) {
