@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 
 #include "text/text.h"
@@ -160,6 +161,134 @@ TEST(AutoLinks, SameTextAsLinkingOneByOne) {
       }
     }
     ASSERT_EQ(linkOneByOne(page, links), AutoLinker(links).applyTo(page))
+        << "page \"" << page << "\", round " << round;
+  }
+}
+
+// A page's overrides stand in for the links of their names on that page alone: another
+// replacement, or, with none, the name left as text with no shorter name linked inside it, also
+// where the name holds a blank. Overrides of names the list does not hold change nothing. Each
+// list goes through another of the linker's ways: one trie; the trie around names with blanks
+// that the page shows; and stages, where a replacement holds the first word ("<a") of a name
+// with a blank.
+TEST(AutoLinks, OverridesStandInForTheLinksOfTheirNamesOnOnePage) {
+  const std::string elsewhere = " <a href=\"Tests-smooth.html\">smooth</a>";
+  const struct {
+    std::vector<std::string> names;
+    std::vector<LinkOverride> overrides;
+    std::string page;
+    std::string linked;
+  } cases[] = {
+      {{"smooth", "smo"},
+       {{" smooth", elsewhere}},
+       " smooth smo x",
+       elsewhere + " <a href=\"smo.html\">smo</a> x"},
+      {{"smooth", "smo"}, {{" smooth", std::nullopt}}, " smooth x", " smooth x"},
+      {{"smooth", "smo"},
+       {{" smooth", std::nullopt}},
+       " smo smooth smoothly",
+       " <a href=\"smo.html\">smo</a> smooth smoothly"},
+      {{"smooth", "smo"},
+       {{" smo", std::nullopt}},
+       " smo smooth",
+       " smo <a href=\"smooth.html\">smooth</a>"},
+      {{"smooth", "smo"},
+       {{" Nobody", std::nullopt}, {" Other", elsewhere}},
+       " smooth Nobody Other",
+       " <a href=\"smooth.html\">smooth</a> Nobody Other"},
+      {{"Do", "Do Something"},
+       {{" Do Something", std::nullopt}},
+       "call Do Something, Do it",
+       "call Do Something, <a href=\"Do.html\">Do</a> it"},
+      {{"Do", "Do Something"},
+       {{" Do", std::nullopt}},
+       "call Do Something, Do it",
+       "call <a href=\"Do Something.html\">Do Something</a>, Do it"},
+      {{"Do", "Do Something", "<a b"},
+       {{" Do Something", std::nullopt}},
+       "call Do Something, Do it",
+       "call Do Something, <a href=\"Do.html\">Do</a> it"},
+      {{"Do", "Do Something", "<a b"},
+       {{" Do Something", " [Do Something]"}},
+       "call Do Something, Do it",
+       "call [Do Something], <a href=\"Do.html\">Do</a> it"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> otherReplacements;
+    for (const LinkOverride& o : c.overrides) {
+      if (o.replacement) {
+        otherReplacements.push_back(*o.replacement);
+      }
+    }
+    const AutoLinker linker(sortedLinks(c.names), otherReplacements);
+    EXPECT_EQ(c.linked, linker.applyTo(c.page, c.overrides)) << c.page;
+  }
+}
+
+// The overrides by their definition: the links applied one by one, each override's link in place
+// of its name's, where a name left as text becomes a byte that no link holds, made the name again
+// once every link is applied. Names, pages and replacements as in SameTextAsLinkingOneByOne.
+TEST(AutoLinks, OverridesGiveTheTextOfLinkingOneByOneWithTheirLinks) {
+  const std::string alphabet = "<ahref=\">/.Xx";
+  std::mt19937 random(20261208);
+  const auto pick = [&](std::size_t bound) {
+    return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
+  };
+  const auto word = [&](std::size_t maxLength) {
+    std::string text;
+    for (std::size_t n = 1 + pick(maxLength); n > 0; --n) {
+      text += alphabet[pick(alphabet.size())];
+    }
+    return text;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    const bool hasBlanks = round % 3 == 2;
+    std::vector<std::string> names;
+    for (std::size_t n = 1 + pick(round % 4 == 0 ? 60 : 6); n > 0; --n) {
+      std::string name = word(3);
+      if (hasBlanks && pick(3) == 0) {
+        name.insert(pick(name.size() + 1), 1, ' ');
+      }
+      names.push_back(std::move(name));
+    }
+    std::vector<LinkOverride> overrides;
+    std::vector<std::string> otherReplacements;
+    for (std::size_t n = 1 + pick(3); n > 0; --n) {
+      // Now and then a name that has no link.
+      const std::string name = pick(5) == 0 ? word(3) : names[pick(names.size())];
+      const bool isListed =
+          std::any_of(overrides.begin(), overrides.end(),
+                      [&](const LinkOverride& o) { return o.searchText == " " + name; });
+      if (isListed) {
+        continue;
+      }
+      if (pick(2) == 0) {
+        overrides.push_back(LinkOverride{" " + name, std::nullopt});
+      } else {
+        const std::string replacement = " <a href=\"" + word(2) + "\">" + name + "</a>";
+        overrides.push_back(LinkOverride{" " + name, replacement});
+        otherReplacements.push_back(replacement);
+      }
+    }
+    std::string page;
+    for (std::size_t n = pick(40); n > 0; --n) {
+      page += pick(3) == 0 ? std::string(" ") : std::string(1, alphabet[pick(alphabet.size())]);
+    }
+    std::vector<AutoLink> links = sortedLinks(names);
+    for (AutoLink& link : links) {
+      for (std::size_t k = 0; k < overrides.size(); ++k) {
+        if (overrides[k].searchText == link.searchText) {
+          link.replacement =
+              overrides[k].replacement.value_or(" \x01" + std::to_string(k) + "\x01");
+        }
+      }
+    }
+    std::string expected = linkOneByOne(page, links);
+    for (std::size_t k = 0; k < overrides.size(); ++k) {
+      expected =
+          replaceAll(expected, " \x01" + std::to_string(k) + "\x01", overrides[k].searchText);
+    }
+    ASSERT_EQ(expected, AutoLinker(sortedLinks(names), otherReplacements).applyTo(page, overrides))
         << "page \"" << page << "\", round " << round;
   }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 
 namespace inkwright {
@@ -133,6 +134,33 @@ TEST(WordLinks, SameTextAsTryingEveryNameEverywhere) {
     ASSERT_EQ(expected, WordLinker(bracketLinks(names)).applyTo(page)) << "page \"" << page << "\"";
     ASSERT_EQ(expected, WordLinker(bracketLinks(shuffled)).applyTo(page))
         << "page \"" << page << "\"";
+  }
+}
+
+// A page's overrides stand in for the links of their names on that page alone: another
+// replacement, or, with none, the name left as text, read past whole so that no shorter name is
+// linked inside it. An override counts only where its name is the longest at a place, and
+// overrides of names the list does not hold change nothing.
+TEST(WordLinks, OverridesStandInForTheLinksOfTheirNamesOnOnePage) {
+  const WordLinker linker(
+      bracketLinks({"smooth", "smo", "Do", "Do Something", "Something", "a.b", "b"}));
+  const struct {
+    std::vector<LinkOverride> overrides;
+    const char* page;
+    const char* linked;
+  } cases[] = {
+      {{{"smooth", "{smooth}"}}, "smooth smo", "{smooth} [smo]"},
+      {{{"smooth", std::nullopt}}, " smooth x smo", " smooth x [smo]"},
+      {{{"Do Something", std::nullopt}}, "Do Something, Do", "Do Something, [Do]"},
+      {{{"Do", std::nullopt}}, "Do Something, Do", "[Do Something], Do"},
+      {{{"a.b", std::nullopt}}, "a.b b", "a.b [b]"},
+      {{{"a.b", "{a.b}"}, {"b", std::nullopt}}, "a.b b", "{a.b} b"},
+      {{{"Nobody", std::nullopt}, {"Other", "{Other}"}},
+       "smooth Nobody Other",
+       "[smooth] Nobody Other"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.linked, linker.applyTo(c.page, c.overrides)) << c.page;
   }
 }
 
