@@ -47,6 +47,7 @@ PageLinks::PageLinks(const Options& options, const Document& document)
     : escapeHtml_(options.escapeHtml),
       existingLinksOnly_(options.existingLinksOnly),
       noSelfLinks_(options.noSelfLinks),
+      safePageNames_(options.safePageNames),
       pageNames_(options, document) {
   if (!existingLinksOnly_ || !pageNames_.isOriginal()) {
     return;
@@ -201,23 +202,24 @@ std::vector<PageLinks::NameOnPage> PageLinks::namesOnPage(std::size_t entry,
   if (!noSelfLinks_ || pageFile.empty()) {
     return names;
   }
-  // The names that lead here: the entry's own, and the one that differs from it in a leading "#",
-  // where pages are named after the name without it.
-  const std::string_view stem = pageFileName(page.entryName);
-  const std::string hashed = "#" + std::string(stem);
-  for (const std::string_view name :
-       {std::string_view(page.entryName), stem, std::string_view(hashed)}) {
+  // The names that lead here: the entry's own, and, where pages are named after the name without
+  // a leading "#", the one that differs from it in that "#".
+  const auto leadsHere = [&](std::string_view name) {
+    return pageNames_.isOriginal() ? originalFile(std::string(name)) == pageFile
+                                   : pageNames_.targetOf(name, page.sectionName) == pageFile;
+  };
+  const auto addIfSelf = [&](std::string_view name) {
     const bool isListed = std::any_of(names.begin(), names.end(),
                                       [&](const NameOnPage& known) { return known.name == name; });
-    if (isListed) {
-      continue;
-    }
-    const bool leadsHere = pageNames_.isOriginal()
-                               ? originalFile(std::string(name)) == pageFile
-                               : pageNames_.targetOf(name, page.sectionName) == pageFile;
-    if (leadsHere) {
+    if (!isListed && leadsHere(name)) {
       names.push_back(NameOnPage{std::string(name), {}});
     }
+  };
+  addIfSelf(page.entryName);
+  if (!safePageNames_) {
+    const std::string_view stem = pageFileName(page.entryName);
+    addIfSelf(stem);
+    addIfSelf("#" + std::string(stem));
   }
   return names;
 }

@@ -94,6 +94,7 @@ class PageLinks {
   bool escapeHtml_;
   bool existingLinksOnly_;
   bool noSelfLinks_;
+  bool safePageNames_;
   PageNames pageNames_;
   std::unordered_set<std::string, FileNameHash, std::equal_to<>> writtenFiles_;
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <tuple>
-#include <unordered_set>
 
 #include "text/digest.h"
 #include "text/text.h"
@@ -83,62 +82,89 @@ bool isWritableFileName(std::string_view name) {
 }
 
 // The page of one entry, or of every entry of one name: the entry that orders it among the others,
-// the name it would have, and whether that is its entry's own name.
+// the name it would have, whether that is its entry's own name, and, where another page took that
+// name first, the name it gets instead.
 struct Unit {
   std::size_t entry;
   std::string wanted;
   bool isPlain;
-  std::string name;
+  std::string instead;
+
+  const std::string& name() const { return instead.empty() ? wanted : instead; }
 };
 
-// Tells apart the units whose names meet: each keeps its wanted name where no unit before it took
-// it, else gets the first of "-2", "-3", ... that no page has. Units keeping their own names go
-// first, each kind in the order of its entries' names, then places.
-void tellApart(std::vector<Unit>& units, const Document& document, bool ignoringCase) {
-  const auto keyOf = [ignoringCase](std::string_view name) {
-    return ignoringCase ? lowerAscii(name) : std::string(name);
-  };
-  std::vector<std::size_t> order(units.size());
-  for (std::size_t u = 0; u < units.size(); ++u) {
-    order[u] = u;
+// Names compared as a file system that ignores case compares them, or byte for byte.
+struct NameKey {
+  bool ignoringCase;
+  std::size_t operator()(std::string_view name) const {
+    if (!ignoringCase) {
+      return std::hash<std::string_view>{}(name);
+    }
+    std::size_t hash = 14695981039346656037ULL;
+    for (const char c : name) {
+      hash = (hash ^ static_cast<unsigned char>(asciiLower(c))) * 1099511628211ULL;
+    }
+    return hash;
   }
-  const auto rank = [&](std::size_t u) {
-    const DocEntry& entry = document.entries[units[u].entry];
-    return std::tie(entry.entryName, entry.sourceFile, entry.sourceLine);
-  };
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+  bool operator()(std::string_view a, std::string_view b) const {
+    if (!ignoringCase) {
+      return a == b;
+    }
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return asciiLower(x) == asciiLower(y);
+           });
+  }
+};
+
+constexpr std::size_t kTakenByAnIndex = static_cast<std::size_t>(-1);
+
+// Tells apart the units whose names meet: of the units that want one name, the first keeps it,
+// units keeping their own names before the others, each kind in the order of its entries' names,
+// then places; a name of an index file is kept by none. The others get, in that order, the first
+// of "-2", "-3", ... that no page has. Only the units whose names meet are ever sorted.
+void tellApart(std::vector<Unit>& units, const Document& document, bool ignoringCase) {
+  const NameKey key{ignoringCase};
+  const auto before = [&](std::size_t a, std::size_t b) {
     if (units[a].isPlain != units[b].isPlain) {
       return units[a].isPlain;
     }
-    return rank(a) < rank(b);
-  });
-  std::unordered_set<std::string> taken;
+    const DocEntry& x = document.entries[units[a].entry];
+    const DocEntry& y = document.entries[units[b].entry];
+    return std::tie(x.entryName, x.sourceFile, x.sourceLine) <
+           std::tie(y.entryName, y.sourceFile, y.sourceLine);
+  };
+  // Each name that a page has, and the unit that has it. The keys view the units' names, which do
+  // not change once they are keys.
+  std::unordered_map<std::string_view, std::size_t, NameKey, NameKey> keptBy(units.size() * 2, key,
+                                                                             key);
   if (ignoringCase) {
     for (const std::string_view name : kIndexNames) {
-      taken.emplace(name);
+      keptBy.emplace(name, kTakenByAnIndex);
     }
   }
+  std::vector<std::size_t> waiting;
+  for (std::size_t u = 0; u < units.size(); ++u) {
+    const auto [found, isNew] = keptBy.emplace(units[u].wanted, u);
+    if (isNew) {
+      continue;
+    }
+    if (found->second != kTakenByAnIndex && before(u, found->second)) {
+      // The key keeps viewing the first unit's name, which equals this one's under the key.
+      waiting.push_back(found->second);
+      found->second = u;
+    } else {
+      waiting.push_back(u);
+    }
+  }
+  std::sort(waiting.begin(), waiting.end(), before);
   std::unordered_map<std::string, int> nextSuffix;
-  for (const bool plain : {true, false}) {
-    std::vector<std::size_t> waiting;
-    for (const std::size_t u : order) {
-      if (units[u].isPlain != plain) {
-        continue;
-      }
-      if (taken.insert(keyOf(units[u].wanted)).second) {
-        units[u].name = units[u].wanted;
-      } else {
-        waiting.push_back(u);
-      }
-    }
-    for (const std::size_t u : waiting) {
-      int& suffix = nextSuffix.try_emplace(keyOf(units[u].wanted), 2).first->second;
-      std::string name;
-      do {
-        name = units[u].wanted + "-" + std::to_string(suffix++);
-      } while (!taken.insert(keyOf(name)).second);
-      units[u].name = std::move(name);
-    }
+  for (const std::size_t u : waiting) {
+    const std::string lowered = ignoringCase ? lowerAscii(units[u].wanted) : units[u].wanted;
+    int& suffix = nextSuffix.try_emplace(lowered, 2).first->second;
+    do {
+      units[u].instead = units[u].wanted + "-" + std::to_string(suffix++);
+    } while (keptBy.find(units[u].instead) != keptBy.end());
+    keptBy.emplace(units[u].instead, u);
   }
 }
 
@@ -229,20 +255,35 @@ void PageNames::nameUnits(const Options& options, const Document& document) {
   const auto keyOf = [safe](const DocEntry& entry) {
     return safe ? std::string_view(entry.entryName) : pageFileName(entry.entryName);
   };
-  std::unordered_map<std::string_view, std::vector<std::size_t>> byKey;
-  byKey.reserve(entries.size());
+  // The entries of each page name, as chains in list order: a name's first entry, and after each
+  // entry the next one of its name. Most names have one entry, so no list is made for them.
+  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::unordered_map<std::string_view, std::size_t> lastOf;
+  lastOf.reserve(entries.size());
+  std::vector<std::size_t> nextOf(entries.size(), kNone);
+  std::vector<bool> isFirst(entries.size(), false);
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    byKey[keyOf(entries[i])].push_back(i);
+    const auto [found, isNew] = lastOf.emplace(keyOf(entries[i]), i);
+    if (isNew) {
+      isFirst[i] = true;
+    } else {
+      nextOf[found->second] = i;
+      found->second = i;
+    }
   }
   std::vector<Unit> units;
   units.reserve(entries.size());
   std::vector<std::size_t> unitOf(entries.size());
   std::vector<std::size_t> keeper(entries.size());
   const auto nameOf = [safe](std::string wanted) { return safe ? safePageName(wanted) : wanted; };
+  std::vector<std::size_t> group;
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    const std::vector<std::size_t>& group = byKey.at(keyOf(entries[i]));
-    if (group.front() != i) {
+    if (!isFirst[i]) {
       continue;
+    }
+    group.clear();
+    for (std::size_t e = i; e != kNone; e = nextOf[e]) {
+      group.push_back(e);
     }
     if (!options.onePagePerEntry) {
       for (const std::size_t e : group) {
@@ -267,10 +308,13 @@ void PageNames::nameUnits(const Options& options, const Document& document) {
     }
   }
   tellApart(units, document, safe);
+  plainTarget_.reserve(entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    const std::string& name = units[unitOf[i]].name;
+    const std::string& name = units[unitOf[i]].name();
     if (isWritableFileName(name)) {
-      files_[i] = name + std::string(kPageEnding);
+      files_[i].reserve(name.size() + kPageEnding.size());
+      files_[i] = name;
+      files_[i] += kPageEnding;
     } else {
       refusedNames_.emplace(i, name);
     }
