@@ -29,6 +29,8 @@ constexpr Switch kSwitches[] = {
     {"one page per entry", &Options::onePagePerEntry,
      "entries of one name get a page each, the others named after their section"},
     {"no self links", &Options::noSelfLinks, "no link on a page points to that same page"},
+    {"readable text", &Options::readableText,
+     "plain tag text becomes paragraphs, lists and examples, as its authors laid it out"},
 };
 
 }  // namespace

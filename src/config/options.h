@@ -24,6 +24,7 @@ struct Options {
   bool safePageNames = false;
   bool onePagePerEntry = false;
   bool noSelfLinks = false;
+  bool readableText = false;
 };
 
 // One switch: the line that turns it on, the flag it sets, and one line for the user on what it

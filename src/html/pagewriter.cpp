@@ -91,7 +91,10 @@ class PageLinker {
     if (options.wordLinks) {
       wordLinker_.emplace(wordLinkList(document, pageLinks));
     } else {
-      autoLinker_.emplace(autoLinkList(document, pageLinks), sharedNameLinks(document, pageLinks));
+      // Under "readable text" the pages hold markup of their own (<ol start="3">), which a name
+      // must not break.
+      autoLinker_.emplace(autoLinkList(document, pageLinks), sharedNameLinks(document, pageLinks),
+                          options.readableText);
     }
   }
 

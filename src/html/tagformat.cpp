@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "html/pagelinks.h"
+#include "html/readabletext.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -11,14 +12,6 @@ namespace {
 
 bool contains(std::string_view line, std::string_view marker) {
   return line.find(marker) != std::string_view::npos;
-}
-
-void appendTableRow(std::string& result, std::string_view line) {
-  result += "<tr><td>";
-  result += fieldView(line, 1, '-');
-  result += "</td><td>";
-  result += fieldView(line, 2, '-');
-  result += "</td></tr>\n";
 }
 
 // The pending item of an item table: a row is written only when the next item line arrives or the
@@ -83,7 +76,7 @@ std::string expandTabTables(std::string_view text) {
         result += "</table>\n";
         inTable = false;
       } else {
-        appendTableRow(result, line);
+        appendTabTableRow(result, line);
       }
     } else if (contains(line, "[TAB]")) {
       result += "<table>\n";
@@ -98,10 +91,27 @@ std::string expandTabTables(std::string_view text) {
   return result;
 }
 
+// A tag read in code mode keeps its lines as they were read, whatever key lists it.
+bool isCodeTag(const Configuration& config, const std::string& tagName) {
+  const std::vector<std::string>& codeItems = config.settings().codeItems;
+  return tagName == "SOURCE" ||
+         std::find(codeItems.begin(), codeItems.end(), tagName) != codeItems.end();
+}
+
 std::string formatTagValue(const Configuration& config, const std::string& tagName,
                            std::string_view value) {
   const TagRule* const rule = config.tagRule(tagName);
   const TagKind kind = rule == nullptr ? TagKind::plainItem : rule->kind;
+  const Options& options = config.settings().options;
+  if (options.readableText) {
+    if (kind == TagKind::plainItem && !isCodeTag(config, tagName)) {
+      return readableText(value, options.escapeHtml);
+    }
+    // No box ends with an empty line.
+    if (kind != TagKind::plainItem) {
+      value = withoutEmptyEdgeLines(value);
+    }
+  }
   // Escaped first, so that the markup of tables and line breaks stays markup.
   std::string expanded = config.settings().options.escapeHtml ? expandTabTables(escapeHtml(value))
                                                               : expandTabTables(value);

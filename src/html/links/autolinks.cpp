@@ -8,6 +8,7 @@
 #include <span>
 #include <unordered_map>
 
+#include "html/links/markup.h"
 #include "html/links/nametrie.h"
 #include "text/text.h"
 
@@ -188,6 +189,10 @@ class AutoLinker::TriePass {
 
   // The overrides of links of this pass: those whose search text is a blank and a name of it.
   std::vector<Resolved> resolve(std::span<const AutoLink> overrides) const;
+
+  // The same, linking only in the text between tags, each link put in as it stands.
+  std::string applyOutsideMarkup(std::string_view page, std::size_t firstLink, std::size_t endLink,
+                                 std::span<const Resolved> overrides) const;
 
  private:
   struct Match {
@@ -429,6 +434,37 @@ std::string AutoLinker::TriePass::applyTo(std::string_view page, std::size_t fir
   return result;
 }
 
+// Between two tags the blanks are taken one by one as applyTo takes them, but a name must end
+// before the next tag, and what a link puts in is not looked into again: it is markup too.
+std::string AutoLinker::TriePass::applyOutsideMarkup(std::string_view page, std::size_t firstLink,
+                                                     std::size_t endLink,
+                                                     std::span<const Resolved> overrides) const {
+  std::string result;
+  result.reserve(page.size() + page.size() / 2);
+  std::size_t copied = 0;
+  for (std::size_t at = 0; at < page.size();) {
+    const std::size_t markup = nextMarkup(page, at);
+    const std::string_view text = page.substr(0, markup);
+    for (std::size_t blank = nextCandidate(text, at); blank < text.size();) {
+      const Match match = firstMatch(text.substr(blank + 1), firstLink, endLink);
+      if (match.link == kNoLink) {
+        blank = nextCandidate(text, blank + 1);
+        continue;
+      }
+      const std::size_t restBegin = blank + 1 + match.nameLength;
+      const std::size_t runEnd = std::min(text.find(' ', restBegin), text.size());
+      result.append(page.substr(copied, blank - copied));
+      result += replacementFor(match.link, overrides).text;
+      result.append(page.substr(restBegin, runEnd - restBegin));
+      copied = runEnd;
+      blank = nextCandidate(text, runEnd);
+    }
+    at = markup < page.size() ? tagEnd(page, markup) : markup;
+  }
+  result.append(page.substr(copied));
+  return result;
+}
+
 // Where the page shows which names with blanks may apply, those alone are applied, around the other
 // links in one trie. See note [automatic links].
 class AutoLinker::Shortcut {
@@ -437,7 +473,8 @@ class AutoLinker::Shortcut {
   static std::unique_ptr<const Shortcut> of(const std::vector<AutoLink>& links,
                                             const std::vector<std::string>& otherReplacements);
 
-  std::string applyTo(std::string_view page, std::span<const AutoLink> overrides) const;
+  std::string applyTo(std::string_view page, std::span<const AutoLink> overrides,
+                      bool outsideMarkupOnly) const;
 
  private:
   struct NameWithBlank {
@@ -461,7 +498,8 @@ AutoLink autoLinkFor(const std::string& entryName) {
 }
 
 AutoLinker::AutoLinker(const std::vector<AutoLink>& links,
-                       const std::vector<std::string>& otherReplacements) {
+                       const std::vector<std::string>& otherReplacements, bool outsideMarkupOnly)
+    : outsideMarkupOnly_(outsideMarkupOnly) {
   for (const AutoLink& link : links) {
     for (const std::string_view text : {link.searchText, link.replacement}) {
       for (const char c : text) {
@@ -559,20 +597,28 @@ std::string AutoLinker::applyLinks(std::string_view page,
     return link;
   };
   if (shortcut_) {
-    return shortcut_->applyTo(page, overrides);
+    return shortcut_->applyTo(page, overrides, outsideMarkupOnly_);
   }
+  const auto applyPass = [this](const TriePass& pass, std::string_view text,
+                                std::span<const AutoLink> overrides) {
+    return outsideMarkupOnly_
+               ? pass.applyOutsideMarkup(text, 0, pass.linkCount(), pass.resolve(overrides))
+               : pass.applyTo(text, 0, pass.linkCount(), pass.resolve(overrides));
+  };
   if (stages_.size() == 1 && stages_.front().compiled) {
-    const TriePass& pass = *stages_.front().compiled;
-    return pass.applyTo(page, 0, pass.linkCount(), pass.resolve(overrides));
+    return applyPass(*stages_.front().compiled, page, overrides);
   }
   std::string text(page);
   for (const Stage& stage : stages_) {
     if (stage.compiled) {
-      text = stage.compiled->applyTo(text, 0, stage.compiled->linkCount(),
-                                     stage.compiled->resolve(overrides));
+      text = applyPass(*stage.compiled, text, overrides);
     } else {
       const AutoLink& link = literalOf(stage.literal);
-      replaceAllIn(text, link.searchText, link.replacement);
+      if (outsideMarkupOnly_) {
+        text = replaceAllOutsideMarkup(text, link.searchText, link.replacement);
+      } else {
+        replaceAllIn(text, link.searchText, link.replacement);
+      }
     }
   }
   return text;
@@ -666,25 +712,35 @@ std::vector<std::size_t> AutoLinker::Shortcut::namesThatMayApply(std::string_vie
 // The names with blanks that cannot apply are left out, and the links of the trie between those
 // that may go in one pass.
 std::string AutoLinker::Shortcut::applyTo(std::string_view page,
-                                          std::span<const AutoLink> overrides) const {
+                                          std::span<const AutoLink> overrides,
+                                          bool outsideMarkupOnly) const {
   const std::vector<Resolved> resolved = trieLinks_.resolve(overrides);
+  const auto applyTrie = [&](std::string_view text, std::size_t first, std::size_t end) {
+    return outsideMarkupOnly ? trieLinks_.applyOutsideMarkup(text, first, end, resolved)
+                             : trieLinks_.applyTo(text, first, end, resolved);
+  };
   const std::vector<std::size_t> names = namesThatMayApply(page);
   if (names.empty()) {
-    return trieLinks_.applyTo(page, 0, trieLinks_.linkCount(), resolved);
+    return applyTrie(page, 0, trieLinks_.linkCount());
   }
   std::string text(page);
   std::size_t firstLink = 0;
   for (const std::size_t name : names) {
     const NameWithBlank& link = namesWithBlanks_[name];
-    text = trieLinks_.applyTo(text, firstLink, link.trieLinksBefore, resolved);
+    text = applyTrie(text, firstLink, link.trieLinksBefore);
     const auto other = std::find_if(overrides.begin(), overrides.end(), [&](const AutoLink& o) {
       return o.searchText == link.link.searchText;
     });
-    replaceAllIn(text, link.link.searchText,
-                 other == overrides.end() ? link.link.replacement : other->replacement);
+    const std::string& replacement =
+        other == overrides.end() ? link.link.replacement : other->replacement;
+    if (outsideMarkupOnly) {
+      text = replaceAllOutsideMarkup(text, link.link.searchText, replacement);
+    } else {
+      replaceAllIn(text, link.link.searchText, replacement);
+    }
     firstLink = link.trieLinksBefore;
   }
-  return trieLinks_.applyTo(text, firstLink, trieLinks_.linkCount(), resolved);
+  return applyTrie(text, firstLink, trieLinks_.linkCount());
 }
 
 }  // namespace inkwright

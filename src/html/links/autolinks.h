@@ -30,9 +30,12 @@ class AutoLinker {
   // so that equal and prefix-sharing texts stand together). Any texts will do; the links whose
   // searchText is a blank and a name without blanks, and whose replacement begins with a blank,
   // are the ones linked in time close to the page's length (see note [automatic links]).
-  // otherReplacements are the replacements that overrides may bring.
+  // otherReplacements are the replacements that overrides may bring. With outsideMarkupOnly, a
+  // link is made only where its name stands in the text between tags, and never inside what an
+  // earlier link put in.
   explicit AutoLinker(const std::vector<AutoLink>& links,
-                      const std::vector<std::string>& otherReplacements = {});
+                      const std::vector<std::string>& otherReplacements = {},
+                      bool outsideMarkupOnly = false);
   ~AutoLinker();
 
   // Exactly the text that replaceAll(text, searchText, replacement) gives when it is applied for
@@ -59,6 +62,7 @@ class AutoLinker {
   std::unique_ptr<const Shortcut> shortcut_;
   // The bytes that some search text or replacement holds, which a page's marks must not.
   std::array<bool, 256> isLinkByte_ = {};
+  bool outsideMarkupOnly_ = false;
 };
 
 }  // namespace inkwright

@@ -6,6 +6,7 @@
 #include <limits>
 #include <tuple>
 
+#include "html/links/markup.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -116,30 +117,6 @@ bool isElementNameAt(std::string_view page, std::size_t at, std::string_view nam
   const std::size_t after = at + name.size();
   return after == page.size() || page[after] == '>' || page[after] == '/' || page[after] == ' ' ||
          page[after] == '\t' || page[after] == '\n' || page[after] == '\r';
-}
-
-// The first "<" at or after `from` that begins markup; page.size() when there is none.
-std::size_t nextMarkup(std::string_view page, std::size_t from) {
-  for (std::size_t at = page.find('<', from); at != std::string_view::npos;
-       at = page.find('<', at + 1)) {
-    if (at + 1 < page.size()) {
-      const char next = page[at + 1];
-      if (isAsciiLetter(next) || next == '/' || next == '!' || next == '?') {
-        return at;
-      }
-    }
-  }
-  return page.size();
-}
-
-// The end of the tag or comment that begins at `at`.
-std::size_t tagEnd(std::string_view page, std::size_t at) {
-  if (page[at + 1] == '!' && page.substr(at, 4) == "<!--") {
-    const std::size_t close = page.find("-->", at + 4);
-    return close == std::string_view::npos ? page.size() : close + 3;
-  }
-  const std::size_t close = page.find('>', at + 1);
-  return close == std::string_view::npos ? page.size() : close + 1;
 }
 
 // The end of the closing tag of the element `name` from `from` on; page.size() when it is not
