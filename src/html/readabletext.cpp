@@ -1,6 +1,7 @@
 #include "html/readabletext.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "html/pagelinks.h"
@@ -52,7 +53,7 @@ struct ItemStart {
   std::size_t indent = 0;
   std::size_t textColumn = 0;
   std::size_t textByte = 0;
-  long number = 0;
+  std::int64_t number = 0;
 };
 
 bool itemStartOf(std::string_view line, ItemStart& item) {
@@ -70,7 +71,7 @@ bool itemStartOf(std::string_view line, ItemStart& item) {
     column += 2;
   } else {
     std::size_t digits = 0;
-    long number = 0;
+    std::int64_t number = 0;
     while (at + digits < line.size() && isDigit(line[at + digits]) && digits <= kMostDigits) {
       number = number * 10 + (line[at + digits] - '0');
       ++digits;
