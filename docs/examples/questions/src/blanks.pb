@@ -1,0 +1,4 @@
+/****f*  Gui/CloseWindow
+* NAME
+*   CloseWindow - closes a window
+****
