@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "bindings/signatures.h"
 #include "model/description.h"
@@ -20,14 +21,14 @@ namespace {
 // gave; a name no description reaches has none. Unlike the other outputs, the descriptor keeps the
 // description untrimmed, its leading blank included. Computed in one walk so that a directive costs
 // one lookup, not a walk of every entry.
-std::unordered_map<std::string_view, std::string_view> descriptionsByName(
-    const Configuration& config, const Document& document) {
-  std::unordered_map<std::string_view, std::string_view> descriptions;
+std::unordered_map<std::string_view, std::string> descriptionsByName(const Configuration& config,
+                                                                     const Document& document) {
+  std::unordered_map<std::string_view, std::string> descriptions;
   descriptions.reserve(document.entries.size());
   for (const DocEntry& entry : document.entries) {
-    if (const std::optional<std::string_view> description =
+    if (std::optional<std::string> description =
             entryDescription(entry, config.settings().descriptionItems)) {
-      descriptions[entry.entryName] = *description;
+      descriptions[entry.entryName] = std::move(*description);
     }
   }
   return descriptions;
@@ -61,11 +62,12 @@ void userLibraryWriter(const Configuration& config, const Document& document,
     return;
   }
   writeHeader(*file);
-  const std::unordered_map<std::string_view, std::string_view> descriptions =
+  const std::unordered_map<std::string_view, std::string> descriptions =
       descriptionsByName(config, document);
   for (const ImportDirective& directive : document.imports) {
     const auto found = descriptions.find(trimBlanksView(procedureNameOf(directive.declaration)));
-    const std::string_view description = found == descriptions.end() ? "" : found->second;
+    const std::string_view description =
+        found == descriptions.end() ? std::string_view() : std::string_view(found->second);
     file->write(libraryFunctionLines(directive.declaration, singleLine(description)));
   }
 }

@@ -34,7 +34,7 @@ void checkBindings(const Configuration& config, const Document& document, Warnin
     if (found == documented.end()) {
       continue;
     }
-    const std::optional<std::string_view> description =
+    const std::optional<std::string> description =
         entryDescription(entry, config.settings().descriptionItems);
     if (!description || trimBlanksView(*description).empty()) {
       warnings.push_back(Warning{entry.sourceFile, entry.sourceLine, "binding.no-description",

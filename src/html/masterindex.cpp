@@ -15,8 +15,8 @@ namespace {
 
 // The index shows the description trimmed of blanks, but keeps the line breaks it spans: in
 // HTML they read as blanks.
-std::string_view indexDescriptionOf(const Configuration& config, const DocEntry& entry) {
-  return trimBlanksView(entryDescription(entry, config.settings().descriptionItems).value_or(""));
+std::string indexDescriptionOf(const Configuration& config, const DocEntry& entry) {
+  return trimBlanks(entryDescription(entry, config.settings().descriptionItems).value_or(""));
 }
 
 void appendEntryItem(const Configuration& config, const Document& document, std::string& html,

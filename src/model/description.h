@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/document.h"
@@ -11,14 +10,15 @@
 namespace inkwright {
 
 // Where `preferredTags` (the "description item" names, by preference) names a tag the entry
-// holds: the first non-empty line of the first such tag of the first such name, trimmed of blanks
-// and tabs, without a leading "name - " or "name -- " that repeats the entry's name. Otherwise the
-// text between the first and the second "-" of the entry's last NAME tag (to the end of the value
-// when it holds one "-", empty when it holds none), untrimmed and with any line feeds it spans;
-// nullopt when the entry has no NAME tag. The result points into the entry's tags. Every output
+// holds: the first paragraph of the first such tag of the first such name, its lines trimmed of
+// blanks and tabs and joined with one blank, without a leading "name -", "name --" or "name:" that
+// repeats the entry's name (see firstParagraph and withoutRepeatedName in the .cpp); empty when
+// the tag holds no text. Otherwise the text between the first and the second "-" of the entry's
+// last NAME tag (to the end of the value when it holds one "-", empty when it holds none),
+// untrimmed and with any line feeds it spans; nullopt when the entry has no NAME tag. Every output
 // that describes an entry starts from this, so which tag describes an entry is decided here and
 // nowhere else.
-std::optional<std::string_view> entryDescription(const DocEntry& entry,
-                                                 const std::vector<std::string>& preferredTags);
+std::optional<std::string> entryDescription(const DocEntry& entry,
+                                            const std::vector<std::string>& preferredTags);
 
 }  // namespace inkwright

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bindings/bindingtest.h"
+#include "config/settings.h"
 
 namespace inkwright {
 namespace {
@@ -49,6 +50,25 @@ TEST_F(UserLibrary, KeepsEveryProcedureOnTwoLines) {
   EXPECT_EQ(kHeader + "Wait,Long (ms.l) -  waits for the  given time\r\nLong\r\n" +
                 "Stop,any () - \r\nLong\r\n",
             written());
+}
+
+// Under "description item" the descriptor takes the preferred tag's first paragraph, its lines
+// joined and the repeated name dropped, as the master index does; the entry without the tag keeps
+// its NAME description, leading blank and all.
+TEST_F(UserLibrary, TakesThePreferredTagsFirstParagraph) {
+  Settings settings = defaultSettings();
+  settings.descriptionItems = {"FUNCTION"};
+  const Configuration preferring{settings};
+  addEntry("Plot", "a.pb",
+           {{"NAME", "\nPlot - from NAME"},
+            {"FUNCTION", "\n  PLOT    - Plots the data\n  of a series.\n\n  Later text."}});
+  addEntry("Clear", "a.pb", {{"NAME", "\nClear - empties the plot"}});
+  addImport("a.pb", "Plot(series.l)");
+  addImport("a.pb", "Clear()");
+  userLibraryWriter(preferring, read(), out.folder(), files);
+  EXPECT_EQ(kHeader + "Plot,Long (series.l) - Plots the data of a series.\r\nLong\r\n" +
+                "Clear,any () -  empties the plot\r\nLong\r\n",
+            out.read(" _inkWright_userlib_out.desc"));
 }
 
 }  // namespace
