@@ -245,6 +245,10 @@ TEST(ReadableText, WritesTabTablesAsBlocksOfTheirOwn) {
            {"Rows:", "[TAB]", "a - b", "c"},
            "<p>Rows:</p>\n<table>\n<tr><td>a </td><td> b</td></tr>\n<tr><td>c</td><td></td></tr>\n"
            "</table>"},
+          // The table's lines count for the base indentation like any other line.
+          {"a table less indented than the text",
+           {"    Text", "[TAB]", "a - b", "[/TAB]"},
+           "<pre>Text</pre>\n<table>\n<tr><td>a </td><td> b</td></tr>\n</table>"},
       },
       false);
 }
