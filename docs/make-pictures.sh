@@ -9,11 +9,15 @@ docs=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# shoot EXAMPLE_DIR PAGE PICTURE WIDTH HEIGHT
+# shoot EXAMPLE_DIR PAGE PICTURE WIDTH HEIGHT [LINE]
+# A LINE given is taken out of the copy's inkwright.cfg first, to show the page without a switch.
 shoot() {
   rm -rf "$work/example"
   cp -r "$1" "$work/example"
   mkdir -p "$work/example/out"
+  if [ -n "${6:-}" ]; then
+    grep -vxF -- "$6" "$1/inkwright.cfg" > "$work/example/inkwright.cfg"
+  fi
   (cd "$work/example" && "$binary" inkwright.cfg)
   chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
@@ -22,3 +26,6 @@ shoot() {
 }
 
 shoot "$docs/examples/item-kinds" PlaySound.html "$docs/item-kinds.png" 760 660
+shoot "$docs/examples/readable-text" FadeTo.html "$docs/readable-text-before.png" 760 440 \
+  "readable text"
+shoot "$docs/examples/readable-text" FadeTo.html "$docs/readable-text-after.png" 760 760

@@ -344,14 +344,11 @@ std::string_view withoutEmptyEdgeLines(std::string_view value) {
 
 std::string readableText(std::string_view value, bool escapeHtml) {
   const std::vector<std::string_view> lines = linesOf(value);
-  // The base indentation: the least of the lines outside the tables that hold text.
+  // The base indentation: the least of the lines that hold text, those of the tables included.
   std::size_t base = std::string_view::npos;
-  for (std::size_t k = 0; k < lines.size(); ++k) {
-    if (startsTable(lines[k])) {
-      while (++k < lines.size() && !endsTable(lines[k])) {
-      }
-    } else if (!isEmptyLine(lines[k])) {
-      base = std::min(base, indentationOf(lines[k]));
+  for (const std::string_view line : lines) {
+    if (!isEmptyLine(line)) {
+      base = std::min(base, indentationOf(line));
     }
   }
   BlockWriter writer(escapeHtml);

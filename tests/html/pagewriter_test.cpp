@@ -78,5 +78,32 @@ TEST(PageWriter, WithSwitchesEscapesSkipsEmptyTagsAndLinksWrittenPagesOnly) {
       out.read("Lib.html"));
 }
 
+// Under readable text the lists carry markup of their own: an entry named "start" is linked in the
+// text of a paragraph, an item and an example, and never inside <ol start="3">, with the plain
+// automatic links as with word links.
+TEST(PageWriter, ReadableTextKeepsItsMarkupWholeUnderLinks) {
+  Document document;
+  document.entries = {
+      pageEntry("Lib/start", "f", {{"NAME", "\n  start - begins the run"}}),
+      pageEntry("Lib/Steps", "f",
+                {{"FUNCTION",
+                  "\n  How to start:\n\n  3. Go to start now.\n  4. Rest.\n\n    x = start(3)"}}),
+  };
+  deriveEntryNames(document);
+  const std::string linked =
+      "<div><p>How to <a href=\"start.html\">start</a>:</p>\n<ol start=\"3\"><li>Go to <a "
+      "href=\"start.html\">start</a> now.</li><li>Rest.</li></ol>\n<pre>x = <a "
+      "href=\"start.html\">start</a>(3)</pre></div>";
+  for (const bool wordLinks : {false, true}) {
+    Settings settings{.templateList = {{.name = "page", .text = "@@TAGS@@"},
+                                       {.name = "tag", .text = "<div>@@VALUE@@</div>"}},
+                      .options = Options{.wordLinks = wordLinks, .readableText = true}};
+    TempDir out;
+    FileSink files;
+    pageWriter(Configuration(std::move(settings)), document, out.folder(), {}, files);
+    EXPECT_EQ(linked, out.read("Steps.html")) << (wordLinks ? "word links" : "automatic links");
+  }
+}
+
 }  // namespace
 }  // namespace inkwright

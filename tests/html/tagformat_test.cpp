@@ -91,5 +91,55 @@ TEST_F(TagFormat, EscapesValuesBeforeAddingMarkup) {
   }
 }
 
+// Under readable text only plain tags outside code mode become blocks; line, source and tab items
+// lose their empty first and last lines and are otherwise what they were; without the switch every
+// value is what it always was.
+TEST_F(TagFormat, ReadableTextRestructuresOnlyPlainTagsOutsideCodeMode) {
+  addTagRules(rules, "EXAMPLE", false, TagKind::sourceItem);
+  addTagRules(rules, "LISTING", false, TagKind::plainItem);
+  const std::vector<std::string> codeItems = {"LISTING"};
+  const Configuration before(Settings{.tagRuleList = rules, .codeItems = codeItems});
+  const Configuration after(Settings{
+      .tagRuleList = rules, .options = Options{.readableText = true}, .codeItems = codeItems});
+  const struct {
+    const char* tag;
+    const char* value;
+    const char* without;
+    const char* with;
+  } cases[] = {
+      {"NAME", "\n  Text\n\n  * a", "  Text\n\n  * a", "<p>Text</p>\n<ul><li>a</li></ul>"},
+      {"UNKNOWN", "\n\n  a\n    b\n", "  a\n    b\n", "<p>a</p>\n<pre>b</pre>"},
+      // A [code items] tag under [items] keeps every line, the empty last one too.
+      {"LISTING", "\n\n  x = 1\n\n  * a\n", "  x = 1\n\n  * a\n", "  x = 1\n\n  * a\n"},
+      // SOURCE under [source items]: not restructured, but without its empty edge lines.
+      {"SOURCE", "\n\n  If a\n    * b\n\n", "  If a<br />    * b<br /><br />",
+       "  If a<br />    * b"},
+      {"EXAMPLE", "\n \n  If a\n\n    b\n\t\n", " <br />  If a<br /><br />    b<br />\t<br />",
+       "  If a<br /><br />    b"},
+      {"NOTES", "\n\n  one\n  * two\n\n", "  one<br />  * two<br /><br />", "  one<br />  * two"},
+      {"NOTES", "\n \n\t", " <br />\t", ""},
+      {"INPUTS", "\n\n  x - y\n\n  more\n \n",
+       "<table border=0><tr><td><b>x</b></td><td>&nbsp;-&nbsp;<td>y<br /><br />more<br /><br "
+       "/></td></tr></table>",
+       "<table border=0><tr><td><b>x</b></td><td>&nbsp;-&nbsp;<td>y<br /><br "
+       "/>more</td></tr></table>"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.without, formatTagValue(before, c.tag, c.value)) << c.tag << " " << c.value;
+    EXPECT_EQ(c.with, formatTagValue(after, c.tag, c.value)) << c.tag << " " << c.value;
+  }
+  // SOURCE is read in code mode whatever key lists it: under [items] it too stays as it was.
+  std::vector<TagRule> sourceAsPlain;
+  addTagRules(sourceAsPlain, "SOURCE", false, TagKind::plainItem);
+  const Configuration plainSource(
+      Settings{.tagRuleList = sourceAsPlain, .options = Options{.readableText = true}});
+  EXPECT_EQ("  a\n\n  * b\n", formatTagValue(plainSource, "SOURCE", "\n  a\n\n  * b\n"));
+  // Under escape html too, the text is escaped before the markup is added.
+  const Configuration escaping(
+      Settings{.tagRuleList = rules, .options = Options{.escapeHtml = true, .readableText = true}});
+  EXPECT_EQ("<p>a&lt;b</p>", formatTagValue(escaping, "NAME", "\n a<b"));
+  EXPECT_EQ("a&lt;b", formatTagValue(escaping, "NOTES", "\n\na<b\n"));
+}
+
 }  // namespace
 }  // namespace inkwright
