@@ -89,6 +89,17 @@ namespace {
 
 constexpr std::size_t kNoLink = std::numeric_limits<std::size_t>::max();
 
+// Whether the tag at `at` opens a block whose text "readable text" trimmed: a paragraph, an item,
+// an item's term or an example.
+bool opensTextBlock(std::string_view page, std::size_t at) {
+  for (const std::string_view tag : {"<p>", "<li>", "<code>", "<pre>"}) {
+    if (page.substr(at, tag.size()) == tag) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // Whether the trie can take the link: its search text is a blank and a name without blanks, and
 // its replacement keeps the blank.
 bool isTrieLink(const AutoLink& link) {
@@ -435,30 +446,53 @@ std::string AutoLinker::TriePass::applyTo(std::string_view page, std::size_t fir
 }
 
 // Between two tags the blanks are taken one by one as applyTo takes them, but a name must end
-// before the next tag, and what a link puts in is not looked into again: it is markup too.
+// before the next tag, and what a link puts in is not looked into again: it is markup too. The
+// text of a paragraph, an item or an example is trimmed where the original text had blanks at the
+// start of each line, so a name may also begin right after the start tag of such a block, or at
+// the start of a line: there the link goes in without its blank.
 std::string AutoLinker::TriePass::applyOutsideMarkup(std::string_view page, std::size_t firstLink,
                                                      std::size_t endLink,
                                                      std::span<const Resolved> overrides) const {
   std::string result;
   result.reserve(page.size() + page.size() / 2);
   std::size_t copied = 0;
+  std::size_t previousTag = std::string_view::npos;
   for (std::size_t at = 0; at < page.size();) {
     const std::size_t markup = nextMarkup(page, at);
     const std::string_view text = page.substr(0, markup);
-    for (std::size_t blank = nextCandidate(text, at); blank < text.size();) {
-      const Match match = firstMatch(text.substr(blank + 1), firstLink, endLink);
-      if (match.link == kNoLink) {
-        blank = nextCandidate(text, blank + 1);
+    bool atBlockStart = previousTag != std::string_view::npos && opensTextBlock(page, previousTag);
+    for (std::size_t next = at; next < text.size();) {
+      std::size_t nameBegin = next;
+      bool afterBlank = false;
+      if (!atBlockStart) {
+        const std::size_t separator = text.find_first_of(" \n", next);
+        if (separator == std::string_view::npos) {
+          break;
+        }
+        nameBegin = separator + 1;
+        afterBlank = text[separator] == ' ';
+      }
+      atBlockStart = false;
+      next = nameBegin;
+      if (nameBegin >= text.size() ||
+          !names_.beginsName(static_cast<unsigned char>(text[nameBegin]))) {
         continue;
       }
-      const std::size_t restBegin = blank + 1 + match.nameLength;
-      const std::size_t runEnd = std::min(text.find(' ', restBegin), text.size());
-      result.append(page.substr(copied, blank - copied));
-      result += replacementFor(match.link, overrides).text;
+      const Match match = firstMatch(text.substr(nameBegin), firstLink, endLink);
+      if (match.link == kNoLink) {
+        continue;
+      }
+      const std::size_t restBegin = nameBegin + match.nameLength;
+      const std::size_t runEnd = std::min(text.find_first_of(" \n", restBegin), text.size());
+      const std::string_view replacement = replacementFor(match.link, overrides).text;
+      const std::size_t from = afterBlank ? nameBegin - 1 : nameBegin;
+      result.append(page.substr(copied, from - copied));
+      result += afterBlank ? replacement : replacement.substr(1);
       result.append(page.substr(restBegin, runEnd - restBegin));
       copied = runEnd;
-      blank = nextCandidate(text, runEnd);
+      next = runEnd;
     }
+    previousTag = markup;
     at = markup < page.size() ? tagEnd(page, markup) : markup;
   }
   result.append(page.substr(copied));
