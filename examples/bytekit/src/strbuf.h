@@ -16,6 +16,13 @@
  *   strbuf_append
  * FUNCTION
  *   strbuf_append -- appends a text, growing the buffer when needed.
+ *
+ *   When the text does not fit in the room that is left, the buffer grows:
+ *   - to twice its size, or to the size the text needs when that is more;
+ *   - with one call of realloc, so s->text may point elsewhere afterwards.
+ *
+ *   The zero byte at the end moves along, so s->text stays a C string.
+ *   Appending the empty text changes nothing.
  * SYNOPSIS
  */
 int strbuf_append(strbuf_t *s, const char *text);
