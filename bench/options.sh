@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Times whole runs on generated libraries (generate.py) in three configurations: without switches
-# ("off"), with the five switches of the pages on ("on"), and with those five and the three that
-# name pages ("names": safe page names, one page per entry, no self links). The configurations
-# take turns, and which goes first rotates, so that a slow spell of a shared machine, or the
-# deletion of the outputs between turns, falls on all alike; each figure is the best of the runs:
-# wall time, and the processor time (user and system) of the run. The ratios compare "on" with
-# "off", and "names" with "on".
+# Times whole runs on generated libraries (generate.py) in four configurations: without switches
+# ("off"), with the five switches of the pages on ("on"), with those five and the three that name
+# pages ("names": safe page names, one page per entry, no self links), and with those five and
+# readable text ("readable"). The configurations take turns, and which goes first rotates, so that
+# a slow spell of a shared machine, or the deletion of the outputs between turns, falls on all
+# alike; each figure is the best of the runs. Each size has two rows: "wall", the seconds the run
+# took, and "cpu", the processor seconds (user and system) it used. The ratios compare "on" with
+# "off" (on/off), "names" with "on" (nm/on) and "readable" with "on" (rd/on).
 # Not run by CI.
 # Usage: bench/options.sh   (SIZES="20000 50000", TAKES=5, WORK_DIR=... override the defaults)
 set -euo pipefail
@@ -39,8 +40,8 @@ timeRun() {
   mv "$out" "$1/done.$RANDOM$RANDOM"
 }
 
-printf '%8s %9s %9s %9s %8s %8s %9s %9s %9s %8s %8s\n' entries "off s" "on s" "names s" \
-  "on/off" "nm/on" "off cpu" "on cpu" "names cpu" "on/off" "nm/on"
+printf '%8s %5s %9s %9s %9s %9s %7s %7s %7s\n' entries time off on names readable on/off nm/on \
+  rd/on
 for entries in $sizes; do
   tree="$work/library-$entries"
   rm -rf "$tree"
@@ -48,25 +49,26 @@ for entries in $sizes; do
   { cat "$tree/inkwright.cfg"; echo "[options]"; printf '%s\n' "${switches[@]}"; } \
     > "$tree/switches.cfg"
   { cat "$tree/switches.cfg"; printf '%s\n' "${naming[@]}"; } > "$tree/names.cfg"
-  configs=(inkwright.cfg switches.cfg names.cfg)
+  { cat "$tree/switches.cfg"; echo "readable text"; } > "$tree/readable.cfg"
+  configs=(inkwright.cfg switches.cfg names.cfg readable.cfg)
   declare -A times=()
   for ((take = 0; take < takes; take++)); do
-    for ((k = 0; k < 3; k++)); do
-      config=${configs[$(((take + k) % 3))]}
+    for ((k = 0; k < ${#configs[@]}; k++)); do
+      config=${configs[$(((take + k) % ${#configs[@]}))]}
       times[$config]+="$(timeRun "$tree" "$config")"$'\n'
     done
     rm -rf "$tree"/done.*
   done
-  figures=()
   for column in 1 2; do
+    figures=()
     for config in "${configs[@]}"; do
       figures+=("$(printf '%s' "${times[$config]}" | cut -d' ' -f$column | best)")
     done
+    awk -v e="$entries" -v t="$( ((column == 1)) && echo wall || echo cpu)" \
+      -v off="${figures[0]}" -v on="${figures[1]}" -v nm="${figures[2]}" -v rd="${figures[3]}" \
+      'BEGIN { printf "%8d %5s %9.3f %9.3f %9.3f %9.3f %7.3f %7.3f %7.3f\n",
+               e, t, off, on, nm, rd, on / off, nm / on, rd / on }'
   done
-  awk -v e="$entries" -v a="${figures[0]}" -v b="${figures[1]}" -v n="${figures[2]}" \
-    -v c="${figures[3]}" -v d="${figures[4]}" -v m="${figures[5]}" \
-    'BEGIN { printf "%8d %9.3f %9.3f %9.3f %8.2f %8.3f %9.2f %9.2f %9.2f %8.2f %8.3f\n",
-             e, a, b, n, b / a, n / b, c, d, m, d / c, m / d }'
   unset times
   rm -rf "$tree"
 done

@@ -45,9 +45,21 @@ bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The text without the blanks and tabs at its ends.
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isBlankOrTab(text.front())) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && isBlankOrTab(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
 enum class ListKind { bullets, numbers };
 
 // A line that starts a list item: its marker's column, the column and byte where its text begins.
+// The indentation is set for any line, whether it starts an item or not.
 struct ItemStart {
   ListKind kind = ListKind::bullets;
   std::size_t indent = 0;
@@ -97,34 +109,37 @@ bool itemStartOf(std::string_view line, ItemStart& item) {
 bool startsTable(std::string_view line) { return line.find("[TAB]") != std::string_view::npos; }
 bool endsTable(std::string_view line) { return line.find("[/TAB]") != std::string_view::npos; }
 
-// The line with its indentation written as blanks and the first `drop` columns of it removed.
-std::string withoutIndentation(std::string_view line, std::size_t drop) {
+// Appends the line with its indentation written as blanks and the first `drop` columns of it
+// removed.
+void appendWithoutIndentation(std::string& out, std::string_view line, std::size_t drop) {
   std::size_t at = 0;
   std::size_t column = 0;
   while (at < line.size() && isBlankOrTab(line[at])) {
     column = nextColumn(column, line[at++]);
   }
-  std::string kept(column > drop ? column - drop : 0, ' ');
-  kept += line.substr(at);
-  return kept;
+  out.append(column > drop ? column - drop : 0, ' ');
+  out += line.substr(at);
 }
 
-// Writes the blocks one after the other, a line feed between two blocks.
+// Writes the blocks one after the other, a line feed between two blocks. The lines it is given are
+// shown as they are: readableText escapes the value before it reads its lines, which changes no
+// rule's reading, since an entity holds only "&", small letters and ";", none of which a rule looks
+// at, and escaping the lines one by one would cost a call and a copy each. Nothing else is
+// written while a paragraph is open, so its lines go to the output as they come.
 class BlockWriter {
  public:
-  explicit BlockWriter(bool escape) : escape_(escape) {}
-
-  std::string shown(std::string_view text) const {
-    return escape_ ? escapeHtml(text) : std::string(text);
-  }
+  explicit BlockWriter(std::size_t expectedSize) { out_.reserve(expectedSize); }
 
   void paragraphLine(std::string_view line) {
     endExample();
-    if (!paragraph_.empty()) {
-      paragraph_ += ' ';
+    if (inParagraph_) {
+      out_ += ' ';
+    } else {
+      startBlock();
+      out_ += "<p>";
+      inParagraph_ = true;
     }
-    paragraph_ += trimBlanksAndTabs(line);
-    inParagraph_ = true;
+    out_ += trimmed(line);
   }
 
   void exampleLine(std::string_view line) {
@@ -136,11 +151,7 @@ class BlockWriter {
     if (!inParagraph_) {
       return;
     }
-    startBlock();
-    out_ += "<p>";
-    out_ += shown(paragraph_);
     out_ += "</p>";
-    paragraph_.clear();
     inParagraph_ = false;
   }
 
@@ -156,7 +167,7 @@ class BlockWriter {
     out_ += "<pre>";
     for (std::size_t k = 0; k < example_.size(); ++k) {
       out_ += k == 0 ? "" : "\n";
-      out_ += shown(withoutIndentation(example_[k], common));
+      appendWithoutIndentation(out_, example_[k], common);
     }
     out_ += "</pre>";
     example_.clear();
@@ -176,7 +187,7 @@ class BlockWriter {
     if (!itemText_.empty()) {
       itemText_ += ' ';
     }
-    itemText_ += shown(trimBlanksAndTabs(line));
+    itemText_ += trimmed(line);
   }
 
   void startItem(std::string_view line, const ItemStart& item) {
@@ -187,7 +198,7 @@ class BlockWriter {
       if (lists_.back().kind == item.kind) {
         out_ += itemText_;
         out_ += "</li><li>";
-        itemText_ = itemTextOf(line.substr(item.textByte));
+        setItemText(line.substr(item.textByte));
         lists_.back().textColumn = item.textColumn;
         return;
       }
@@ -202,12 +213,15 @@ class BlockWriter {
     }
     if (item.kind == ListKind::bullets) {
       out_ += "<ul><li>";
+    } else if (item.number == 1) {
+      out_ += "<ol><li>";
     } else {
-      out_ += item.number == 1 ? "<ol>" : "<ol start=\"" + std::to_string(item.number) + "\">";
-      out_ += "<li>";
+      out_ += "<ol start=\"";
+      out_ += std::to_string(item.number);
+      out_ += "\"><li>";
     }
     lists_.push_back(OpenList{item.kind, item.indent, item.textColumn});
-    itemText_ = itemTextOf(line.substr(item.textByte));
+    setItemText(line.substr(item.textByte));
   }
 
   void closeLists() {
@@ -226,7 +240,7 @@ class BlockWriter {
       if (k + 1 == lines.size() && isClosed) {
         break;
       }
-      appendTabTableRow(out_, shown(lines[k]));
+      appendTabTableRow(out_, lines[k]);
     }
     out_ += "</table>";
   }
@@ -259,37 +273,53 @@ class BlockWriter {
   }
 
   // "term - text" and "term -- text" show the term, a word without blanks, as code.
-  std::string itemTextOf(std::string_view text) const {
-    text = trimBlanksAndTabs(text);
+  void setItemText(std::string_view text) {
+    text = trimmed(text);
+    itemText_.clear();
     const std::size_t blank = text.find(' ');
     if (blank != std::string_view::npos && blank > 0) {
       for (const std::string_view dash : {" - ", " -- "}) {
         if (text.substr(blank).starts_with(dash)) {
-          return "<code>" + shown(text.substr(0, blank)) + "</code>" + shown(text.substr(blank));
+          itemText_ += "<code>";
+          itemText_ += text.substr(0, blank);
+          itemText_ += "</code>";
+          text.remove_prefix(blank);
+          break;
         }
       }
     }
-    return shown(text);
+    itemText_ += text;
   }
 
-  bool escape_;
   std::string out_;
-  std::string paragraph_;
   bool inParagraph_ = false;
   std::vector<std::string_view> example_;
   std::vector<OpenList> lists_;
   std::string itemText_;
 };
 
-// The lines of a value, each after a line feed: a value holds no text before its first one.
-std::vector<std::string_view> linesOf(std::string_view value) {
-  std::vector<std::string_view> lines;
-  if (value.starts_with('\n')) {
-    value.remove_prefix(1);
+// The lines of a value, each after a line feed: a value holds no text before its first one. They
+// are taken one by one, as forEachLine visits them, without a list of them to allocate.
+class Lines {
+ public:
+  explicit Lines(std::string_view value) : rest_(value.substr(value.starts_with('\n') ? 1 : 0)) {}
+
+  // Sets line to the next line; false when there is none.
+  bool next(std::string_view& line) {
+    if (done_) {
+      return false;
+    }
+    const std::size_t end = rest_.find('\n');
+    done_ = end == std::string_view::npos;
+    line = rest_.substr(0, end);
+    rest_.remove_prefix(done_ ? rest_.size() : end + 1);
+    return true;
   }
-  forEachLine(value, [&](std::string_view line) { lines.push_back(line); });
-  return lines;
-}
+
+ private:
+  std::string_view rest_;
+  bool done_ = false;
+};
 
 }  // namespace
 
@@ -343,27 +373,33 @@ std::string_view withoutEmptyEdgeLines(std::string_view value) {
 }
 
 std::string readableText(std::string_view value, bool escapeHtml) {
-  const std::vector<std::string_view> lines = linesOf(value);
+  // Escaped once, as a whole, and read as it then is (see BlockWriter).
+  const std::string escaped = escapeHtml ? inkwright::escapeHtml(value) : std::string();
+  const std::string_view text = escapeHtml ? std::string_view(escaped) : value;
+  // Most values hold no table, and their lines need not be searched for one.
+  const bool mayHoldTables = startsTable(text);
   // The base indentation: the least of the lines that hold text, those of the tables included.
   std::size_t base = std::string_view::npos;
-  for (const std::string_view line : lines) {
+  Lines baseLines(text);
+  for (std::string_view line; baseLines.next(line);) {
     if (!isEmptyLine(line)) {
       base = std::min(base, indentationOf(line));
     }
   }
-  BlockWriter writer(escapeHtml);
+  // The markup takes about the room of the line feeds and indentation it replaces, so an eighth
+  // more than the value spares most values a second allocation.
+  BlockWriter writer(text.size() + text.size() / 8);
   std::vector<std::string_view> table;
-  for (std::size_t k = 0; k < lines.size(); ++k) {
-    const std::string_view line = lines[k];
-    if (startsTable(line)) {
+  Lines lines(text);
+  for (std::string_view line; lines.next(line);) {
+    if (mayHoldTables && startsTable(line)) {
       table.assign(1, line);
-      while (++k < lines.size()) {
-        table.push_back(lines[k]);
-        if (endsTable(lines[k])) {
-          break;
-        }
+      bool isClosed = false;
+      while (!isClosed && lines.next(line)) {
+        table.push_back(line);
+        isClosed = endsTable(line);
       }
-      writer.table(table, k < lines.size());
+      writer.table(table, isClosed);
       continue;
     }
     if (isEmptyLine(line)) {
@@ -376,7 +412,7 @@ std::string readableText(std::string_view value, bool escapeHtml) {
       writer.startItem(line, item);
       continue;
     }
-    const std::size_t indent = indentationOf(line);
+    const std::size_t indent = item.indent;
     if (writer.inList() && writer.continuesItem(indent)) {
       writer.itemLine(line);
     } else if (indent >= base + 2) {
