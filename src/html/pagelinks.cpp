@@ -64,17 +64,9 @@ std::string PageLinks::shown(std::string_view text) const {
   return escapeHtml_ ? escapeHtml(text) : std::string(text);
 }
 
-// Pages named as the original format names them are found by the name alone.
-std::string_view PageLinks::targetOf(std::string_view name, std::string_view fromSection) const {
-  if (!pageNames_.isOriginal()) {
-    return pageNames_.targetOf(name, fromSection);
-  }
-  return {};
-}
-
 bool PageLinks::isLinked(const std::string& name) const {
   if (!pageNames_.isOriginal()) {
-    return !targetOf(name, {}).empty();
+    return !pageNames_.targetOf(name, {}).empty();
   }
   return !existingLinksOnly_ ||
          (isPageWritten(name) && writtenFiles_.find(pageFileName(name)) != writtenFiles_.end());
@@ -93,7 +85,7 @@ void PageLinks::appendFileHref(std::string& out, std::string_view file) const {
 
 void PageLinks::appendHref(std::string& out, const std::string& name) const {
   if (!pageNames_.isOriginal()) {
-    appendFileHref(out, targetOf(name, {}));
+    appendFileHref(out, pageNames_.targetOf(name, {}));
   } else if (existingLinksOnly_) {
     appendPercentEncoded(out, pageFileName(name), PlainBytes::portableFileName);
     out += ".html";
@@ -125,8 +117,8 @@ std::string PageLinks::linkOrText(const std::string& name, std::string_view onPa
     return shown(name);
   }
   if (noSelfLinks_ && !onPage.empty()) {
-    const bool isSelf =
-        pageNames_.isOriginal() ? originalFile(name) == onPage : targetOf(name, {}) == onPage;
+    const bool isSelf = pageNames_.isOriginal() ? originalFile(name) == onPage
+                                                : pageNames_.targetOf(name, {}) == onPage;
     if (isSelf) {
       return shown(name);
     }

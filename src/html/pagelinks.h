@@ -86,8 +86,6 @@ class PageLinks {
     }
   };
 
-  // The file a link to name leads to from a page of fromSection; empty when there is none.
-  std::string_view targetOf(std::string_view name, std::string_view fromSection) const;
   void appendHref(std::string& out, const std::string& name) const;
   void appendFileHref(std::string& out, std::string_view file) const;
 

@@ -107,23 +107,40 @@ TEST(AutoLinks, RepeatedNamesLinkInsideEarlierLinks) {
             AutoLinker(sortedLinks(std::vector<std::string>(count, "h"))).applyTo(" h"));
 }
 
+// Random words over the bytes of the link markup, so that links land inside links.
+class MarkupWords {
+ public:
+  explicit MarkupWords(unsigned seed) : random_(seed) {}
+
+  std::size_t pick(std::size_t bound) {
+    return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random_);
+  }
+
+  char letter() {
+    static constexpr std::string_view kAlphabet = "<ahref=\">/.Xx";
+    return kAlphabet[pick(kAlphabet.size())];
+  }
+
+  std::string word(std::size_t maxLength) {
+    std::string text;
+    for (std::size_t n = 1 + pick(maxLength); n > 0; --n) {
+      text += letter();
+    }
+    return text;
+  }
+
+ private:
+  std::mt19937 random_;
+};
+
 // Names and pages over the bytes of the link markup, so that links land inside links, with
 // duplicate names, prefixes of names and of the markup; compared with the one-by-one definition.
 // Every other round uses replacements of other shapes; every third round has names that hold
 // blanks, anywhere in them.
 TEST(AutoLinks, SameTextAsLinkingOneByOne) {
-  const std::string alphabet = "<ahref=\">/.Xx";
-  std::mt19937 random(20240607);
-  const auto pick = [&](std::size_t bound) {
-    return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
-  };
-  const auto word = [&](std::size_t maxLength) {
-    std::string text;
-    for (std::size_t n = 1 + pick(maxLength); n > 0; --n) {
-      text += alphabet[pick(alphabet.size())];
-    }
-    return text;
-  };
+  MarkupWords words(20240607);
+  const auto pick = [&](std::size_t bound) { return words.pick(bound); };
+  const auto word = [&](std::size_t maxLength) { return words.word(maxLength); };
   for (int round = 0; round < 4000; ++round) {
     // Every fourth round has many names, so that trie nodes have many children.
     const bool isCrowded = round % 4 == 0;
@@ -142,7 +159,7 @@ TEST(AutoLinks, SameTextAsLinkingOneByOne) {
     }
     std::string page;
     for (std::size_t n = pick(40); n > 0; --n) {
-      page += pick(3) == 0 ? std::string(" ") : std::string(1, alphabet[pick(alphabet.size())]);
+      page += pick(3) == 0 ? std::string(" ") : std::string(1, words.letter());
     }
     std::vector<AutoLink> links = sortedLinks(names);
     if (round % 2 == 1) {
@@ -229,18 +246,9 @@ TEST(AutoLinks, OverridesStandInForTheLinksOfTheirNamesOnOnePage) {
 // of its name's, where a name left as text becomes a byte that no link holds, made the name again
 // once every link is applied. Names, pages and replacements as in SameTextAsLinkingOneByOne.
 TEST(AutoLinks, OverridesGiveTheTextOfLinkingOneByOneWithTheirLinks) {
-  const std::string alphabet = "<ahref=\">/.Xx";
-  std::mt19937 random(20261208);
-  const auto pick = [&](std::size_t bound) {
-    return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
-  };
-  const auto word = [&](std::size_t maxLength) {
-    std::string text;
-    for (std::size_t n = 1 + pick(maxLength); n > 0; --n) {
-      text += alphabet[pick(alphabet.size())];
-    }
-    return text;
-  };
+  MarkupWords words(20261208);
+  const auto pick = [&](std::size_t bound) { return words.pick(bound); };
+  const auto word = [&](std::size_t maxLength) { return words.word(maxLength); };
   for (int round = 0; round < 3000; ++round) {
     const bool hasBlanks = round % 3 == 2;
     std::vector<std::string> names;
@@ -272,7 +280,7 @@ TEST(AutoLinks, OverridesGiveTheTextOfLinkingOneByOneWithTheirLinks) {
     }
     std::string page;
     for (std::size_t n = pick(40); n > 0; --n) {
-      page += pick(3) == 0 ? std::string(" ") : std::string(1, alphabet[pick(alphabet.size())]);
+      page += pick(3) == 0 ? std::string(" ") : std::string(1, words.letter());
     }
     std::vector<AutoLink> links = sortedLinks(names);
     for (AutoLink& link : links) {
