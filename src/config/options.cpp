@@ -31,6 +31,8 @@ constexpr Switch kSwitches[] = {
     {"no self links", &Options::noSelfLinks, "no link on a page points to that same page"},
     {"readable text", &Options::readableText,
      "plain tag text becomes paragraphs, lists and examples, as its authors laid it out"},
+    {"styled pages", &Options::styledPages,
+     "the pages come from built-in HTML5 templates, with a style sheet, navigation and a search page"},
 };
 
 }  // namespace

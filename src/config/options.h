@@ -25,6 +25,7 @@ struct Options {
   bool onePagePerEntry = false;
   bool noSelfLinks = false;
   bool readableText = false;
+  bool styledPages = false;
 };
 
 // One switch: the line that turns it on, the flag it sets, and one line for the user on what it
