@@ -1,10 +1,24 @@
 #include "text/charset.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace inkwright {
 
+// Nearly all text of a run is ASCII, which is read eight bytes at a time; a run decides its
+// charset over every byte of its sources.
 bool isValidUtf8(std::string_view text) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
   std::size_t i = 0;
   while (i < text.size()) {
+    if (i + 8 <= text.size()) {
+      std::uint64_t word;
+      std::memcpy(&word, text.data() + i, sizeof word);
+      if ((word & kHighBits) == 0) {
+        i += 8;
+        continue;
+      }
+    }
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
     if (lead < 0x80) {
