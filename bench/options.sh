@@ -9,8 +9,7 @@
 # alike; each figure is the best of the runs. Each size has two rows: "wall", the seconds the run
 # took, and "cpu", the processor seconds (user and system) it used. The ratios compare "on" with
 # "off" (on/off), "names" with "on" (nm/on), "readable" with "on" (rd/on) and "styled" with "bare"
-# (st/bare). The search index's size is printed once per size, in bytes per entry without the
-# bytes of the descriptions it holds.
+# (st/bare). bench/search.sh measures the search index of the styled pages.
 # Not run by CI.
 # Usage: bench/options.sh   (SIZES="20000 50000", TAKES=5, WORK_DIR=... override the defaults)
 set -euo pipefail
@@ -76,9 +75,6 @@ for entries in $sizes; do
       'BEGIN { printf "%8d %5s %9.3f %9.3f %9.3f %9.3f %9.3f %9.3f %7.3f %7.3f %7.3f %7.3f\n",
                e, t, off, on, nm, rd, bare, st, on / off, nm / on, rd / on, st / bare }'
   done
-  mkdir "$tree/out"
-  (cd "$tree" && "$build/inkwright" styled.cfg)
-  python3 "$repo/bench/indexsize.py" "$tree/out/inkwright-index.js" "$entries"
   unset times
   rm -rf "$tree"
 done
