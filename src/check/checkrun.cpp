@@ -54,11 +54,14 @@ RunCounts countsOf(const Document& document, std::size_t filesRead, const Writte
   return counts;
 }
 
+// The lists of "styled pages" link only the pages the run writes, so only the automatic links
+// and the help project's contents can lead nowhere.
 LinkPlaces linkPlaces(const OutputSelection& selection) {
   const Configuration& config = selection.config();
-  return LinkPlaces{.contentsLists = pagesShowTags(config),
-                    .masterIndex = masterIndexListsGroups(config),
-                    .tableOfContents = tocListsEntries(config),
+  const bool styled = config.settings().options.styledPages;
+  return LinkPlaces{.contentsLists = !styled && pagesShowTags(config),
+                    .masterIndex = !styled && masterIndexListsGroups(config),
+                    .tableOfContents = !styled && tocListsEntries(config),
                     .helpContents = selection.selects(OutputKind::helpProject),
                     .noSelfLinks = config.settings().options.noSelfLinks};
 }
@@ -108,7 +111,7 @@ CheckResult checkDocument(const CheckInput& input) {
     // Under "existing links only" a link to a page that is not written stays plain text, and
     // where pages are named otherwise only a name with a page is linked.
     if (!config.settings().options.existingLinksOnly && pageNames.isOriginal()) {
-      checkPageLinks(document, isLastWriter, linkPlaces(selection), files.all, warnings);
+      checkPageLinks(document, pageNames, isLastWriter, linkPlaces(selection), files.all, warnings);
     }
   }
   if (selection.selects(OutputKind::bindingFile)) {

@@ -72,6 +72,30 @@ void checkSamePages(const Document& document, const PageNames& pageNames,
   }
 }
 
+// Under "styled pages" an entry whose page would be the search page's is written under a stand-in
+// name, and every link to it leads there; the warning says so, since a link written by hand to
+// its old page would find the search page.
+void checkSearchPageNames(const Document& document, const PageNames& pageNames,
+                          const Options& options, WarningList& warnings) {
+  if (!options.styledPages) {
+    return;
+  }
+  for (std::size_t i = 0; i < document.entries.size(); ++i) {
+    const DocEntry& entry = document.entries[i];
+    const std::string& file = pageNames.fileOf(i);
+    const std::string wanted = options.safePageNames ? safePageName(entry.entryName)
+                                                     : std::string(pageFileName(entry.entryName));
+    if (!file.empty() && lowerCase(wanted) == "search") {
+      warnings.push_back(entryWarning(entry, "name.same-page",
+                                      "the page " + wanted + ".html of the entry " +
+                                          quoted(entry.entryName) +
+                                          " would be replaced by the search page; it is written "
+                                          "as " +
+                                          file + " instead"));
+    }
+  }
+}
+
 // The first page of a name folded to lower case, and the entry that wrote it; for a later output's
 // file, none, and how a warning names that output.
 struct FirstPage {
@@ -244,12 +268,13 @@ void checkEntryNames(const Document& document, const PageNames& pageNames, const
                      const std::vector<bool>& isLastWriter, WarningList& warnings) {
   checkNameForms(document, pageNames, options, warnings);
   checkSamePages(document, pageNames, laterFiles, isLastWriter, warnings);
+  checkSearchPageNames(document, pageNames, options, warnings);
   checkCaseCollisions(document, pageNames, laterFiles, warnings);
 }
 
-void checkPageLinks(const Document& document, const std::vector<bool>& isLastWriter,
-                    const LinkPlaces& places, const std::unordered_set<std::string>& written,
-                    WarningList& warnings) {
+void checkPageLinks(const Document& document, const PageNames& pageNames,
+                    const std::vector<bool>& isLastWriter, const LinkPlaces& places,
+                    const std::unordered_set<std::string>& written, WarningList& warnings) {
   std::unordered_set<std::string> headers;
   for (std::size_t i = 0; i < document.entries.size(); ++i) {
     if (isLastWriter[i] && isSectionHeader(document.entries[i])) {
@@ -257,7 +282,11 @@ void checkPageLinks(const Document& document, const std::vector<bool>& isLastWri
     }
   }
   for (const DocEntry& entry : document.entries) {
-    const std::string target = entry.entryName + ".html";
+    // Links keep a leading "#", but lead to the stand-in of a name whose page would be the search
+    // page.
+    const std::string_view stem = pageNames.originalStem(entry.entryName);
+    const std::string target =
+        (stem == pageFileName(entry.entryName) ? entry.entryName : std::string(stem)) + ".html";
     if (written.contains(target)) {
       continue;
     }

@@ -40,8 +40,8 @@ struct LinkPlaces {
 // and group headings that point to a file that is not among `written`, the names of the files the
 // run writes. A section header whose page is not written (isLastWriter, as lastPageWriters gives
 // it) lists its section nowhere.
-void checkPageLinks(const Document& document, const std::vector<bool>& isLastWriter,
-                    const LinkPlaces& places, const std::unordered_set<std::string>& written,
-                    WarningList& warnings);
+void checkPageLinks(const Document& document, const PageNames& pageNames,
+                    const std::vector<bool>& isLastWriter, const LinkPlaces& places,
+                    const std::unordered_set<std::string>& written, WarningList& warnings);
 
 }  // namespace inkwright

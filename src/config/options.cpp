@@ -32,7 +32,8 @@ constexpr Switch kSwitches[] = {
     {"readable text", &Options::readableText,
      "plain tag text becomes paragraphs, lists and examples, as its authors laid it out"},
     {"styled pages", &Options::styledPages,
-     "the pages come from built-in HTML5 templates, with a style sheet, navigation and a search page"},
+     "the pages come from built-in HTML5 templates, with a style sheet, navigation and a search "
+     "page"},
 };
 
 }  // namespace

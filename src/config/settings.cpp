@@ -172,8 +172,15 @@ void deriveSettings(Settings& settings) {
 
   // The built-in templates stand behind the registered ones, so that a registered "page" with an
   // empty value hides the built-in text from templateText.
-  settings.templateList.push_back(NamedText{"page", kBuiltinPageTemplate});
-  settings.templateList.push_back(NamedText{"tag", kBuiltinTagTemplate});
+  settings.ownTemplateCount = settings.templateList.size();
+  if (settings.options.styledPages) {
+    settings.templateList.push_back(NamedText{"page", kStyledPageTemplate});
+    settings.templateList.push_back(NamedText{"tag", kStyledTagTemplate});
+    settings.templateList.push_back(NamedText{"masterindex", kStyledIndexTemplate});
+  } else {
+    settings.templateList.push_back(NamedText{"page", kBuiltinPageTemplate});
+    settings.templateList.push_back(NamedText{"tag", kBuiltinTagTemplate});
+  }
   for (NamedText& entry : settings.templateList) {
     replaceWhenGiven(configValue("template:" + entry.name), entry.text);
   }
@@ -207,6 +214,11 @@ std::string Configuration::templateText(const std::string& name) const {
   const auto found = templateByName_.find(name);
   return found == templateByName_.end() ? std::string()
                                         : settings_.templateList[found->second].text;
+}
+
+bool Configuration::givesTemplate(const std::string& name) const {
+  const auto found = templateByName_.find(name);
+  return found != templateByName_.end() && found->second < settings_.ownTemplateCount;
 }
 
 const std::string& Configuration::tagTemplate(const std::string& tagName) const {

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "config/builtintemplates.h"
 #include "config/options.h"
 #include "text/digest.h"
 
@@ -52,13 +53,6 @@ struct ConfigPair {
   std::vector<std::size_t> valueLines;
 };
 
-// The built-in "page" and "tag" templates, used where the configuration gives none.
-inline constexpr const char* kBuiltinPageTemplate =
-    "<html><head><title>@@NAME@@</title></head><body bgcolor=#FFFFDF link=#009999 vlink=#006666 "
-    "alink=#006666>@@TAGS@@</body></html>";
-inline constexpr const char* kBuiltinTagTemplate =
-    "<div width=600><h2>@@TAG@@</h2><br />@@VALUE@@</div>";
-
 // The names of the binding files when the configuration gives none. Each begins with a blank.
 inline constexpr std::string_view kImportFileName = " _inkWright_importfile_out.pbi";
 inline constexpr std::string_view kEditorReferenceName = " _inkWright_japbefile_out.txt";
@@ -69,6 +63,8 @@ inline constexpr std::string_view kUserLibraryName = " _inkWright_userlib_out.de
 struct Settings {
   std::vector<ConfigPair> configList;
   std::vector<NamedText> templateList;
+  // How many templates of templateList the configuration names; the built-in ones follow them.
+  std::size_t ownTemplateCount = 0;
   std::vector<NamedText> replacerList;
   std::vector<MarkerSet> markerSetList;
   std::vector<TagRule> tagRuleList;
@@ -144,6 +140,9 @@ class Configuration {
 
   // The text of the first template of templateList named `name`; empty when there is none.
   std::string templateText(const std::string& name) const;
+
+  // Whether the configuration names a template `name` of its own, so that no built-in one is used.
+  bool givesTemplate(const std::string& name) const;
 
   // The template of the tags named tagName: the value of the first pair whose key is "template:#"
   // + tagName when that value is not empty, else the "tag" template.

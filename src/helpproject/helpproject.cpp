@@ -105,7 +105,11 @@ void writeFileList(const Configuration& config, const Document& document,
   if (pageLinks.pageNames().isOriginal()) {
     for (const DocEntry& entry : document.entries) {
       if (!entry.headerPath.empty()) {
-        file.writeLine(entry.entryName + ".html");
+        // A name whose page would be the search page is listed by the page it has instead.
+        const std::string_view stem = pageLinks.pageNames().originalStem(entry.entryName);
+        file.writeLine(
+            (stem == pageFileName(entry.entryName) ? entry.entryName : std::string(stem)) +
+            ".html");
       }
     }
   } else {

@@ -5,6 +5,7 @@
 #include "config/settings.h"
 #include "html/htmloutput.h"
 #include "html/pagelinks.h"
+#include "html/sitelayout.h"
 #include "model/description.h"
 #include "model/groups.h"
 #include "text/text.h"
@@ -12,12 +13,6 @@
 namespace inkwright {
 
 namespace {
-
-// The index shows the description trimmed of blanks, but keeps the line breaks it spans: in
-// HTML they read as blanks.
-std::string indexDescriptionOf(const Configuration& config, const DocEntry& entry) {
-  return trimBlanks(entryDescription(entry, config.settings().descriptionItems).value_or(""));
-}
 
 void appendEntryItem(const Configuration& config, const Document& document, std::string& html,
                      const DocEntry& entry, const PageLinks& pageLinks) {
@@ -28,6 +23,42 @@ void appendEntryItem(const Configuration& config, const Document& document, std:
   html += "&nbsp;&nbsp;-&nbsp;&nbsp;<i>";
   html += pageLinks.shown(indexDescriptionOf(config, entry));
   html += "</i></li>";
+}
+
+// Under "styled pages" the lists nest as HTML nests them, and a group heading links to the page of
+// its section header entry, as the navigation does, where one is written.
+std::string styledIndexHtml(const Configuration& config, const Document& document,
+                            const SiteLayout& site) {
+  const PageLinks& pageLinks = site.pageLinks();
+  const GroupMembers groups = entriesByGroup(document);
+  std::string html = "<ul class=\"index\">\n";
+  for (const std::string& group : document.groups) {
+    if (group.empty()) {
+      continue;
+    }
+    const std::string_view groupPage = site.groupPage(group);
+    html += "<li>";
+    html += groupPage.empty() ? escapeHtml(group) : pageLinks.linkTo(groupPage, escapeHtml(group));
+    html += "\n<ul>\n";
+    const auto members = groups.find(group);
+    if (members != groups.end()) {
+      for (const DocEntry* const entry : members->second) {
+        const std::size_t index = entry - document.entries.data();
+        html += "<li>";
+        html += site.entryLinkOrText(index, pageLinks.listedName(*entry, index), kMasterIndexName);
+        const std::string description = indexDescriptionOf(config, *entry);
+        if (!description.empty()) {
+          html += " <span class=\"description\">";
+          html += escapeHtml(description);
+          html += "</span>";
+        }
+        html += "</li>\n";
+      }
+    }
+    html += "</ul>\n</li>\n";
+  }
+  html += "</ul>\n";
+  return html;
 }
 
 // A group heading links to the page of the entry named after the group, when there is one.
@@ -65,19 +96,30 @@ std::string indexFrame(const Configuration& config) {
 
 }  // namespace
 
+// The index shows the description trimmed of blanks, but keeps the line breaks it spans: in
+// HTML they read as blanks.
+std::string indexDescriptionOf(const Configuration& config, const DocEntry& entry) {
+  return trimBlanks(entryDescription(entry, config.settings().descriptionItems).value_or(""));
+}
+
 bool masterIndexListsGroups(const Configuration& config) {
   return indexFrame(config).find("@@INDEX@@") != std::string::npos;
 }
 
 void masterIndexWriter(const Configuration& config, const Document& document,
                        const std::string& path, OutputSink& sink) {
-  masterIndexWriter(config, document, PageLinks(config.settings().options, document), path, sink);
+  const PageLinks pageLinks(config.settings().options, document);
+  masterIndexWriter(config, document, SiteLayout(config, document, pageLinks), path, sink);
 }
 
 void masterIndexWriter(const Configuration& config, const Document& document,
-                       const PageLinks& pageLinks, const std::string& path, OutputSink& sink) {
-  std::string page = indexFrame(config);
-  replaceAllWithMade(page, "@@INDEX@@", [&] { return indexHtml(config, document, pageLinks); });
+                       const SiteLayout& site, const std::string& path, OutputSink& sink) {
+  const PageLinks& pageLinks = site.pageLinks();
+  std::string page = site.framed(indexFrame(config), FramedPage::masterIndex);
+  replaceAllWithMade(page, "@@INDEX@@", [&] {
+    return site.isOn() ? styledIndexHtml(config, document, site)
+                       : indexHtml(config, document, pageLinks);
+  });
   replaceAllIn(page, "@@PROJECTNAME@@", pageLinks.shown(config.settings().documentTitle));
   writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);
 }

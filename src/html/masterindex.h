@@ -6,13 +6,11 @@
 
 #include "config/settings.h"
 #include "html/pagelinks.h"
+#include "html/sitelayout.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
 namespace inkwright {
-
-// The name of the master index page in the output directory.
-inline constexpr std::string_view kMasterIndexName = "masterindex.html";
 
 // Whether the master index shows the groups and their entries: its template holds @@INDEX@@. With
 // the built-in templates it does not.
@@ -23,8 +21,11 @@ bool masterIndexListsGroups(const Configuration& config);
 void masterIndexWriter(const Configuration& config, const Document& document,
                        const std::string& path, OutputSink& sink);
 
-// The same, with the names and links the run made for all of its outputs.
+// The same, with the names, links and frame the run made for all of its outputs.
 void masterIndexWriter(const Configuration& config, const Document& document,
-                       const PageLinks& pageLinks, const std::string& path, OutputSink& sink);
+                       const SiteLayout& site, const std::string& path, OutputSink& sink);
+
+// The description the index pages show of the entry: trimmed of blanks, unescaped.
+std::string indexDescriptionOf(const Configuration& config, const DocEntry& entry);
 
 }  // namespace inkwright

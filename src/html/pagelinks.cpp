@@ -44,7 +44,7 @@ std::string escapeHtml(std::string_view text) {
 }
 
 PageLinks::PageLinks(const Options& options, const Document& document)
-    : escapeHtml_(options.escapeHtml),
+    : escapeHtml_(options.escapeHtml || options.styledPages),
       existingLinksOnly_(options.existingLinksOnly),
       noSelfLinks_(options.noSelfLinks),
       safePageNames_(options.safePageNames),
@@ -55,7 +55,7 @@ PageLinks::PageLinks(const Options& options, const Document& document)
   writtenFiles_.reserve(document.entries.size());
   for (const DocEntry& entry : document.entries) {
     if (isPageWritten(entry.entryName)) {
-      writtenFiles_.emplace(pageFileName(entry.entryName));
+      writtenFiles_.emplace(pageNames_.originalStem(entry.entryName));
     }
   }
 }
@@ -69,7 +69,8 @@ bool PageLinks::isLinked(const std::string& name) const {
     return !pageNames_.targetOf(name, {}).empty();
   }
   return !existingLinksOnly_ ||
-         (isPageWritten(name) && writtenFiles_.find(pageFileName(name)) != writtenFiles_.end());
+         (isPageWritten(name) &&
+          writtenFiles_.find(pageNames_.originalStem(name)) != writtenFiles_.end());
 }
 
 void PageLinks::appendFileHref(std::string& out, std::string_view file) const {
@@ -87,10 +88,13 @@ void PageLinks::appendHref(std::string& out, const std::string& name) const {
   if (!pageNames_.isOriginal()) {
     appendFileHref(out, pageNames_.targetOf(name, {}));
   } else if (existingLinksOnly_) {
-    appendPercentEncoded(out, pageFileName(name), PlainBytes::portableFileName);
+    appendPercentEncoded(out, pageNames_.originalStem(name), PlainBytes::portableFileName);
     out += ".html";
   } else {
-    out += shown(name);
+    // Links keep a leading "#" of the name, as the original format writes them, but lead to the
+    // stand-in of a name whose page would be the search page.
+    const std::string_view stem = pageNames_.originalStem(name);
+    out += shown(stem == pageFileName(name) ? std::string_view(name) : stem);
     out += ".html";
   }
 }
@@ -104,13 +108,9 @@ std::string PageLinks::href(const std::string& name) const {
 
 // The file of the page that a link to name leads to, as the self links are found: for pages named
 // as the original format names them, the page of the name's file name.
-namespace {
-
-std::string originalFile(const std::string& name) {
-  return isPageWritten(name) ? std::string(pageFileName(name)) + ".html" : std::string();
+std::string PageLinks::originalFile(std::string_view name) const {
+  return isPageWritten(name) ? std::string(pageNames_.originalStem(name)) + ".html" : std::string();
 }
-
-}  // namespace
 
 std::string PageLinks::linkOrText(const std::string& name, std::string_view onPage) const {
   if (!isLinked(name)) {
@@ -131,6 +131,12 @@ std::string PageLinks::linkOrText(const std::string& name, std::string_view onPa
   link += shown(name);
   link += "</a>";
   return link;
+}
+
+std::string PageLinks::fileHref(std::string_view file) const {
+  std::string href;
+  appendFileHref(href, file);
+  return href;
 }
 
 std::string PageLinks::linkTo(std::string_view file, std::string_view shownText) const {
@@ -197,7 +203,7 @@ std::vector<PageLinks::NameOnPage> PageLinks::namesOnPage(std::size_t entry,
   // The names that lead here: the entry's own, and, where pages are named after the name without
   // a leading "#", the one that differs from it in that "#".
   const auto leadsHere = [&](std::string_view name) {
-    return pageNames_.isOriginal() ? originalFile(std::string(name)) == pageFile
+    return pageNames_.isOriginal() ? originalFile(name) == pageFile
                                    : pageNames_.targetOf(name, page.sectionName) == pageFile;
   };
   const auto addIfSelf = [&](std::string_view name) {

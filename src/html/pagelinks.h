@@ -28,7 +28,8 @@ class PageLinks {
 
   const PageNames& pageNames() const { return pageNames_; }
 
-  // Text from the sources as the output shows it: escaped under "escape html", else unchanged.
+  // Text from the sources as the output shows it: escaped under "escape html" or "styled pages",
+  // else unchanged.
   std::string shown(std::string_view text) const;
 
   // Whether a link to the page of name may be made: always, unless "existing links only" is on
@@ -62,6 +63,9 @@ class PageLinks {
   // name under "one page per entry", its section in brackets after it: "smooth (Tests)".
   std::string listedName(const DocEntry& entry, std::size_t index) const;
 
+  // The href of the page file, as the links of the pages write it.
+  std::string fileHref(std::string_view file) const;
+
   // '<a href="' + the href of file + '">' + shownText + "</a>".
   std::string linkTo(std::string_view file, std::string_view shownText) const;
 
@@ -87,6 +91,7 @@ class PageLinks {
   };
 
   void appendHref(std::string& out, const std::string& name) const;
+  std::string originalFile(std::string_view name) const;
   void appendFileHref(std::string& out, std::string_view file) const;
 
   bool escapeHtml_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <tuple>
+#include <unordered_set>
 
 #include "text/digest.h"
 #include "text/text.h"
@@ -122,7 +123,14 @@ constexpr std::size_t kTakenByAnIndex = static_cast<std::size_t>(-1);
 // units keeping their own names before the others, each kind in the order of its entries' names,
 // then places; a name of an index file is kept by none. The others get, in that order, the first
 // of "-2", "-3", ... that no page has. Only the units whose names meet are ever sorted.
-void tellApart(std::vector<Unit>& units, const Document& document, bool ignoringCase) {
+bool isSearchPageName(std::string_view name) {
+  return name.size() == 6 && lowerAscii(name) == "search";
+}
+
+// searchTaken: under "styled pages" the search page's name counts as taken, ignoring case, also
+// where other names are compared byte for byte.
+void tellApart(std::vector<Unit>& units, const Document& document, bool ignoringCase,
+               bool searchTaken) {
   const NameKey key{ignoringCase};
   const auto before = [&](std::size_t a, std::size_t b) {
     if (units[a].isPlain != units[b].isPlain) {
@@ -144,6 +152,10 @@ void tellApart(std::vector<Unit>& units, const Document& document, bool ignoring
   }
   std::vector<std::size_t> waiting;
   for (std::size_t u = 0; u < units.size(); ++u) {
+    if (searchTaken && isSearchPageName(units[u].wanted)) {
+      waiting.push_back(u);
+      continue;
+    }
     const auto [found, isNew] = keptBy.emplace(units[u].wanted, u);
     if (isNew) {
       continue;
@@ -233,10 +245,13 @@ PageNames::PageNames(const Options& options, const Document& document)
       files_(document.entries.size()),
       isShared_(document.entries.size(), false) {
   if (isOriginal_) {
+    if (options.styledPages) {
+      chooseSearchStandIns(document);
+    }
     for (std::size_t i = 0; i < document.entries.size(); ++i) {
       const std::string& name = document.entries[i].entryName;
       if (isPageWritten(name)) {
-        files_[i] = std::string(pageFileName(name)) + std::string(kPageEnding);
+        files_[i] = std::string(originalStem(name)) + std::string(kPageEnding);
       } else {
         refusedNames_.emplace(i, pageFileName(name));
       }
@@ -307,7 +322,7 @@ void PageNames::nameUnits(const Options& options, const Document& document) {
       chooseSectionTargets(document, group, kept);
     }
   }
-  tellApart(units, document, safe);
+  tellApart(units, document, safe, options.styledPages);
   plainTarget_.reserve(entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const std::string& name = units[unitOf[i]].name();
@@ -350,6 +365,41 @@ void PageNames::chooseSectionTargets(const Document& document,
       targets.emplace_back(name, e);
     }
   }
+}
+
+// Each stand-in is a name that no entry's page has, ignoring case, so that it meets no other page
+// on a system that ignores case either. Stand-ins of distinct names differ in the bytes of the
+// names they stand in for.
+void PageNames::chooseSearchStandIns(const Document& document) {
+  std::unordered_set<std::string> lowered;
+  std::vector<std::string_view> searchNames;
+  for (const DocEntry& entry : document.entries) {
+    const std::string_view stem = pageFileName(entry.entryName);
+    lowered.insert(lowerAscii(stem));
+    if (isSearchPageName(stem) &&
+        std::find(searchNames.begin(), searchNames.end(), stem) == searchNames.end()) {
+      searchNames.push_back(stem);
+    }
+  }
+  for (const std::string_view stem : searchNames) {
+    for (int suffix = 2;; ++suffix) {
+      std::string standIn = std::string(stem) + "-" + std::to_string(suffix);
+      if (lowered.find(lowerAscii(standIn)) == lowered.end()) {
+        searchStandIns_.emplace_back(stem, std::move(standIn));
+        break;
+      }
+    }
+  }
+}
+
+std::string_view PageNames::originalStem(std::string_view name) const {
+  const std::string_view stem = pageFileName(name);
+  for (const auto& [searchName, standIn] : searchStandIns_) {
+    if (stem == searchName) {
+      return standIn;
+    }
+  }
+  return stem;
 }
 
 std::string_view PageNames::refusedNameOf(std::size_t entry) const {

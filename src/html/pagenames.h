@@ -16,6 +16,10 @@
 
 namespace inkwright {
 
+// The files of the index pages in the output directory.
+inline constexpr std::string_view kMasterIndexName = "masterindex.html";
+inline constexpr std::string_view kTocName = "toc.html";
+
 // The file name, without ".html", of the page of an entry named entryName as the original format
 // names it: the name without a leading "#". The result points into entryName.
 std::string_view pageFileName(std::string_view entryName);
@@ -44,6 +48,11 @@ class PageNames {
   // The file of the entry's page, ".html" included; empty when the entry writes no page.
   const std::string& fileOf(std::size_t entry) const { return files_[entry]; }
 
+  // Where pages are named as the original format names them, the file name, without ".html", of
+  // the page of name: pageFileName, but under "styled pages" a name whose page would be the
+  // search page takes the first of "-2", "-3", ... that no page has.
+  std::string_view originalStem(std::string_view name) const;
+
   // For an entry that writes no page, the name its page would have had, without ".html", which
   // no file system takes; empty for an entry with a page. The check program words its warning
   // from it.
@@ -63,10 +72,13 @@ class PageNames {
 
  private:
   void nameUnits(const Options& options, const Document& document);
+  void chooseSearchStandIns(const Document& document);
   void chooseSectionTargets(const Document& document, const std::vector<std::size_t>& group,
                             std::size_t kept);
 
   bool isOriginal_;
+  // Under "styled pages", the page names that would be the search page's, and the ones they get.
+  std::vector<std::pair<std::string, std::string>> searchStandIns_;
   std::vector<std::string> files_;
   // The names of refusedNameOf, which few entries have.
   std::unordered_map<std::size_t, std::string> refusedNames_;

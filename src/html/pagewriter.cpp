@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -16,6 +17,7 @@
 #include "html/links/wordlinks.h"
 #include "html/pagelinks.h"
 #include "html/serialworker.h"
+#include "html/sitelayout.h"
 #include "html/tagformat.h"
 #include "model/listsort.h"
 #include "text/text.h"
@@ -91,10 +93,10 @@ class PageLinker {
     if (options.wordLinks) {
       wordLinker_.emplace(wordLinkList(document, pageLinks));
     } else {
-      // Under "readable text" the pages hold markup of their own (<ol start="3">), which a name
-      // must not break.
+      // Under "readable text" and "styled pages" the text holds markup of our own
+      // (<ol start="3">, <section class="tag">), which a name must not break.
       autoLinker_.emplace(autoLinkList(document, pageLinks), sharedNameLinks(document, pageLinks),
-                          options.readableText);
+                          options.readableText || options.styledPages);
     }
   }
 
@@ -137,6 +139,25 @@ SectionIndex indexSections(const Document& document) {
   return sections;
 }
 
+// Under "styled pages" the list is a section of its own, and never links the page it stands on.
+std::string styledContentsList(const Document& document, std::size_t header,
+                               const SectionIndex& sections, const SiteLayout& site) {
+  const PageLinks& pageLinks = site.pageLinks();
+  std::string list = "<section class=\"contents\">\n<h2>Contents</h2>\n<ul>\n";
+  const auto members = sections.find(document.entries[header].entryName);
+  if (members != sections.end()) {
+    const std::string& onPage = pageLinks.pageNames().fileOf(header);
+    for (const std::size_t i : members->second) {
+      const DocEntry& member = document.entries[i];
+      list += "<li>";
+      list += site.entryLinkOrText(i, pageLinks.listedName(member, i), onPage);
+      list += "</li>\n";
+    }
+  }
+  list += "</ul>\n</section>\n";
+  return list;
+}
+
 std::string contentsList(const Document& document, std::size_t header, const SectionIndex& sections,
                          const PageLinks& pageLinks) {
   std::string list = "Contents=<br /><ul>";
@@ -164,11 +185,17 @@ std::string lowerTagName(const Configuration& config, const std::string& tagName
   return lower;
 }
 
-std::string tagBlock(const Configuration& config, const TagPair& tag, const PageLinks& pageLinks) {
+// valueLinks, where given, links the names in the value before it goes into the template.
+std::string tagBlock(const Configuration& config, const TagPair& tag, const PageLinks& pageLinks,
+                     const std::function<std::string(std::string)>& valueLinks) {
   const std::string tagName = pageLinks.shown(tag.tagName);
   std::string block = config.tagTemplate(tag.tagName);
   replaceAllIn(block, "@@TAG@@", tagName);
-  replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
+  std::string value = formatTagValue(config, tag.tagName, tag.tagValue);
+  if (valueLinks) {
+    value = valueLinks(std::move(value));
+  }
+  replaceAllIn(block, "@@VALUE@@", value);
   replaceAllIn(block, "@@TAG-LOWER@@", lowerTagName(config, tagName));
   return block;
 }
@@ -184,7 +211,8 @@ bool isTagRendered(const Configuration& config, const TagPair& tag) {
 
 // templateSize is what a tag's template adds to its value, about.
 std::string tagsHtml(const Configuration& config, const DocEntry& entry, std::size_t templateSize,
-                     const PageLinks& pageLinks) {
+                     const PageLinks& pageLinks,
+                     const std::function<std::string(std::string)>& valueLinks = {}) {
   std::size_t expected = 0;
   for (const TagPair& tag : entry.tags) {
     expected += tag.tagValue.size() + templateSize;
@@ -193,7 +221,7 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, std::si
   html.reserve(expected + expected / 4);
   for (const TagPair& tag : entry.tags) {
     if (isTagRendered(config, tag)) {
-      html += tagBlock(config, tag, pageLinks);
+      html += tagBlock(config, tag, pageLinks, valueLinks);
     }
   }
   return html;
@@ -280,13 +308,19 @@ std::vector<bool> lastPageWriters(const PageNames& pageNames, std::size_t entryC
 void pageWriter(const Configuration& config, const Document& document,
                 const std::string& outputDirectory,
                 const std::unordered_set<std::string>& laterFiles, OutputSink& sink) {
-  pageWriter(config, document, PageLinks(config.settings().options, document), outputDirectory,
-             laterFiles, sink);
+  const PageLinks pageLinks(config.settings().options, document);
+  pageWriter(config, document, SiteLayout(config, document, pageLinks), outputDirectory, laterFiles,
+             sink);
 }
 
-void pageWriter(const Configuration& config, const Document& document, const PageLinks& pageLinks,
+// Under "styled pages" names are linked in the tags' values alone, never in the markup around
+// them, the navigation or the title; so the values are linked here, as each is rendered, and the
+// filling thread only fills the template.
+void pageWriter(const Configuration& config, const Document& document, const SiteLayout& site,
                 const std::string& outputDirectory,
                 const std::unordered_set<std::string>& laterFiles, OutputSink& sink) {
+  const PageLinks& pageLinks = site.pageLinks();
+  const bool styled = site.isOn();
   const std::string directory = withTrailingSeparator(outputDirectory, '/');
   const std::vector<DocEntry>& entries = document.entries;
   const PageNames& pageNames = pageLinks.pageNames();
@@ -294,7 +328,7 @@ void pageWriter(const Configuration& config, const Document& document, const Pag
   const bool hasOverrides = !pageNames.isOriginal() || config.settings().options.noSelfLinks;
   const PageLinker linker(config.settings().options, document, pageLinks);
   const SectionIndex sections = indexSections(document);
-  const std::string pageTemplate = config.templateText("page");
+  const std::string pageTemplate = site.framed(config.templateText("page"), FramedPage::entry);
   const std::size_t tagTemplateSize = config.templateText("tag").size();
 
   // See note [page pipeline].
@@ -305,24 +339,36 @@ void pageWriter(const Configuration& config, const Document& document, const Pag
     if (!isLastWriter[i]) {
       continue;
     }
-    std::string tags = tagsHtml(config, entry, tagTemplateSize, pageLinks);
-    if (isSectionHeader(entry)) {
-      tags += contentsList(document, i, sections, pageLinks);
-    }
     std::vector<LinkOverride> overrides;
     if (hasOverrides) {
       overrides = linker.overridesFor(pageLinks.namesOnPage(i, document));
     }
+    std::string tags;
+    if (styled) {
+      tags = tagsHtml(config, entry, tagTemplateSize, pageLinks,
+                      [&](std::string value) { return linker.applyTo(value, overrides); });
+      if (isSectionHeader(entry)) {
+        tags += styledContentsList(document, i, sections, site);
+      }
+    } else {
+      tags = tagsHtml(config, entry, tagTemplateSize, pageLinks);
+      if (isSectionHeader(entry)) {
+        tags += contentsList(document, i, sections, pageLinks);
+      }
+    }
     const std::size_t weight = tags.size();
     filling.run(
-        [&config, &pageTemplate, &entry, &linker, &pageLinks, &writing, &sink,
+        [&config, &pageTemplate, &entry, &linker, &pageLinks, &site, &writing, &sink, styled, i,
          path = directory + pageNames.fileOf(i), tags = std::move(tags),
          overrides = std::move(overrides)] {
           std::string page = pageTemplate;
+          if (styled) {
+            replaceAllIn(page, "@@NAVIGATION@@", site.entryNavigation(i));
+          }
           replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
           replaceAllIn(page, "@@TAGS@@", tags);
           replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
-          page = applyReplacers(config, linker.applyTo(page, overrides));
+          page = applyReplacers(config, styled ? std::move(page) : linker.applyTo(page, overrides));
           const std::size_t size = page.size();
           writing.run([path, page = std::move(page), &sink] { sink.writeWhole(path, page); }, size);
         },

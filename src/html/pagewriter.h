@@ -9,6 +9,7 @@
 #include "config/settings.h"
 #include "html/pagelinks.h"
 #include "html/pagenames.h"
+#include "html/sitelayout.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
@@ -23,8 +24,8 @@ void pageWriter(const Configuration& config, const Document& document,
                 const std::string& outputDirectory,
                 const std::unordered_set<std::string>& laterFiles, OutputSink& sink);
 
-// The same, with the names and links the run made for all of its outputs.
-void pageWriter(const Configuration& config, const Document& document, const PageLinks& pageLinks,
+// The same, with the names, links and frame the run made for all of its outputs.
+void pageWriter(const Configuration& config, const Document& document, const SiteLayout& site,
                 const std::string& outputDirectory,
                 const std::unordered_set<std::string>& laterFiles, OutputSink& sink);
 

@@ -7,6 +7,7 @@
 #include "config/settings.h"
 #include "html/htmloutput.h"
 #include "html/pagelinks.h"
+#include "html/sitelayout.h"
 #include "text/text.h"
 
 namespace inkwright {
@@ -45,9 +46,55 @@ std::string tocHtml(const Document& document, const PageLinks& pageLinks) {
   return html;
 }
 
-// The page before its list is filled in: the "page" template with its name.
+// Under "styled pages" only the letters that hold entries, and after Z, under "Other", the names
+// that begin with any other byte, which the original list leaves out.
+std::string styledTocHtml(const Document& document, const SiteLayout& site) {
+  constexpr int kOther = kLetterCount;
+  std::array<std::vector<std::size_t>, kLetterCount + 1> groups;
+  for (std::size_t i = 0; i < document.entries.size(); ++i) {
+    const std::string& name = document.entries[i].entryName;
+    if (name.empty()) {
+      continue;
+    }
+    const char first = name[0] >= 'a' && name[0] <= 'z' ? static_cast<char>(name[0] - 32) : name[0];
+    groups[first >= 'A' && first <= 'Z' ? first - 'A' : kOther].push_back(i);
+  }
+  const auto anchorOf = [](int group) {
+    return group == kOther ? std::string("other") : byteText('A' + group);
+  };
+  const auto headingOf = [](int group) {
+    return group == kOther ? std::string("Other") : byteText('A' + group);
+  };
+  std::string letters;
+  std::string lists;
+  for (int group = 0; group <= kOther; ++group) {
+    if (groups[group].empty()) {
+      continue;
+    }
+    letters += letters.empty() ? "<p class=\"letters\">" : " ";
+    letters += "<a href=\"#" + anchorOf(group) + "\">" + headingOf(group) + "</a>";
+    lists += "<section class=\"letter\">\n<h2 id=\"" + anchorOf(group) + "\">" + headingOf(group) +
+             "</h2>\n<ul>\n";
+    for (const std::size_t i : groups[group]) {
+      lists += "<li>";
+      lists +=
+          site.entryLinkOrText(i, site.pageLinks().listedName(document.entries[i], i), kTocName);
+      lists += "</li>\n";
+    }
+    lists += "</ul>\n</section>\n";
+  }
+  if (!letters.empty()) {
+    letters += "</p>\n";
+  }
+  return letters + lists;
+}
+
+// The page before its list is filled in: the "page" template with its name; under "styled pages"
+// the built-in contents template, unless the configuration gives a "page" template.
 std::string tocFrame(const Configuration& config) {
-  return replaceAll(config.templateText("page"), "@@NAME@@", "TOC");
+  const bool builtIn = config.settings().options.styledPages && !config.givesTemplate("page");
+  return replaceAll(builtIn ? std::string(kStyledContentsTemplate) : config.templateText("page"),
+                    "@@NAME@@", "TOC");
 }
 
 }  // namespace
@@ -68,14 +115,16 @@ std::optional<char> tocLetter(const std::string& entryName) {
 
 void tocWriter(const Configuration& config, const Document& document, const std::string& path,
                OutputSink& sink) {
-  tocWriter(config, document, PageLinks(config.settings().options, document), path, sink);
+  const PageLinks pageLinks(config.settings().options, document);
+  tocWriter(config, document, SiteLayout(config, document, pageLinks), path, sink);
 }
 
-void tocWriter(const Configuration& config, const Document& document, const PageLinks& pageLinks,
+void tocWriter(const Configuration& config, const Document& document, const SiteLayout& site,
                const std::string& path, OutputSink& sink) {
-  std::string page = tocFrame(config);
-  replaceAllWithMade(page, "@@TAGS@@",
-                     [&document, &pageLinks] { return tocHtml(document, pageLinks); });
+  std::string page = site.framed(tocFrame(config), FramedPage::contents);
+  replaceAllWithMade(page, "@@TAGS@@", [&document, &site] {
+    return site.isOn() ? styledTocHtml(document, site) : tocHtml(document, site.pageLinks());
+  });
   writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);
 }
 

@@ -7,13 +7,11 @@
 
 #include "config/settings.h"
 #include "html/pagelinks.h"
+#include "html/sitelayout.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
 namespace inkwright {
-
-// The name of the table of contents page in the output directory.
-inline constexpr std::string_view kTocName = "toc.html";
 
 // The letter A to Z under which the contents list an entry named entryName: the one its first byte
 // upper-cases to; nullopt for any other first byte and for an empty name, listed nowhere.
@@ -27,8 +25,8 @@ bool tocListsEntries(const Configuration& config);
 void tocWriter(const Configuration& config, const Document& document, const std::string& path,
                OutputSink& sink);
 
-// The same, with the names and links the run made for all of its outputs.
-void tocWriter(const Configuration& config, const Document& document, const PageLinks& pageLinks,
+// The same, with the names, links and frame the run made for all of its outputs.
+void tocWriter(const Configuration& config, const Document& document, const SiteLayout& site,
                const std::string& path, OutputSink& sink);
 
 }  // namespace inkwright

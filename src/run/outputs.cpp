@@ -6,8 +6,11 @@
 #include "bindings/importfile.h"
 #include "bindings/userlibrary.h"
 #include "helpproject/helpproject.h"
+#include "html/htmloutput.h"
 #include "html/masterindex.h"
 #include "html/pagewriter.h"
+#include "html/searchpage.h"
+#include "html/sitefiles.h"
 #include "html/toc.h"
 #include "text/text.h"
 
@@ -20,7 +23,7 @@ std::vector<std::string> entryPageFiles(const Configuration& config, const Docum
 }
 
 void writeEntryPages(const OutputSelection& selection, const OutputRow& self, OutputSink& sink) {
-  pageWriter(selection.config(), selection.document(), selection.pageLinks(),
+  pageWriter(selection.config(), selection.document(), selection.siteLayout(),
              selection.outputPath(), selection.filesAfter(self), sink);
 }
 
@@ -29,7 +32,7 @@ std::vector<std::string> masterIndexFiles(const Configuration&, const Document&)
 }
 
 void writeMasterIndex(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
-  masterIndexWriter(selection.config(), selection.document(), selection.pageLinks(),
+  masterIndexWriter(selection.config(), selection.document(), selection.siteLayout(),
                     selection.outputPath() + std::string(kMasterIndexName), sink);
 }
 
@@ -38,8 +41,49 @@ std::vector<std::string> tocFiles(const Configuration&, const Document&) {
 }
 
 void writeToc(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
-  tocWriter(selection.config(), selection.document(), selection.pageLinks(),
+  tocWriter(selection.config(), selection.document(), selection.siteLayout(),
             selection.outputPath() + std::string(kTocName), sink);
+}
+
+// The files of "styled pages", each a row of its own so that the help project lists them and the
+// check program knows them by what they are. Only that switch selects their rows.
+std::vector<std::string> styledFile(const Configuration&, std::string_view name) {
+  return {std::string(name)};
+}
+
+std::vector<std::string> styleSheetFiles(const Configuration& config, const Document&) {
+  return styledFile(config, kStyleSheetName);
+}
+
+void writeStyleSheet(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  writePageOrWarn(selection.outputPath() + std::string(kStyleSheetName), builtInStyleSheet(), sink);
+}
+
+std::vector<std::string> searchPageFiles(const Configuration& config, const Document&) {
+  return styledFile(config, kSearchPageName);
+}
+
+void writeSearchPage(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  searchPageWriter(selection.siteLayout(), selection.outputPath() + std::string(kSearchPageName),
+                   sink);
+}
+
+std::vector<std::string> searchScriptFiles(const Configuration& config, const Document&) {
+  return styledFile(config, kSearchScriptName);
+}
+
+void writeSearchScript(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  writePageOrWarn(selection.outputPath() + std::string(kSearchScriptName), builtInSearchScript(),
+                  sink);
+}
+
+std::vector<std::string> searchIndexFiles(const Configuration& config, const Document&) {
+  return styledFile(config, kSearchIndexName);
+}
+
+void writeSearchIndex(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  searchIndexWriter(selection.config(), selection.document(), selection.siteLayout(),
+                    selection.outputPath() + std::string(kSearchIndexName), sink);
 }
 
 std::vector<std::string> projectFiles(const Configuration&, const Document&) {
@@ -80,6 +124,10 @@ constexpr OutputRow kOutputs[] = {
     {"HTML", OutputKind::entryPages, "the entry pages", entryPageFiles, writeEntryPages, false},
     {"HTML", OutputKind::indexPage, "the index page", masterIndexFiles, writeMasterIndex, false},
     {"HTML", OutputKind::indexPage, "the index page", tocFiles, writeToc, false},
+    {"HTML", OutputKind::siteFile, "the style sheet", styleSheetFiles, writeStyleSheet, true},
+    {"HTML", OutputKind::siteFile, "the search page", searchPageFiles, writeSearchPage, true},
+    {"HTML", OutputKind::siteFile, "the search script", searchScriptFiles, writeSearchScript, true},
+    {"HTML", OutputKind::siteFile, "the search index", searchIndexFiles, writeSearchIndex, true},
     {"HTMLHELP", OutputKind::helpProject, "the help project", projectFiles, writeHelpProject,
      false},
     {"IMPORTFILE", OutputKind::bindingFile, "the import file", importFiles, writeImportFile, false},
@@ -96,7 +144,8 @@ std::span<const OutputRow> outputTable() { return kOutputs; }
 std::vector<const OutputRow*> selectedOutputs(const Configuration& config) {
   std::vector<const OutputRow*> rows;
   for (const OutputRow& row : outputTable()) {
-    if (findText(config.settings().outputFormat, row.formatWord) > 0) {
+    const bool isOn = row.kind != OutputKind::siteFile || config.settings().options.styledPages;
+    if (isOn && findText(config.settings().outputFormat, row.formatWord) > 0) {
       rows.push_back(&row);
     }
   }
@@ -112,6 +161,13 @@ const PageLinks& OutputSelection::pageLinks() const {
     pageLinks_.emplace(config_.settings().options, document_);
   }
   return *pageLinks_;
+}
+
+const SiteLayout& OutputSelection::siteLayout() const {
+  if (!siteLayout_) {
+    siteLayout_.emplace(config_, document_, pageLinks());
+  }
+  return *siteLayout_;
 }
 
 bool OutputSelection::selects(OutputKind kind) const {

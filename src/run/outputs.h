@@ -11,6 +11,7 @@
 
 #include "config/settings.h"
 #include "html/pagelinks.h"
+#include "html/sitelayout.h"
 #include "model/document.h"
 #include "text/outputsink.h"
 
@@ -24,6 +25,7 @@ enum class OutputKind {
   indexPage,    // a page that lists entries
   helpProject,  // the help project's own files
   bindingFile,  // a language-binding file
+  siteFile,     // a file the styled pages load: the style sheet, the search page and its scripts
 };
 
 // One output. A new output is one row of the table (outputs.cpp) and one writer of its own.
@@ -38,9 +40,9 @@ struct OutputRow {
   std::vector<std::string> (*files)(const Configuration& config, const Document& document);
   // Writes them through the sink, as the row `self` of the selection.
   void (*write)(const OutputSelection& selection, const OutputRow& self, OutputSink& sink);
-  // Whether a help project lists its files in [FILES], after the entry pages. None of the outputs
-  // so far need it: the entry pages are listed from the entries, and the index pages by a
-  // portable project alone.
+  // Whether a help project lists its files in [FILES], after the entry pages: the files the
+  // styled pages load, which the help compiler must take in. The entry pages are listed from the
+  // entries, and the index pages by a portable project alone.
   bool listedInHelpProject;
 };
 
@@ -49,7 +51,8 @@ struct OutputRow {
 // comes after the pages.
 std::span<const OutputRow> outputTable();
 
-// The rows of the outputs that the configuration's "output format" selects, in table order.
+// The rows of the outputs that the configuration's "output format" selects, in table order; the
+// files of "styled pages" only where that switch is on.
 std::vector<const OutputRow*> selectedOutputs(const Configuration& config);
 
 // A file that an output written after the entry pages puts into the output directory, and how a
@@ -78,6 +81,8 @@ class OutputSelection {
   const Document& document() const { return document_; }
   // The page names and links that every HTML output of the run shares, made once.
   const PageLinks& pageLinks() const;
+  // The frame of the pages under "styled pages", with the charset of the run, made once.
+  const SiteLayout& siteLayout() const;
   // The output directory, ending in "/" or "\".
   const std::string& outputPath() const { return config_.settings().outputPath; }
 
@@ -97,6 +102,7 @@ class OutputSelection {
   const Document& document_;
   std::vector<const OutputRow*> rows_;
   mutable std::optional<PageLinks> pageLinks_;
+  mutable std::optional<SiteLayout> siteLayout_;
 };
 
 // Writes every selected output, in table order, through the sink.

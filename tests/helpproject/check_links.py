@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Checks that every link of the generated pages, master index, table of contents and LB.hhc names
-a file that the run wrote; a target is read as a browser reads it, entities and %XX decoded.
+a file that the run wrote; a target is read as a browser reads it, entities and %XX decoded. A link
+to a place in a page ("#A", "toc.html#A") also needs an element of that id there; the scripts a
+page loads count as links.
 
 Usage: check_links.py [--allow-known-exceptions] OUTPUT_DIRECTORY
 
@@ -18,7 +20,12 @@ import urllib.parse
 def links_of(name, text):
     if name == "LB.hhc":
         return re.findall(r'<param name="Local" [Vv]alue="([^"]*)">', text)
-    return re.findall(r'href="([^"]*)"', text)
+    return re.findall(r'(?:href|src)="([^"]*)"', text)
+
+
+def has_id(out, name, anchor):
+    with open(os.path.join(out, name), "rb") as page:
+        return ('id="%s"' % anchor) in page.read().decode("latin-1")
 
 
 def is_known_exception(name, href, target, text, written):
@@ -50,7 +57,10 @@ def main(args):
             if "://" in target or target.startswith("mailto:"):
                 continue
             checked += 1
-            if target in written:
+            file, hashed, anchor = target.partition("#")
+            if hashed and file == "":
+                file = name
+            if file in written and (not hashed or has_id(out, file, anchor)):
                 continue
             if allow_known and is_known_exception(name, href, target, text, written):
                 exceptions += 1
