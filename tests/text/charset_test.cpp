@@ -50,11 +50,6 @@ TEST(IsValidUtf8, AcceptsWellFormedSequencesOnly) {
   }
 }
 
-TEST(CharsetName, IsWhatAPageDeclares) {
-  EXPECT_EQ("UTF-8", charsetName(Charset::utf8));
-  EXPECT_EQ("windows-1252", charsetName(Charset::windows1252));
-}
-
 std::string literal(std::string_view text, Charset charset) {
   std::string out = "x=";
   appendJavaScriptString(out, text, charset);

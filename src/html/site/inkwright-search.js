@@ -2,8 +2,9 @@
  * page and lists them in #search-results.
  *
  * Plain ES5 that also runs in the old script engine of compiled help files: no library, no
- * addEventListener without attachEvent beside it, no Array.prototype.indexOf, no String.trim, and
- * every object it needs looked for first, so that a page without it shows no script error. Results
+ * addEventListener without attachEvent beside it, no Array.prototype.indexOf, no String.trim, no
+ * word that engine reserves as a name ("byte", "char", "int"), and every object it needs looked
+ * for first, so that a page without it shows no script error. Results
  * are built from text nodes only, never from markup, so no name or description of the sources can
  * run as script.
  *
@@ -222,13 +223,13 @@
     var out = "";
     var bytes = [];
     var at = 0;
-    var c, byte;
+    var c, escaped;
     text = text.replace(/\+/g, " ");
     while (at < text.length) {
       c = text.charAt(at);
-      byte = c === "%" ? hexValue(text, at + 1) : -1;
-      if (byte >= 0) {
-        bytes.push(byte);
+      escaped = c === "%" ? hexValue(text, at + 1) : -1;
+      if (escaped >= 0) {
+        bytes.push(escaped);
         at += 3;
         continue;
       }
