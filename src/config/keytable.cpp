@@ -50,6 +50,11 @@ constexpr KnownPlaceholder kPlaceholders[] = {
     {"@@VALUE@@", "in a tag template: the tag's text as HTML"},
     {"@@INDEX@@", "in the master index: the groups and their entries"},
     {"@@PROJECTNAME@@", "in the master index: the document title"},
+    {"@@STYLESHEET@@", "under \"styled pages\": the link to the style sheet"},
+    {"@@NAVIGATION@@", "under \"styled pages\": the links to the pages around this one"},
+    {"@@SEARCHBOX@@", "under \"styled pages\": the search box"},
+    {"@@CHARSET@@", "under \"styled pages\": the charset of the pages"},
+    {"@@HOMELINK@@", "under \"styled pages\": the document title, linked to the master index"},
 };
 
 constexpr KnownRule kRules[] = {

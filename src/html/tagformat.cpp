@@ -103,6 +103,13 @@ std::string formatTagValue(const Configuration& config, const std::string& tagNa
   const TagRule* const rule = config.tagRule(tagName);
   const TagKind kind = rule == nullptr ? TagKind::plainItem : rule->kind;
   const Options& options = config.settings().options;
+  // Under "styled pages" code is a box that keeps its lines and their indentation, which line
+  // breaks alone would lose to the browser's collapsing of blanks.
+  if (options.styledPages && (kind == TagKind::sourceItem || isCodeTag(config, tagName))) {
+    const std::string_view code = withoutEmptyEdgeLines(value);
+    return "<pre class=\"code\">" + (options.escapeHtml ? escapeHtml(code) : std::string(code)) +
+           "</pre>";
+  }
   if (options.readableText) {
     if (kind == TagKind::plainItem && !isCodeTag(config, tagName)) {
       return readableText(value, options.escapeHtml);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "check/report.h"
 #include "tempdir.h"
@@ -13,13 +14,17 @@ namespace inkwright {
 namespace {
 
 // Runs the check in a fresh folder holding the configuration, one source file and a text file
-// beside it, and gives its report in compiler form.
-std::string reportFor(const std::string& configuration, const std::string& source) {
+// beside it, and the given files in its output folder, and gives its report in compiler form.
+std::string reportFor(const std::string& configuration, const std::string& source,
+                      const std::vector<std::string>& outputs = {}) {
   const TempDir dir;
   dir.write("inkwright.cfg", configuration);
   dir.write("src/a.pb", source);
   dir.write("src/readme.txt", "");
   std::filesystem::create_directories(dir.path() / "out");
+  for (const std::string& output : outputs) {
+    dir.write("out/" + output, "");
+  }
   const std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());
   const std::optional<CheckResult> result = checkRun("inkwright.cfg");
@@ -225,6 +230,30 @@ TEST(CheckRun, TheCommentStyleReaderReportsLostBlocksAndTags) {
       "block-end line [block.open-at-end]\n",
       reportFor(std::string(kPages) + "[options]\nwhole tag names\n",
                 "/****f* G\n* NAME\n* RETURN VALUE\n****\n/****f* H\n* NAME\n"));
+}
+
+// Under "styled pages" the run writes its own files beside the pages, which are no stale files;
+// an entry whose page the search page would replace is written and linked under a stand-in, and
+// said so; the styled lists link only written pages, so a group without a page is no warning.
+TEST(CheckRun, StyledPagesKnowTheirFilesAndTheSearchPagesStandIns) {
+  const std::vector<std::string> written = {"inkwright.css", "search.html", "inkwright-search.js",
+                                            "inkwright-index.js", "search-2.html"};
+  const std::string styled = std::string(kPages) + "[options]\nstyled pages\n";
+  EXPECT_EQ(
+      "src/a.pb:1: warning: the page search.html of the entry \"search\" would be replaced by "
+      "the search page; it is written as search-2.html instead [name.same-page]\n",
+      reportFor(styled,
+                "/****f* search\n****\n/****f* Gui/Open\n* NAME\n* Open - see search\n"
+                "****\n",
+                written));
+  // Without the switch the same files are stale.
+  const std::string plain = reportFor(kPages, "/****f* Open\n****\n", written);
+  std::size_t stale = 0;
+  for (std::size_t at = plain.find("[output.stale-file]"); at != std::string::npos;
+       at = plain.find("[output.stale-file]", at + 1)) {
+    ++stale;
+  }
+  EXPECT_EQ(written.size(), stale) << plain;
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 //   <!-- output: FOLDER FILE -->    the program runs on a copy of the repository FOLDER, and the
 //                                   block is an excerpt of FILE that the run wrote there;
 //   <!-- check: FOLDER -->          the check program runs on a copy of FOLDER, and the block is
-//                                   an excerpt of its report.
+//                                   an excerpt of its report;
+//   <!-- template: NAME -->         the block is the whole built-in template NAME of "styled
+//                                   pages", less the line end it ends with.
 // A line "..." inside a block leaves out text: the pieces between such lines are found in the file
 // in their order. A piece may end in the middle of a line of the file, since the pages are single
 // long lines. Files with CR LF line ends are compared with LF line ends.
@@ -23,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "config/builtintemplates.h"
 #include "config/keytable.h"
 #include "config/options.h"
 #include "config/settings.h"
@@ -157,6 +160,9 @@ TEST(Manual, ShowsOnlyRealFilesAndWhatTheProgramWrites) {
   const std::vector<Excerpt> excerpts = excerptsOf(manual());
   ASSERT_FALSE(excerpts.empty());
   for (const Excerpt& excerpt : excerpts) {
+    if (excerpt.kind == "template") {
+      continue;  // PrintsTheBuiltInTemplatesOfStyledPagesExactly
+    }
     const fs::path file = excerptFile(excerpt, work, ranFolders);
     if (!fs::is_regular_file(file)) {
       ADD_FAILURE() << "manual.md:" << excerpt.line << ": no file for the " << excerpt.kind
@@ -165,6 +171,35 @@ TEST(Manual, ShowsOnlyRealFilesAndWhatTheProgramWrites) {
     }
     const std::string missing = missingPiece(withLfLineEnds(readBytes(file)), excerpt.pieces);
     EXPECT_EQ("", missing) << "manual.md:" << excerpt.line << ": not in " << excerpt.target;
+  }
+}
+
+// The manual prints every built-in template of "styled pages", so that a user can copy one into
+// the configuration; each is printed once, whole and exactly.
+TEST(Manual, PrintsTheBuiltInTemplatesOfStyledPagesExactly) {
+  const std::map<std::string, std::string> builtIn = {
+      {"page", inkwright::kStyledPageTemplate},
+      {"tag", inkwright::kStyledTagTemplate},
+      {"masterindex", inkwright::kStyledIndexTemplate},
+      {"contents", inkwright::kStyledContentsTemplate},
+      {"search", inkwright::kStyledSearchTemplate}};
+  std::map<std::string, int> printed;
+  for (const Excerpt& excerpt : excerptsOf(manual())) {
+    if (excerpt.kind != "template") {
+      continue;
+    }
+    ++printed[excerpt.target];
+    const auto found = builtIn.find(excerpt.target);
+    if (found == builtIn.end()) {
+      ADD_FAILURE() << "manual.md:" << excerpt.line << ": no built-in template " << excerpt.target;
+      continue;
+    }
+    ASSERT_EQ(1u, excerpt.pieces.size()) << "manual.md:" << excerpt.line << ": leaves text out";
+    EXPECT_EQ(found->second, excerpt.pieces[0] + "\n")
+        << "manual.md:" << excerpt.line << ": not the template " << excerpt.target;
+  }
+  for (const auto& [name, text] : builtIn) {
+    EXPECT_EQ(1, printed[name]) << "the manual prints the template " << name;
   }
 }
 

@@ -48,15 +48,22 @@ for case in "$cases"/*/; do
     fail "$name: the run did not end with exit code 0 in time"
     continue
   fi
-  mkdir -p "$case/expected"
+  # The style sheet and the search script are compared with the files the program builds in.
+  expected="$work/$name.expected"
+  mkdir -p "$expected"
+  [[ -d "$case/expected" ]] && cp -r "$case/expected/." "$expected/"
+  for builtIn in inkwright.css inkwright-search.js; do
+    if [[ -f "$folder/out/$builtIn" && ! -f "$expected/$builtIn" ]]; then
+      cp "$cases/../../src/html/site/$builtIn" "$expected/"
+    fi
+  done
   # The record of kept outputs names the program's version; the Linux tests check it.
-  if diff -r -x .inkwright-record "$case/expected" "$folder/out" > "$work/$name.diff"; then
+  if diff -r -x .inkwright-record "$expected" "$folder/out" > "$work/$name.diff"; then
     pass "$name"
   else
     fail "$name"
     head -n 20 "$work/$name.diff"
   fi
-  rmdir "$case/expected" 2> /dev/null
 done
 
 # Kept outputs: run again over the case of "keep unchanged files" after two of its files went
