@@ -29,9 +29,7 @@ TEST(IsValidUtf8, AcceptsWellFormedSequencesOnly) {
       {"\x80", false, "a stray continuation byte"},
       {"a\xBF", false, "a stray continuation byte after ASCII"},
       {"\xC3", false, "a sequence cut short at the end"},
-      {"\xC3"
-       "a",
-       false, "a sequence cut short by ASCII"},
+      {"\xC3z", false, "a sequence cut short by ASCII"},
       {"\xE2\x82", false, "a three-byte sequence cut short"},
       {"\xC0\xAF", false, "an overlong '/' in two bytes"},
       {"\xC1\xBF", false, "an overlong two-byte form"},
@@ -44,6 +42,11 @@ TEST(IsValidUtf8, AcceptsWellFormedSequencesOnly) {
       {"\xFF", false, "the byte FF"},
       {"caf\xE9", false, "Latin-1 text"},
       {"\x93quoted\x94", false, "windows-1252 quotation marks"},
+      // Runs of ASCII are read a word at a time: a byte past them, or in the word they end in.
+      {"0123456789abcdef\x80", false, "a stray byte after two words of ASCII"},
+      {"0123456789ab\xFFxyz", false, "a stray byte within the second word"},
+      {"abcdefg\xC3\xA9xyzwv", true, "a sequence across two words"},
+      {"abcdefg\xC3", false, "a sequence cut short at the end of a word"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.valid, isValidUtf8(c.text)) << c.why;
@@ -88,12 +91,8 @@ TEST(AppendJavaScriptString, EscapesEverythingAScriptElementOrParserCouldMisread
 // chooses windows-1252; should one come all the same, it reads as U+FFFD and the bytes after it
 // are read afresh, so that one lost byte never takes a valid character with it.
 TEST(AppendJavaScriptString, ReadsAMalformedUtf8ByteAsTheReplacementCharacter) {
-  EXPECT_EQ(R"(x="a\uFFFDb\uFFFD\uFFFD\u00E9")", literal("a\xE9"
-                                                         "b\xC0\xAF\xC3\xA9",
-                                                         Charset::utf8));
-  EXPECT_EQ(R"(x="\uFFFD\uFFFD\uFFFDa")", literal("\xF0\x9F\x98"
-                                                  "a",
-                                                  Charset::utf8));
+  EXPECT_EQ(R"(x="a\uFFFDz\uFFFD\uFFFD\u00E9")", literal("a\xE9z\xC0\xAF\xC3\xA9", Charset::utf8));
+  EXPECT_EQ(R"(x="\uFFFD\uFFFD\uFFFDz")", literal("\xF0\x9F\x98z", Charset::utf8));
 }
 
 TEST(AppendJavaScriptString, ReadsWindows1252AsBrowsersDo) {
