@@ -1,0 +1,6 @@
+var inkwrightIndex = {entries: 14,
+sections: "Hostile\u000ABuffers",
+names: "\u003Cimg src=x onerror=\u0022document.title=\u0027pwned\u0027\u0022\u003E\u000Aback\u005Cslash\u005C\u000Abuf_append\u000Abuf_appendf\u000Abuf_find\u000Abuf_index\u000ABuffers\u000Acloser\u000AHostile\u000Aline\u2028separator\u000Arescan\u000Asay \u0022cheese\u0022\u000Ascan\u000Ascanner",
+sectionOf: "0,0,1,1,1,1,1,0,0,0,1,0,1,1",
+descriptions: "Would set the title if it were markup.\u000AA path C:\u005Cdir\u005Cfile and a trailing backslash\u005C\u000AAppends bytes to a buffer, growing it.\u000AAppends formatted text to a buffer.\u000AScans a buffer for a byte.\u000AThe place of a byte: rescans the whole buffer each time.\u000AGrowable byte buffers.\u000AEnds \u003C/script\u003E\u003Cscript\u003Edocument.title=\u0027pwned\u0027\u003C/script\u003E a script.\u000ANames and descriptions that must stay text.\u000AJoins two\u2028lines; and two\u2029paragraphs.\u000AReads the buffer again.\u000AQuotes \u0022double\u0022 and \u0027single\u0027 \u005C\u0022 and \u005C\u0027 too.\u000AReads the buffer once.\u000AHolds the state of a scan, and the summer (\u00E9t\u00E9) words.",
+hrefs: "img-src-x-onerror-document.title-pwned.html\u000Aback-slash.html\u000A\u000A\u000A\u000A\u000A\u000A\u000A\u000Aline-separator.html\u000A\u000Asay-cheese.html\u000A\u000A"};
