@@ -45,6 +45,7 @@ std::string escapeHtml(std::string_view text) {
 
 PageLinks::PageLinks(const Options& options, const Document& document)
     : escapeHtml_(options.escapeHtml || options.styledPages),
+      styledPages_(options.styledPages),
       existingLinksOnly_(options.existingLinksOnly),
       noSelfLinks_(options.noSelfLinks),
       safePageNames_(options.safePageNames),
@@ -80,8 +81,18 @@ void PageLinks::appendFileHref(std::string& out, std::string_view file) const {
                          PlainBytes::portableFileName);
     out += kPageEnding;
   } else {
-    out += shown(file);
+    appendLocal(out, shown(file));
   }
+}
+
+// A page name such as "javascript:run" would be read as a link of that scheme, and a click on it
+// would run the name as a script; "./" keeps it a file of the output folder. The original format's
+// links are kept as they are; styled pages link every file so.
+void PageLinks::appendLocal(std::string& out, std::string_view href) const {
+  if (styledPages_ && href.find(':') != std::string_view::npos) {
+    out += "./";
+  }
+  out += href;
 }
 
 void PageLinks::appendHref(std::string& out, const std::string& name) const {
@@ -94,7 +105,7 @@ void PageLinks::appendHref(std::string& out, const std::string& name) const {
     // Links keep a leading "#" of the name, as the original format writes them, but lead to the
     // stand-in of a name whose page would be the search page.
     const std::string_view stem = pageNames_.originalStem(name);
-    out += shown(stem == pageFileName(name) ? std::string_view(name) : stem);
+    appendLocal(out, shown(stem == pageFileName(name) ? std::string_view(name) : stem));
     out += ".html";
   }
 }

@@ -93,8 +93,10 @@ class PageLinks {
   void appendHref(std::string& out, const std::string& name) const;
   std::string originalFile(std::string_view name) const;
   void appendFileHref(std::string& out, std::string_view file) const;
+  void appendLocal(std::string& out, std::string_view href) const;
 
   bool escapeHtml_;
+  bool styledPages_;
   bool existingLinksOnly_;
   bool noSelfLinks_;
   bool safePageNames_;

@@ -58,6 +58,8 @@ def main(args):
                 continue
             checked += 1
             file, hashed, anchor = target.partition("#")
+            if file.startswith("./"):
+                file = file[2:]
             if hashed and file == "":
                 file = name
             if file in written and (not hashed or has_id(out, file, anchor)):

@@ -143,5 +143,18 @@ TEST(PageNames, StyledPagesKeepEveryPageOffTheSearchPage) {
   EXPECT_EQ("search.html", PageNames(options, document).fileOf(0));
 }
 
+// A name that reads as a scheme is linked as a file of the output folder, so that no click runs
+// it; the original format's links stay as they were.
+TEST(PageLinks, StyledPagesNeverLinkANameAsAScheme) {
+  Document document;
+  document.entries.push_back(entry("G", "javascript:alert(1)"));
+  Options options;
+  EXPECT_EQ("javascript:alert(1).html", PageLinks(options, document).href("javascript:alert(1)"));
+  options.styledPages = true;
+  const PageLinks links(options, document);
+  EXPECT_EQ("./javascript:alert(1).html", links.href("javascript:alert(1)"));
+  EXPECT_EQ("./javascript:alert(1).html", links.entryHref(document.entries[0], 0));
+}
+
 }  // namespace
 }  // namespace inkwright
