@@ -5,7 +5,8 @@
 #   chm          the output folder, moved elsewhere, compiles with chmcmd without one error or
 #                warning, also when chmcmd scans the pages for the files they link; every file of
 #                the [FILES] list, and every page written, is inside the compiled file (chmls);
-#   links        every link of the pages, master index, table of contents and LB.hhc names a
+#   links        every link of the pages, master index, table of contents and LB.hhc (where the
+#                run writes one) names a
 #                written file (check_links.py);
 #   known-links  the same, letting the two known kinds of broken link of the original format pass;
 #   html5        every page parses without an error in html5lib's strict mode (check_html5.py).
@@ -36,7 +37,7 @@ sed -i '/^\[output path\]/{n;s#.*#'"$work"'/out/#}' "$work/inkwright.cfg"
 (cd "$work" && "$binary" inkwright.cfg)
 
 out="$work/out"
-if [[ ! -f "$out/LB.hhp" ]]; then
+if [[ "$mode" == chm && ! -f "$out/LB.hhp" ]]; then
   echo "the run wrote no help project into $out; see the output path and output format of" \
     "$example/inkwright.cfg (a blank line after a value line stays part of the value)"
   exit 1
