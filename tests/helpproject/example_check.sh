@@ -6,8 +6,7 @@
 #                warning, also when chmcmd scans the pages for the files they link; every file of
 #                the [FILES] list, and every page written, is inside the compiled file (chmls);
 #   links        every link of the pages, master index, table of contents and LB.hhc (where the
-#                run writes one) names a
-#                written file (check_links.py);
+#                run writes one) names a written file (check_links.py);
 #   known-links  the same, letting the two known kinds of broken link of the original format pass;
 #   html5        every page parses without an error in html5lib's strict mode (check_html5.py).
 # A mode whose program is missing skips (see tests/outsidetools.sh) before anything runs.
