@@ -40,6 +40,8 @@ namespace {
 constexpr std::uint32_t kNoLink = std::numeric_limits<std::uint32_t>::max();
 // Longer runs of name bytes after "&" are no entity as far as linking is concerned.
 constexpr std::size_t kMaxEntityName = 32;
+// Texts of at most this many bytes are searched for a name's first byte without memchr.
+constexpr std::size_t kShortText = 8;
 
 constexpr std::array<bool, 256> wordBytes() {
   std::array<bool, 256> table = {};
@@ -192,6 +194,14 @@ WordLinker::Match WordLinker::longestMatch(std::string_view page, std::size_t be
 // finds it many bytes at a time.
 std::size_t WordLinker::nextNameByte(std::string_view page, std::size_t at, std::size_t end) const {
   if (names_.soleFirstByte() >= 0) {
+    // The text between two tags is often a line feed or a few bytes, sooner read than handed to
+    // memchr.
+    if (end - at <= kShortText) {
+      while (at < end && page[at] != static_cast<char>(names_.soleFirstByte())) {
+        ++at;
+      }
+      return at;
+    }
     const void* found = std::memchr(page.data() + at, names_.soleFirstByte(), end - at);
     return found == nullptr ? end : static_cast<const char*>(found) - page.data();
   }
@@ -252,7 +262,9 @@ std::string WordLinker::applyTo(std::string_view page,
   std::size_t at = 0;
   while (at < page.size()) {
     const std::size_t markup = nextMarkup(page, at);
-    linkText(page, at, markup, result, copied, resolved);
+    if (markup > at) {
+      linkText(page, at, markup, result, copied, resolved);
+    }
     at = markup < page.size() ? markupEnd(page, markup) : markup;
   }
   result.append(page.substr(copied));
