@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,6 +80,9 @@ struct ItemStart {
   std::int64_t number = 0;
 };
 
+// Whether a line whose text begins with c may start a list item: most lines are told at once.
+bool mayStartItem(char c) { return c == '*' || c == '-' || c == '+' || isDigit(c); }
+
 // Whether the line, indented as given, starts a list item; if so, item tells how.
 bool itemStartOf(std::string_view line, Indentation indentation, ItemStart& item) {
   std::size_t at = indentation.byte;
@@ -145,15 +149,16 @@ class Lines {
     if (at_ == kNone) {
       return false;
     }
-    const std::size_t feed = value_.find('\n', at_);
+    const char* const data = value_.data();
+    const void* const feed = std::memchr(data + at_, '\n', value_.size() - at_);
     line.begin = at_;
-    line.end = feed == kNone ? value_.size() : feed;
-    at_ = feed == kNone ? kNone : feed + 1;
+    line.end = feed == nullptr ? value_.size() : static_cast<const char*>(feed) - data;
+    at_ = feed == nullptr ? kNone : line.end + 1;
     const Indentation indentation = indentationAt(view(line));
     line.textBegin = line.begin + indentation.byte;
     line.indent = indentation.column;
     line.textEnd = line.end;
-    while (line.textEnd > line.textBegin && isBlankOrTab(value_[line.textEnd - 1])) {
+    while (line.textEnd > line.textBegin && isBlankOrTab(data[line.textEnd - 1])) {
       --line.textEnd;
     }
     return true;
@@ -185,7 +190,7 @@ class BlockWriter {
       out_ += ' ';
     } else {
       startBlock();
-      out_ += "<p>";
+      put("<p>");
       inParagraph_ = true;
     }
     write(line.textBegin, line.textEnd);
@@ -205,7 +210,7 @@ class BlockWriter {
     if (!inParagraph_) {
       return;
     }
-    out_ += "</p>";
+    put("</p>");
     inParagraph_ = false;
   }
 
@@ -214,7 +219,7 @@ class BlockWriter {
       return;
     }
     startBlock();
-    out_ += "<pre>";
+    put("<pre>");
     Lines lines(value_.substr(0, exampleEnd_), exampleBegin_);
     for (Line line; lines.next(line);) {
       if (line.begin != exampleBegin_) {
@@ -223,7 +228,7 @@ class BlockWriter {
       out_.append(line.indent - exampleIndent_, ' ');
       write(line.textBegin, line.end);
     }
-    out_ += "</pre>";
+    put("</pre>");
     exampleBegin_ = kNone;
   }
 
@@ -251,7 +256,7 @@ class BlockWriter {
     }
     if (!lists_.empty() && lists_.back().indent == item.indent) {
       if (lists_.back().kind == item.kind) {
-        out_ += "</li><li>";
+        put("</li><li>");
         writeItemText(line, item);
         lists_.back().textColumn = item.textColumn;
         return;
@@ -264,13 +269,13 @@ class BlockWriter {
       startBlock();
     }
     if (item.kind == ListKind::bullets) {
-      out_ += "<ul><li>";
+      put("<ul><li>");
     } else if (item.number == 1) {
-      out_ += "<ol><li>";
+      put("<ol><li>");
     } else {
-      out_ += "<ol start=\"";
+      put("<ol start=\"");
       out_ += std::to_string(item.number);
-      out_ += "\"><li>";
+      put("\"><li>");
     }
     lists_.push_back(OpenList{item.kind, item.indent, item.textColumn});
     writeItemText(line, item);
@@ -287,19 +292,19 @@ class BlockWriter {
     endExample();
     closeLists();
     startBlock();
-    out_ += "<table>\n";
+    put("<table>\n");
   }
 
   // A row as appendTabTableRow writes it: the fields before and after the line's first "-".
   void tableRow(const Line& line, std::string_view text) {
-    out_ += "<tr><td>";
+    put("<tr><td>");
     writeField(line, text, 1);
-    out_ += "</td><td>";
+    put("</td><td>");
     writeField(line, text, 2);
-    out_ += "</td></tr>\n";
+    put("</td></tr>\n");
   }
 
-  void endTable() { out_ += "</table>"; }
+  void endTable() { put("</table>"); }
 
   void finish() {
     endParagraph();
@@ -316,6 +321,9 @@ class BlockWriter {
 
   void write(std::size_t begin, std::size_t end) { escaper_.append(out_, begin, end); }
 
+  // Markup of a length known where it is written, so that no call measures it.
+  void put(std::string_view markup) { out_ += markup; }
+
   void writeField(const Line& line, std::string_view text, int field) {
     const std::string_view piece = fieldView(text, field, '-');
     if (!piece.empty()) {
@@ -331,7 +339,7 @@ class BlockWriter {
   }
 
   void closeList() {
-    out_ += lists_.back().kind == ListKind::bullets ? "</li></ul>" : "</li></ol>";
+    put(lists_.back().kind == ListKind::bullets ? "</li></ul>" : "</li></ol>");
     lists_.pop_back();
     // The enclosing item goes on after the inner list without a blank.
     itemHasText_ = false;
@@ -347,9 +355,9 @@ class BlockWriter {
     if (blank != std::string_view::npos && blank > 0) {
       const std::string_view rest = text.substr(blank);
       if (rest.starts_with(" - ") || rest.starts_with(" -- ")) {
-        out_ += "<code>";
+        put("<code>");
         write(begin, begin + blank);
-        out_ += "</code>";
+        put("</code>");
         write(begin + blank, end);
         return;
       }
@@ -406,11 +414,15 @@ bool writeBlocks(std::string_view value, bool escapeHtml, std::size_t base, std:
       writer.endTable();
       continue;
     }
-    ItemStart item;
-    if (itemStartOf(lines.view(line), Indentation{line.textBegin - line.begin, line.indent},
-                    item)) {
-      writer.startItem(line, item);
-    } else if (writer.inList() && writer.continuesItem(line.indent)) {
+    if (mayStartItem(value[line.textBegin])) {
+      ItemStart item;
+      if (itemStartOf(lines.view(line), Indentation{line.textBegin - line.begin, line.indent},
+                      item)) {
+        writer.startItem(line, item);
+        continue;
+      }
+    }
+    if (writer.inList() && writer.continuesItem(line.indent)) {
       writer.itemLine(line);
     } else if (line.indent >= base + 2) {
       writer.exampleLine(line);
