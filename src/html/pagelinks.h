@@ -3,6 +3,7 @@
 // HTML text and links that lead only to written pages.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -25,8 +26,14 @@ std::string escapeHtml(std::string_view text);
 // is looked for once however many pieces there are, and the text is never copied whole.
 class HtmlEscaper {
  public:
-  // With escape false the pieces are appended as they are.
-  HtmlEscaper(std::string_view text, bool escape);
+  // With escape false the pieces are appended as they are. Inlined, since escapeHtml makes one
+  // for every text it escapes.
+  HtmlEscaper(std::string_view text, bool escape) : text_(text) {
+    for (std::size_t k = 0; k < kBytes.size(); ++k) {
+      next_[k] = escape ? text.find(kBytes[k]) : std::string_view::npos;
+      nearest_ = std::min(nearest_, next_[k]);
+    }
+  }
 
   // Appends the piece of the text from begin to end, escaped; begin must not come before the end
   // of the piece appended last.
@@ -42,6 +49,9 @@ class HtmlEscaper {
   bool isPlain() const { return nearest_ == std::string_view::npos; }
 
  private:
+  // The bytes to escape, in the order of their entities.
+  static constexpr std::array<char, 4> kBytes = {'&', '<', '>', '"'};
+
   void appendEscaped(std::string& out, std::size_t begin, std::size_t end);
 
   std::string_view text_;
