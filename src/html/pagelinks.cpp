@@ -9,7 +9,6 @@ namespace inkwright {
 
 namespace {
 
-constexpr std::array<char, 4> kEscapedBytes = {'&', '<', '>', '"'};
 constexpr std::array<const char*, 4> kEntities = {"&amp;", "&lt;", "&gt;", "&quot;"};
 
 }  // namespace
@@ -19,27 +18,29 @@ constexpr std::array<const char*, 4> kEntities = {"&amp;", "&lt;", "&gt;", "&quo
 // found again only once the text has passed it; the text between is copied in runs. Counted with
 // callgrind over a whole run of the 2,000-entry bench library with every page switch on, that
 // costs 392 M instructions, against 436 M for the next best way, a table look-up per byte.
-std::string escapeHtml(std::string_view text) {
-  std::array<std::size_t, kEscapedBytes.size()> next{};
-  for (std::size_t k = 0; k < kEscapedBytes.size(); ++k) {
-    next[k] = text.find(kEscapedBytes[k]);
+void HtmlEscaper::appendEscaped(std::string& out, std::size_t begin, std::size_t end) {
+  while (nearest_ < end) {
+    const std::size_t k = std::find(next_.begin(), next_.end(), nearest_) - next_.begin();
+    // A byte between two pieces is not written, only passed.
+    if (nearest_ >= begin) {
+      out.append(text_.data() + begin, nearest_ - begin);
+      out += kEntities[k];
+      begin = nearest_ + 1;
+    }
+    next_[k] = text_.find(kBytes[k], nearest_ + 1);
+    nearest_ = *std::min_element(next_.begin(), next_.end());
   }
-  std::size_t at = *std::min_element(next.begin(), next.end());
-  if (at == std::string_view::npos) {
+  out.append(text_.data() + begin, end - begin);
+}
+
+std::string escapeHtml(std::string_view text) {
+  HtmlEscaper escaper(text, true);
+  if (escaper.isPlain()) {
     return std::string(text);
   }
   std::string escaped;
   escaped.reserve(text.size() + text.size() / 8);
-  std::size_t from = 0;
-  while (at != std::string_view::npos) {
-    escaped.append(text, from, at - from);
-    const std::size_t k = std::find(next.begin(), next.end(), at) - next.begin();
-    escaped += kEntities[k];
-    from = at + 1;
-    next[k] = text.find(kEscapedBytes[k], from);
-    at = *std::min_element(next.begin(), next.end());
-  }
-  escaped.append(text, from);
+  escaper.append(escaped, 0, text.size());
   return escaped;
 }
 

@@ -3,6 +3,8 @@
 // HTML text and links that lead only to written pages.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -18,6 +20,45 @@ namespace inkwright {
 
 // text with "&", "<", ">" and '"' written as "&amp;", "&lt;", "&gt;" and "&quot;".
 std::string escapeHtml(std::string_view text);
+
+// Escapes a text as escapeHtml does, a piece at a time: for a writer that copies the text to its
+// output in pieces, in their order, with markup and skipped bytes between them. Each byte to escape
+// is looked for once however many pieces there are, and the text is never copied whole.
+class HtmlEscaper {
+ public:
+  // With escape false the pieces are appended as they are. Inlined, since escapeHtml makes one
+  // for every text it escapes.
+  HtmlEscaper(std::string_view text, bool escape) : text_(text) {
+    for (std::size_t k = 0; k < kBytes.size(); ++k) {
+      next_[k] = escape ? text.find(kBytes[k]) : std::string_view::npos;
+      nearest_ = std::min(nearest_, next_[k]);
+    }
+  }
+
+  // Appends the piece of the text from begin to end, escaped; begin must not come before the end
+  // of the piece appended last.
+  void append(std::string& out, std::size_t begin, std::size_t end) {
+    if (nearest_ >= end) {
+      out.append(text_.data() + begin, end - begin);
+    } else {
+      appendEscaped(out, begin, end);
+    }
+  }
+
+  // Whether no byte to escape is left past the pieces appended so far.
+  bool isPlain() const { return nearest_ == std::string_view::npos; }
+
+ private:
+  // The bytes to escape, in the order of their entities.
+  static constexpr std::array<char, 4> kBytes = {'&', '<', '>', '"'};
+
+  void appendEscaped(std::string& out, std::size_t begin, std::size_t end);
+
+  std::string_view text_;
+  // The next place of each of the four bytes, and the least of them; npos where there is none.
+  std::array<std::size_t, 4> next_{};
+  std::size_t nearest_ = std::string_view::npos;
+};
 
 // The names and links of one output, as the run's switches want them. Made once per output.
 class PageLinks {

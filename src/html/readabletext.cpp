@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "html/pagelinks.h"
@@ -36,6 +39,7 @@ namespace {
 
 constexpr std::size_t kTabWidth = 8;
 constexpr std::size_t kMostDigits = 9;
+constexpr std::size_t kNone = std::string_view::npos;
 
 std::size_t nextColumn(std::size_t column, char c) {
   return c == '\t' ? (column / kTabWidth + 1) * kTabWidth : column + 1;
@@ -45,21 +49,29 @@ bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The text without the blanks and tabs at its ends.
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && isBlankOrTab(text.front())) {
-    text.remove_prefix(1);
+// Where the text of a line begins: its first byte that is no blank or tab (the line's length when
+// there is none), and that byte's column.
+struct Indentation {
+  std::size_t byte = 0;
+  std::size_t column = 0;
+};
+
+Indentation indentationAt(std::string_view line) {
+  Indentation indentation;
+  // Most lines are indented with blanks alone, a column each.
+  while (indentation.byte < line.size() && line[indentation.byte] == ' ') {
+    ++indentation.byte;
   }
-  while (!text.empty() && isBlankOrTab(text.back())) {
-    text.remove_suffix(1);
+  indentation.column = indentation.byte;
+  while (indentation.byte < line.size() && isBlankOrTab(line[indentation.byte])) {
+    indentation.column = nextColumn(indentation.column, line[indentation.byte++]);
   }
-  return text;
+  return indentation;
 }
 
 enum class ListKind { bullets, numbers };
 
 // A line that starts a list item: its marker's column, the column and byte where its text begins.
-// The indentation is set for any line, whether it starts an item or not.
 struct ItemStart {
   ListKind kind = ListKind::bullets;
   std::size_t indent = 0;
@@ -68,19 +80,21 @@ struct ItemStart {
   std::int64_t number = 0;
 };
 
-bool itemStartOf(std::string_view line, ItemStart& item) {
-  std::size_t at = 0;
-  std::size_t column = 0;
-  while (at < line.size() && isBlankOrTab(line[at])) {
-    column = nextColumn(column, line[at++]);
-  }
-  item.indent = column;
+// Whether a line whose text begins with c may start a list item: most lines are told at once.
+bool mayStartItem(char c) { return c == '*' || c == '-' || c == '+' || isDigit(c); }
+
+// Whether the line, indented as given, starts a list item; if so, item tells how.
+bool itemStartOf(std::string_view line, Indentation indentation, ItemStart& item) {
+  std::size_t at = indentation.byte;
+  std::size_t column = indentation.column;
   const char first = at < line.size() ? line[at] : '\0';
   if ((first == '*' || first == '-' || first == '+') && at + 1 < line.size() &&
       line[at + 1] == ' ') {
     item.kind = ListKind::bullets;
     at += 2;
     column += 2;
+  } else if (!isDigit(first)) {
+    return false;
   } else {
     std::size_t digits = 0;
     std::int64_t number = 0;
@@ -101,6 +115,7 @@ bool itemStartOf(std::string_view line, ItemStart& item) {
   while (at < line.size() && isBlankOrTab(line[at])) {
     column = nextColumn(column, line[at++]);
   }
+  item.indent = indentation.column;
   item.textColumn = column;
   item.textByte = at;
   return true;
@@ -109,68 +124,112 @@ bool itemStartOf(std::string_view line, ItemStart& item) {
 bool startsTable(std::string_view line) { return line.find("[TAB]") != std::string_view::npos; }
 bool endsTable(std::string_view line) { return line.find("[/TAB]") != std::string_view::npos; }
 
-// Appends the line with its indentation written as blanks and the first `drop` columns of it
-// removed.
-void appendWithoutIndentation(std::string& out, std::string_view line, std::size_t drop) {
-  std::size_t at = 0;
-  std::size_t column = 0;
-  while (at < line.size() && isBlankOrTab(line[at])) {
-    column = nextColumn(column, line[at++]);
-  }
-  out.append(column > drop ? column - drop : 0, ' ');
-  out += line.substr(at);
-}
+// A line of the value, by its place in the value: all of it from begin to end, its text (without
+// the blanks and tabs at its ends) from textBegin to textEnd, and the column of textBegin. The
+// text of an empty line is empty.
+struct Line {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  std::size_t textBegin = 0;
+  std::size_t textEnd = 0;
+  std::size_t indent = 0;
 
-// Writes the blocks one after the other, a line feed between two blocks. The lines it is given are
-// shown as they are: readableText escapes the value before it reads its lines, which changes no
-// rule's reading, since an entity holds only "&", small letters and ";", none of which a rule looks
-// at, and escaping the lines one by one would cost a call and a copy each. Nothing else is
-// written while a paragraph is open, so its lines go to the output as they come.
+  bool isEmpty() const { return textBegin == textEnd; }
+};
+
+// The lines of a value, each after a line feed: a value holds no text before its first one.
+class Lines {
+ public:
+  explicit Lines(std::string_view value) : value_(value), at_(value.starts_with('\n') ? 1 : 0) {}
+  // The lines from the one that begins at `from` on.
+  Lines(std::string_view value, std::size_t from) : value_(value), at_(from) {}
+
+  // Reads the next line into line; false when there is none.
+  bool next(Line& line) {
+    if (at_ == kNone) {
+      return false;
+    }
+    const char* const data = value_.data();
+    const void* const feed = std::memchr(data + at_, '\n', value_.size() - at_);
+    line.begin = at_;
+    line.end = feed == nullptr ? value_.size() : static_cast<const char*>(feed) - data;
+    at_ = feed == nullptr ? kNone : line.end + 1;
+    const Indentation indentation = indentationAt(view(line));
+    line.textBegin = line.begin + indentation.byte;
+    line.indent = indentation.column;
+    line.textEnd = line.end;
+    while (line.textEnd > line.textBegin && isBlankOrTab(data[line.textEnd - 1])) {
+      --line.textEnd;
+    }
+    return true;
+  }
+
+  std::string_view view(const Line& line) const {
+    return value_.substr(line.begin, line.end - line.begin);
+  }
+
+ private:
+  std::string_view value_;
+  std::size_t at_;
+};
+
+// Writes the blocks one after the other into out, a line feed between two blocks. The rules read
+// the value as it stands, escaped or not, since an entity holds only "&", small letters and ";",
+// none of which a rule looks at; so each piece of the value is escaped only as it is written, and
+// the value is neither copied whole nor split into lines twice. The text of paragraphs and items
+// goes to out line by line as it comes; the lines of an example, which follow one another in the
+// value, are written when it ends, once their common indentation is known.
 class BlockWriter {
  public:
-  explicit BlockWriter(std::size_t expectedSize) { out_.reserve(expectedSize); }
+  BlockWriter(std::string_view value, bool escapeHtml, std::string& out)
+      : value_(value), escaper_(value, escapeHtml), out_(out) {}
 
-  void paragraphLine(std::string_view line) {
+  void paragraphLine(const Line& line) {
     endExample();
     if (inParagraph_) {
       out_ += ' ';
     } else {
       startBlock();
-      out_ += "<p>";
+      put("<p>");
       inParagraph_ = true;
     }
-    out_ += trimmed(line);
+    write(line.textBegin, line.textEnd);
   }
 
-  void exampleLine(std::string_view line) {
+  void exampleLine(const Line& line) {
     endParagraph();
-    example_.push_back(line);
+    if (exampleBegin_ == kNone) {
+      exampleBegin_ = line.begin;
+      exampleIndent_ = line.indent;
+    }
+    exampleIndent_ = std::min(exampleIndent_, line.indent);
+    exampleEnd_ = line.end;
   }
 
   void endParagraph() {
     if (!inParagraph_) {
       return;
     }
-    out_ += "</p>";
+    put("</p>");
     inParagraph_ = false;
   }
 
   void endExample() {
-    if (example_.empty()) {
+    if (exampleBegin_ == kNone) {
       return;
     }
-    std::size_t common = std::string_view::npos;
-    for (const std::string_view line : example_) {
-      common = std::min(common, indentationOf(line));
-    }
     startBlock();
-    out_ += "<pre>";
-    for (std::size_t k = 0; k < example_.size(); ++k) {
-      out_ += k == 0 ? "" : "\n";
-      appendWithoutIndentation(out_, example_[k], common);
+    put("<pre>");
+    Lines lines(value_.substr(0, exampleEnd_), exampleBegin_);
+    for (Line line; lines.next(line);) {
+      if (line.begin != exampleBegin_) {
+        out_ += '\n';
+      }
+      out_.append(line.indent - exampleIndent_, ' ');
+      write(line.textBegin, line.end);
     }
-    out_ += "</pre>";
-    example_.clear();
+    put("</pre>");
+    exampleBegin_ = kNone;
   }
 
   bool inList() const { return !lists_.empty(); }
@@ -183,22 +242,22 @@ class BlockWriter {
     return !lists_.empty();
   }
 
-  void itemLine(std::string_view line) {
-    if (!itemText_.empty()) {
-      itemText_ += ' ';
+  void itemLine(const Line& line) {
+    if (itemHasText_) {
+      out_ += ' ';
     }
-    itemText_ += trimmed(line);
+    write(line.textBegin, line.textEnd);
+    itemHasText_ = true;
   }
 
-  void startItem(std::string_view line, const ItemStart& item) {
+  void startItem(const Line& line, const ItemStart& item) {
     while (!lists_.empty() && lists_.back().indent > item.indent) {
       closeList();
     }
     if (!lists_.empty() && lists_.back().indent == item.indent) {
       if (lists_.back().kind == item.kind) {
-        out_ += itemText_;
-        out_ += "</li><li>";
-        setItemText(line.substr(item.textByte));
+        put("</li><li>");
+        writeItemText(line, item);
         lists_.back().textColumn = item.textColumn;
         return;
       }
@@ -208,20 +267,18 @@ class BlockWriter {
       endParagraph();
       endExample();
       startBlock();
-    } else {
-      out_ += itemText_;
     }
     if (item.kind == ListKind::bullets) {
-      out_ += "<ul><li>";
+      put("<ul><li>");
     } else if (item.number == 1) {
-      out_ += "<ol><li>";
+      put("<ol><li>");
     } else {
-      out_ += "<ol start=\"";
+      put("<ol start=\"");
       out_ += std::to_string(item.number);
-      out_ += "\"><li>";
+      put("\"><li>");
     }
     lists_.push_back(OpenList{item.kind, item.indent, item.textColumn});
-    setItemText(line.substr(item.textByte));
+    writeItemText(line, item);
   }
 
   void closeLists() {
@@ -230,26 +287,29 @@ class BlockWriter {
     }
   }
 
-  void table(const std::vector<std::string_view>& lines, bool isClosed) {
+  void startTable() {
     endParagraph();
     endExample();
     closeLists();
     startBlock();
-    out_ += "<table>\n";
-    for (std::size_t k = 1; k < lines.size(); ++k) {
-      if (k + 1 == lines.size() && isClosed) {
-        break;
-      }
-      appendTabTableRow(out_, lines[k]);
-    }
-    out_ += "</table>";
+    put("<table>\n");
   }
 
-  std::string finish() {
+  // A row as appendTabTableRow writes it: the fields before and after the line's first "-".
+  void tableRow(const Line& line, std::string_view text) {
+    put("<tr><td>");
+    writeField(line, text, 1);
+    put("</td><td>");
+    writeField(line, text, 2);
+    put("</td></tr>\n");
+  }
+
+  void endTable() { put("</table>"); }
+
+  void finish() {
     endParagraph();
     endExample();
     closeLists();
-    return std::move(out_);
   }
 
  private:
@@ -259,6 +319,19 @@ class BlockWriter {
     std::size_t textColumn;
   };
 
+  void write(std::size_t begin, std::size_t end) { escaper_.append(out_, begin, end); }
+
+  // Markup of a length known where it is written, so that no call measures it.
+  void put(std::string_view markup) { out_ += markup; }
+
+  void writeField(const Line& line, std::string_view text, int field) {
+    const std::string_view piece = fieldView(text, field, '-');
+    if (!piece.empty()) {
+      const std::size_t begin = line.begin + (piece.data() - text.data());
+      write(begin, begin + piece.size());
+    }
+  }
+
   void startBlock() {
     if (!out_.empty() && out_.back() != '\n') {
       out_ += '\n';
@@ -266,73 +339,116 @@ class BlockWriter {
   }
 
   void closeList() {
-    out_ += itemText_;
-    itemText_.clear();
-    out_ += lists_.back().kind == ListKind::bullets ? "</li></ul>" : "</li></ol>";
+    put(lists_.back().kind == ListKind::bullets ? "</li></ul>" : "</li></ol>");
     lists_.pop_back();
+    // The enclosing item goes on after the inner list without a blank.
+    itemHasText_ = false;
   }
 
   // "term - text" and "term -- text" show the term, a word without blanks, as code.
-  void setItemText(std::string_view text) {
-    text = trimmed(text);
-    itemText_.clear();
+  void writeItemText(const Line& line, const ItemStart& item) {
+    const std::size_t begin = line.begin + item.textByte;
+    const std::size_t end = std::max(begin, line.textEnd);
+    itemHasText_ = end > begin;
+    const std::string_view text = value_.substr(begin, end - begin);
     const std::size_t blank = text.find(' ');
     if (blank != std::string_view::npos && blank > 0) {
-      for (const std::string_view dash : {" - ", " -- "}) {
-        if (text.substr(blank).starts_with(dash)) {
-          itemText_ += "<code>";
-          itemText_ += text.substr(0, blank);
-          itemText_ += "</code>";
-          text.remove_prefix(blank);
-          break;
-        }
+      const std::string_view rest = text.substr(blank);
+      if (rest.starts_with(" - ") || rest.starts_with(" -- ")) {
+        put("<code>");
+        write(begin, begin + blank);
+        put("</code>");
+        write(begin + blank, end);
+        return;
       }
     }
-    itemText_ += text;
+    write(begin, end);
   }
 
-  std::string out_;
+  std::string_view value_;
+  HtmlEscaper escaper_;
+  std::string& out_;
   bool inParagraph_ = false;
-  std::vector<std::string_view> example_;
+  // The lines of the open example run from the begin of its first to the end of its last;
+  // exampleBegin_ is kNone while none is open.
+  std::size_t exampleBegin_ = kNone;
+  std::size_t exampleEnd_ = 0;
+  std::size_t exampleIndent_ = 0;
   std::vector<OpenList> lists_;
-  std::string itemText_;
+  bool itemHasText_ = false;
 };
 
-// The lines of a value, each after a line feed: a value holds no text before its first one. They
-// are taken one by one, as forEachLine visits them, without a list of them to allocate.
-class Lines {
- public:
-  explicit Lines(std::string_view value) : rest_(value.substr(value.starts_with('\n') ? 1 : 0)) {}
-
-  // Sets line to the next line; false when there is none.
-  bool next(std::string_view& line) {
-    if (done_) {
-      return false;
+// Writes the blocks of the value into out, reading each line as an example when it is indented at
+// least two columns deeper than base. With base kNone, base is taken to be the indentation of the
+// first line that holds text; false, with out unfinished, when a later line holds text less
+// indented than that.
+bool writeBlocks(std::string_view value, bool escapeHtml, std::size_t base, std::string& out) {
+  // Most values hold no table, and their lines need not be searched for one.
+  const bool mayHoldTables = startsTable(value);
+  BlockWriter writer(value, escapeHtml, out);
+  Lines lines(value);
+  for (Line line; lines.next(line);) {
+    if (line.isEmpty()) {
+      writer.endParagraph();
+      writer.endExample();
+      continue;
     }
-    const std::size_t end = rest_.find('\n');
-    done_ = end == std::string_view::npos;
-    line = rest_.substr(0, end);
-    rest_.remove_prefix(done_ ? rest_.size() : end + 1);
-    return true;
+    if (line.indent < base) {
+      if (base != kNone) {
+        return false;
+      }
+      base = line.indent;
+    }
+    if (mayHoldTables && startsTable(lines.view(line))) {
+      writer.startTable();
+      while (lines.next(line)) {
+        if (!line.isEmpty() && line.indent < base) {
+          return false;
+        }
+        const std::string_view text = lines.view(line);
+        if (endsTable(text)) {
+          break;
+        }
+        writer.tableRow(line, text);
+      }
+      writer.endTable();
+      continue;
+    }
+    if (mayStartItem(value[line.textBegin])) {
+      ItemStart item;
+      if (itemStartOf(lines.view(line), Indentation{line.textBegin - line.begin, line.indent},
+                      item)) {
+        writer.startItem(line, item);
+        continue;
+      }
+    }
+    if (writer.inList() && writer.continuesItem(line.indent)) {
+      writer.itemLine(line);
+    } else if (line.indent >= base + 2) {
+      writer.exampleLine(line);
+    } else {
+      writer.paragraphLine(line);
+    }
   }
+  writer.finish();
+  return true;
+}
 
- private:
-  std::string_view rest_;
-  bool done_ = false;
-};
+// The least indentation of the lines of the value that hold text.
+std::size_t leastIndentation(std::string_view value) {
+  std::size_t least = kNone;
+  Lines lines(value);
+  for (Line line; lines.next(line);) {
+    if (!line.isEmpty()) {
+      least = std::min(least, line.indent);
+    }
+  }
+  return least;
+}
 
 }  // namespace
 
-std::size_t indentationOf(std::string_view line) {
-  std::size_t column = 0;
-  for (const char c : line) {
-    if (!isBlankOrTab(c)) {
-      break;
-    }
-    column = nextColumn(column, c);
-  }
-  return column;
-}
+std::size_t indentationOf(std::string_view line) { return indentationAt(line).column; }
 
 bool isEmptyLine(std::string_view line) {
   return std::all_of(line.begin(), line.end(), isBlankOrTab);
@@ -340,7 +456,7 @@ bool isEmptyLine(std::string_view line) {
 
 std::size_t listItemTextColumn(std::string_view line) {
   ItemStart item;
-  return itemStartOf(line, item) ? item.textColumn : 0;
+  return itemStartOf(line, indentationAt(line), item) ? item.textColumn : 0;
 }
 
 void appendTabTableRow(std::string& result, std::string_view line) {
@@ -351,77 +467,41 @@ void appendTabTableRow(std::string& result, std::string_view line) {
   result += "</td></tr>\n";
 }
 
+// Only the blanks, tabs and line feeds at the ends are read, however long the value.
 std::string_view withoutEmptyEdgeLines(std::string_view value) {
+  const auto isSpace = [](char c) { return isBlankOrTab(c) || c == '\n'; };
+  // Each line feed before the first text ends an empty line.
   std::size_t begin = 0;
-  for (std::size_t end = value.find('\n'); end != std::string_view::npos;
-       end = value.find('\n', begin)) {
-    if (!isEmptyLine(value.substr(begin, end - begin))) {
-      break;
+  for (std::size_t at = 0; at < value.size() && isSpace(value[at]); ++at) {
+    if (value[at] == '\n') {
+      begin = at + 1;
     }
-    begin = end + 1;
   }
-  value.remove_prefix(std::min(begin, value.size()));
-  while (true) {
-    const std::size_t lastBreak = value.rfind('\n');
-    const std::size_t lineBegin = lastBreak == std::string_view::npos ? 0 : lastBreak + 1;
-    if (!isEmptyLine(value.substr(lineBegin)) || value.empty()) {
-      break;
+  value.remove_prefix(begin);
+  // Each line feed after the last text begins one, and so does the start of a value of no text.
+  std::size_t end = value.size();
+  std::size_t at = value.size();
+  for (; at > 0 && isSpace(value[at - 1]); --at) {
+    if (value[at - 1] == '\n') {
+      end = at - 1;
     }
-    value = value.substr(0, lastBreak == std::string_view::npos ? 0 : lastBreak);
   }
-  return value;
+  return value.substr(0, at == 0 ? 0 : end);
 }
 
 std::string readableText(std::string_view value, bool escapeHtml) {
-  // Escaped once, as a whole, and read as it then is (see BlockWriter).
-  const std::string escaped = escapeHtml ? inkwright::escapeHtml(value) : std::string();
-  const std::string_view text = escapeHtml ? std::string_view(escaped) : value;
-  // Most values hold no table, and their lines need not be searched for one.
-  const bool mayHoldTables = startsTable(text);
-  // The base indentation: the least of the lines that hold text, those of the tables included.
-  std::size_t base = std::string_view::npos;
-  Lines baseLines(text);
-  for (std::string_view line; baseLines.next(line);) {
-    if (!isEmptyLine(line)) {
-      base = std::min(base, indentationOf(line));
-    }
-  }
+  std::string out;
   // The markup takes about the room of the line feeds and indentation it replaces, so an eighth
   // more than the value spares most values a second allocation.
-  BlockWriter writer(text.size() + text.size() / 8);
-  std::vector<std::string_view> table;
-  Lines lines(text);
-  for (std::string_view line; lines.next(line);) {
-    if (mayHoldTables && startsTable(line)) {
-      table.assign(1, line);
-      bool isClosed = false;
-      while (!isClosed && lines.next(line)) {
-        table.push_back(line);
-        isClosed = endsTable(line);
-      }
-      writer.table(table, isClosed);
-      continue;
-    }
-    if (isEmptyLine(line)) {
-      writer.endParagraph();
-      writer.endExample();
-      continue;
-    }
-    ItemStart item;
-    if (itemStartOf(line, item)) {
-      writer.startItem(line, item);
-      continue;
-    }
-    const std::size_t indent = item.indent;
-    if (writer.inList() && writer.continuesItem(indent)) {
-      writer.itemLine(line);
-    } else if (indent >= base + 2) {
-      writer.exampleLine(line);
-    } else {
-      writer.paragraphLine(line);
-    }
+  out.reserve(value.size() + value.size() / 8);
+  // The base indentation is the least of the lines that hold text, those of the tables included.
+  // It is nearly always that of the first, so the value is read once on that guess, and read
+  // again only where a line proves it wrong.
+  if (!writeBlocks(value, escapeHtml, kNone, out)) {
+    out.clear();
+    writeBlocks(value, escapeHtml, leastIndentation(value), out);
   }
-  return writer.finish();
+  return out;
 }
 
 }  // namespace inkwright

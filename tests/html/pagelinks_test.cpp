@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "config/settings.h"
 #include "model/document.h"
 
@@ -11,6 +16,34 @@ namespace {
 TEST(PageLinks, EscapesEveryByteThatNeedsIt) {
   EXPECT_EQ("a &lt;type(t)&gt; &amp;&amp; &quot;b&quot; 'c'",
             escapeHtml("a <type(t)> && \"b\" 'c'"));
+}
+
+// Pieces written in the order of the text, with bytes passed over between them, come out as each
+// piece escaped on its own would; a byte to escape that is passed over is not written.
+TEST(PageLinks, EscapesPiecesOfATextAsEachOnItsOwn) {
+  const std::string_view text = "a<b & \"c\" >d&&";
+  const struct {
+    std::vector<std::pair<std::size_t, std::size_t>> pieces;
+    bool escape;
+  } cases[] = {
+      {{{0, text.size()}}, true},
+      {{{0, 1}, {2, 3}, {9, 12}}, true},
+      {{{0, 0}, {1, 2}, {2, 2}, {3, 4}, {12, 14}}, true},
+      {{{5, 6}, {11, 14}}, true},
+      {{{0, 1}, {2, 3}, {9, 12}}, false},
+      {{}, true},
+  };
+  for (const auto& c : cases) {
+    HtmlEscaper escaper(text, c.escape);
+    std::string written;
+    std::string expected;
+    for (const auto& [begin, end] : c.pieces) {
+      escaper.append(written, begin, end);
+      const std::string_view piece = text.substr(begin, end - begin);
+      expected += c.escape ? escapeHtml(piece) : std::string(piece);
+    }
+    EXPECT_EQ(expected, written);
+  }
 }
 
 // Without the switches every name is linked as it is, "#" and all, whether written or not.

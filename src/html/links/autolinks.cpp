@@ -4,6 +4,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <span>
 #include <unordered_map>
@@ -98,6 +99,17 @@ bool opensTextBlock(std::string_view page, std::size_t at) {
     }
   }
   return false;
+}
+
+// The first blank or line feed of text from `from` on; npos when there is none. As
+// find_first_of(" \n") finds it, but without a call to memchr for every byte.
+std::size_t nextBlankOrLineFeed(std::string_view text, std::size_t from) {
+  for (; from < text.size(); ++from) {
+    if (text[from] == ' ' || text[from] == '\n') {
+      return from;
+    }
+  }
+  return std::string_view::npos;
 }
 
 // Whether the trie can take the link: its search text is a blank and a name without blanks, and
@@ -224,6 +236,7 @@ class AutoLinker::TriePass {
   bool isInert(std::uint32_t first, std::uint32_t end) const;
   Match firstMatch(std::string_view run, std::size_t firstLink, std::size_t endLink) const;
   std::size_t nextCandidate(std::string_view page, std::size_t from) const;
+  std::size_t nextSeparatorBeforeName(std::string_view text, std::size_t from) const;
   static void pushSegments(const Replacement& replacement, std::size_t nextLink, std::int32_t rest,
                            Expansion& expansion);
   void expandLink(std::size_t link, std::size_t endLink, std::string_view rest, std::string& result,
@@ -413,6 +426,34 @@ std::size_t AutoLinker::TriePass::nextCandidate(std::string_view page, std::size
   return page.size();
 }
 
+// The first blank or line feed of text from `from` on that is followed by a byte that begins some
+// name; npos when there is none. Where every name begins with one byte, memchr finds that byte,
+// which stands in text far more rarely than blanks do.
+std::size_t AutoLinker::TriePass::nextSeparatorBeforeName(std::string_view text,
+                                                          std::size_t from) const {
+  if (names_.soleFirstByte() >= 0) {
+    for (std::size_t at = from + 1; at < text.size(); ++at) {
+      const void* const found =
+          std::memchr(text.data() + at, names_.soleFirstByte(), text.size() - at);
+      if (found == nullptr) {
+        break;
+      }
+      at = static_cast<const char*>(found) - text.data();
+      if (text[at - 1] == ' ' || text[at - 1] == '\n') {
+        return at - 1;
+      }
+    }
+    return std::string_view::npos;
+  }
+  for (std::size_t at = from; at + 1 < text.size(); ++at) {
+    if ((text[at] == ' ' || text[at] == '\n') &&
+        names_.beginsName(static_cast<unsigned char>(text[at + 1]))) {
+      return at;
+    }
+  }
+  return std::string_view::npos;
+}
+
 std::string AutoLinker::TriePass::applyTo(std::string_view page, std::size_t firstLink,
                                           std::size_t endLink,
                                           std::span<const Resolved> overrides) const {
@@ -465,7 +506,7 @@ std::string AutoLinker::TriePass::applyOutsideMarkup(std::string_view page, std:
       std::size_t nameBegin = next;
       bool afterBlank = false;
       if (!atBlockStart) {
-        const std::size_t separator = text.find_first_of(" \n", next);
+        const std::size_t separator = nextSeparatorBeforeName(text, next);
         if (separator == std::string_view::npos) {
           break;
         }
@@ -483,7 +524,7 @@ std::string AutoLinker::TriePass::applyOutsideMarkup(std::string_view page, std:
         continue;
       }
       const std::size_t restBegin = nameBegin + match.nameLength;
-      const std::size_t runEnd = std::min(text.find_first_of(" \n", restBegin), text.size());
+      const std::size_t runEnd = std::min(nextBlankOrLineFeed(text, restBegin), text.size());
       const std::string_view replacement = replacementFor(match.link, overrides).text;
       const std::size_t from = afterBlank ? nameBegin - 1 : nameBegin;
       result.append(page.substr(copied, from - copied));

@@ -2,28 +2,17 @@
 
 namespace inkwright {
 
-namespace {
-
-bool isAsciiLetter(char byte) {
-  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
-}
-
-}  // namespace
-
-std::size_t nextMarkup(std::string_view page, std::size_t from) {
+std::size_t searchMarkup(std::string_view page, std::size_t from) {
   for (std::size_t at = page.find('<', from); at != std::string_view::npos;
        at = page.find('<', at + 1)) {
-    if (at + 1 < page.size()) {
-      const char next = page[at + 1];
-      if (isAsciiLetter(next) || next == '/' || next == '!' || next == '?') {
-        return at;
-      }
+    if (beginsMarkup(page, at)) {
+      return at;
     }
   }
   return page.size();
 }
 
-std::size_t tagEnd(std::string_view page, std::size_t at) {
+std::size_t searchTagEnd(std::string_view page, std::size_t at) {
   if (page[at + 1] == '!' && page.substr(at, 4) == "<!--") {
     const std::size_t close = page.find("-->", at + 4);
     return close == std::string_view::npos ? page.size() : close + 3;

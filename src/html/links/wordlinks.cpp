@@ -40,6 +40,8 @@ namespace {
 constexpr std::uint32_t kNoLink = std::numeric_limits<std::uint32_t>::max();
 // Longer runs of name bytes after "&" are no entity as far as linking is concerned.
 constexpr std::size_t kMaxEntityName = 32;
+// Texts of at most this many bytes are searched for a name's first byte without memchr.
+constexpr std::size_t kShortText = 8;
 
 constexpr std::array<bool, 256> wordBytes() {
   std::array<bool, 256> table = {};
@@ -192,6 +194,14 @@ WordLinker::Match WordLinker::longestMatch(std::string_view page, std::size_t be
 // finds it many bytes at a time.
 std::size_t WordLinker::nextNameByte(std::string_view page, std::size_t at, std::size_t end) const {
   if (names_.soleFirstByte() >= 0) {
+    // The text between two tags is often a line feed or a few bytes, sooner read than handed to
+    // memchr.
+    if (end - at <= kShortText) {
+      while (at < end && page[at] != static_cast<char>(names_.soleFirstByte())) {
+        ++at;
+      }
+      return at;
+    }
     const void* found = std::memchr(page.data() + at, names_.soleFirstByte(), end - at);
     return found == nullptr ? end : static_cast<const char*>(found) - page.data();
   }
@@ -201,36 +211,26 @@ std::size_t WordLinker::nextNameByte(std::string_view page, std::size_t at, std:
   return at;
 }
 
-// Links the text from begin to end (no markup in between) into result, which holds the page up to
-// `copied`.
-void WordLinker::linkText(std::string_view page, std::size_t begin, std::size_t end,
+// Links the text from `at`, a place whose byte begins some name, to end (no markup in between)
+// into result, which holds the page up to `copied`.
+void WordLinker::linkText(std::string_view page, std::size_t at, std::size_t end,
                           std::string& result, std::size_t& copied,
                           std::span<const Resolved> overrides) const {
-  std::size_t at = begin;
   while (at < end) {
-    at = nextNameByte(page, at, end);
-    if (at == end) {
-      break;
-    }
-    if (!isWordStart(page, at)) {
-      ++at;
-      continue;
-    }
-    const Match match = longestMatch(page, at, end);
+    const Match match = isWordStart(page, at) ? longestMatch(page, at, end) : Match{kNoLink, at};
     if (match.link == kNoLink) {
-      ++at;
+      at = nextNameByte(page, at + 1, end);
       continue;
     }
     const auto other = std::find_if(overrides.begin(), overrides.end(),
                                     [&](const Resolved& o) { return o.link == match.link; });
-    if (other != overrides.end() && !other->override->replacement) {
-      at = match.end;
-      continue;
+    if (other == overrides.end() || other->override->replacement) {
+      result.append(page.substr(copied, at - copied));
+      result +=
+          other == overrides.end() ? links_[match.link].replacement : *other->override->replacement;
+      copied = match.end;
     }
-    result.append(page.substr(copied, at - copied));
-    result +=
-        other == overrides.end() ? links_[match.link].replacement : *other->override->replacement;
-    copied = at = match.end;
+    at = nextNameByte(page, match.end, end);
   }
 }
 
@@ -252,7 +252,12 @@ std::string WordLinker::applyTo(std::string_view page,
   std::size_t at = 0;
   while (at < page.size()) {
     const std::size_t markup = nextMarkup(page, at);
-    linkText(page, at, markup, result, copied, resolved);
+    // Text without a byte that begins a name, as between two tags that follow one another, is
+    // passed over without a call.
+    const std::size_t name = nextNameByte(page, at, markup);
+    if (name < markup) {
+      linkText(page, name, markup, result, copied, resolved);
+    }
     at = markup < page.size() ? markupEnd(page, markup) : markup;
   }
   result.append(page.substr(copied));
