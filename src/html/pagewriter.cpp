@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -185,19 +184,66 @@ std::string lowerTagName(const Configuration& config, const std::string& tagName
   return lower;
 }
 
-// valueLinks, where given, links the names in the value before it goes into the template.
-std::string tagBlock(const Configuration& config, const TagPair& tag, const PageLinks& pageLinks,
-                     const std::function<std::string(std::string)>& valueLinks) {
+std::string tagBlock(const Configuration& config, const TagPair& tag, const PageLinks& pageLinks) {
   const std::string tagName = pageLinks.shown(tag.tagName);
   std::string block = config.tagTemplate(tag.tagName);
   replaceAllIn(block, "@@TAG@@", tagName);
-  std::string value = formatTagValue(config, tag.tagName, tag.tagValue);
-  if (valueLinks) {
-    value = valueLinks(std::move(value));
-  }
-  replaceAllIn(block, "@@VALUE@@", value);
+  replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
   replaceAllIn(block, "@@TAG-LOWER@@", lowerTagName(config, tagName));
   return block;
+}
+
+// Under "styled pages" a tag's block is made in two steps, so that the linking of its value, the
+// larger part of the work, falls on the filling thread (note [page pipeline]): this thread renders
+// the value and fills in the tag's name, the filling thread links the value and puts it in.
+// Where the template holds @@VALUE@@ once, the parts around it are filled here too, and a linked
+// value without "@" (no placeholder can then begin, end or lie in it) goes between them as it is.
+struct TagPiece {
+  std::string block;
+  std::string value;
+  std::string lowerName;
+  std::string head;
+  std::string tail;
+  bool isSplit = false;
+};
+
+TagPiece tagPiece(const Configuration& config, const TagPair& tag, const PageLinks& pageLinks) {
+  constexpr std::string_view kValue = "@@VALUE@@";
+  const std::string tagName = pageLinks.shown(tag.tagName);
+  TagPiece piece{config.tagTemplate(tag.tagName),
+                 formatTagValue(config, tag.tagName, tag.tagValue),
+                 lowerTagName(config, tagName),
+                 {},
+                 {},
+                 false};
+  replaceAllIn(piece.block, "@@TAG@@", tagName);
+  const std::size_t at = piece.block.find(kValue);
+  if (at != std::string::npos && piece.block.find(kValue, at + 1) == std::string::npos) {
+    piece.head =
+        replaceAll(std::string_view(piece.block).substr(0, at), "@@TAG-LOWER@@", piece.lowerName);
+    piece.tail = replaceAll(std::string_view(piece.block).substr(at + kValue.size()),
+                            "@@TAG-LOWER@@", piece.lowerName);
+    piece.isSplit = true;
+  }
+  return piece;
+}
+
+// The same replacements as tagBlock, in its order.
+void appendFinishedTags(std::string& html, const std::vector<TagPiece>& pieces,
+                        const PageLinker& linker, std::span<const LinkOverride> overrides) {
+  for (const TagPiece& piece : pieces) {
+    const std::string value = linker.applyTo(piece.value, overrides);
+    if (piece.isSplit && value.find('@') == std::string::npos) {
+      html += piece.head;
+      html += value;
+      html += piece.tail;
+      continue;
+    }
+    std::string block = piece.block;
+    replaceAllIn(block, "@@VALUE@@", value);
+    replaceAllIn(block, "@@TAG-LOWER@@", piece.lowerName);
+    html += block;
+  }
 }
 
 // Under "skip empty tags", a value of nothing but blanks, tabs and line ends leaves no block.
@@ -211,8 +257,7 @@ bool isTagRendered(const Configuration& config, const TagPair& tag) {
 
 // templateSize is what a tag's template adds to its value, about.
 std::string tagsHtml(const Configuration& config, const DocEntry& entry, std::size_t templateSize,
-                     const PageLinks& pageLinks,
-                     const std::function<std::string(std::string)>& valueLinks = {}) {
+                     const PageLinks& pageLinks) {
   std::size_t expected = 0;
   for (const TagPair& tag : entry.tags) {
     expected += tag.tagValue.size() + templateSize;
@@ -221,7 +266,7 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, std::si
   html.reserve(expected + expected / 4);
   for (const TagPair& tag : entry.tags) {
     if (isTagRendered(config, tag)) {
-      html += tagBlock(config, tag, pageLinks, valueLinks);
+      html += tagBlock(config, tag, pageLinks);
     }
   }
   return html;
@@ -344,11 +389,15 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
       overrides = linker.overridesFor(pageLinks.namesOnPage(i, document));
     }
     std::string tags;
+    std::vector<TagPiece> pieces;
     if (styled) {
-      tags = tagsHtml(config, entry, tagTemplateSize, pageLinks,
-                      [&](std::string value) { return linker.applyTo(value, overrides); });
+      for (const TagPair& tag : entry.tags) {
+        if (isTagRendered(config, tag)) {
+          pieces.push_back(tagPiece(config, tag, pageLinks));
+        }
+      }
       if (isSectionHeader(entry)) {
-        tags += styledContentsList(document, i, sections, site);
+        tags = styledContentsList(document, i, sections, site);
       }
     } else {
       tags = tagsHtml(config, entry, tagTemplateSize, pageLinks);
@@ -356,17 +405,28 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
         tags += contentsList(document, i, sections, pageLinks);
       }
     }
-    const std::size_t weight = tags.size();
+    std::size_t weight = tags.size();
+    for (const TagPiece& piece : pieces) {
+      weight += piece.block.size() + piece.value.size();
+    }
     filling.run(
         [&config, &pageTemplate, &entry, &linker, &pageLinks, &site, &writing, &sink, styled, i,
-         path = directory + pageNames.fileOf(i), tags = std::move(tags),
-         overrides = std::move(overrides)] {
+         weight, path = directory + pageNames.fileOf(i), tags = std::move(tags),
+         pieces = std::move(pieces), overrides = std::move(overrides)] {
           std::string page = pageTemplate;
           if (styled) {
             replaceAllIn(page, "@@NAVIGATION@@", site.entryNavigation(i));
           }
           replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
-          replaceAllIn(page, "@@TAGS@@", tags);
+          if (styled) {
+            std::string html;
+            html.reserve(weight + weight / 4);
+            appendFinishedTags(html, pieces, linker, overrides);
+            html += tags;
+            replaceAllIn(page, "@@TAGS@@", html);
+          } else {
+            replaceAllIn(page, "@@TAGS@@", tags);
+          }
           replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
           page = applyReplacers(config, styled ? std::move(page) : linker.applyTo(page, overrides));
           const std::size_t size = page.size();

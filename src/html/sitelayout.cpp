@@ -1,8 +1,11 @@
 #include "html/sitelayout.h"
 
+#include <atomic>
+
 #include "html/sitefiles.h"
 #include "model/groups.h"
 #include "text/text.h"
+#include "text/threadstart.h"
 
 namespace inkwright {
 
@@ -51,17 +54,26 @@ std::string navigationItem(std::string_view className, std::string_view href, st
 // The run reads bytes and writes them as they are, so a page shows its text right only in the
 // charset its bytes are in. Sources of one library rarely mix: either all of it is UTF-8, or some
 // text is in the single-byte charset that Windows editors save, whose every byte is a character.
+// The entries are read on two threads, in slices, since every byte of the sources is looked at.
 bool isAllUtf8(const Configuration& config, const Document& document) {
   const Settings& settings = config.settings();
-  for (const DocEntry& entry : document.entries) {
-    if (!isValidUtf8(entry.headerPath)) {
-      return false;
-    }
-    for (const TagPair& tag : entry.tags) {
-      if (!isValidUtf8(tag.tagName) || !isValidUtf8(tag.tagValue)) {
-        return false;
+  const std::vector<DocEntry>& entries = document.entries;
+  constexpr std::size_t kSlices = 64;
+  std::atomic<bool> isUtf8 = true;
+  forEachIndexOnTwoThreads(kSlices, [&](std::size_t slice) {
+    const std::size_t end = entries.size() * (slice + 1) / kSlices;
+    for (std::size_t i = entries.size() * slice / kSlices; i < end && isUtf8; ++i) {
+      bool valid = isValidUtf8(entries[i].headerPath);
+      for (const TagPair& tag : entries[i].tags) {
+        valid = valid && isValidUtf8(tag.tagName) && isValidUtf8(tag.tagValue);
+      }
+      if (!valid) {
+        isUtf8 = false;
       }
     }
+  });
+  if (!isUtf8) {
+    return false;
   }
   for (const NamedText& text : settings.templateList) {
     if (!isValidUtf8(text.text)) {
