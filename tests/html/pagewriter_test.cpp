@@ -105,5 +105,29 @@ TEST(PageWriter, ReadableTextKeepsItsMarkupWholeUnderLinks) {
   }
 }
 
+// Under styled pages the values are linked apart from their templates, and then filled in as
+// without the switch: @@TAG-LOWER@@ in a value is replaced, a template may hold @@VALUE@@ twice,
+// and names are linked in the values only, never in the template's text.
+TEST(PageWriter, StyledPagesFillTagTemplatesAsEverywhereAndLinkOnlyValues) {
+  Document document;
+  document.entries = {
+      pageEntry("Lib/Open", "f", {{"NAME", "\nOpen @@TAG-LOWER@@ Close"}, {"NOTES", "\nOpen"}}),
+      pageEntry("Lib/Close", "f", {{"NAME", "\nClose"}}),
+  };
+  deriveEntryNames(document);
+  for (const bool styled : {false, true}) {
+    Settings settings{.configList = {{.key = "template:#NOTES", .value = "[@@VALUE@@|@@VALUE@@]"}},
+                      .templateList = {{.name = "page", .text = "@@TAGS@@"},
+                                       {.name = "tag", .text = "<Close @@TAG-LOWER@@>@@VALUE@@|"}},
+                      .options = Options{.styledPages = styled}};
+    TempDir out;
+    FileSink files;
+    pageWriter(Configuration(std::move(settings)), document, out.folder(), {}, files);
+    EXPECT_EQ("<Close name>Open name <a href=\"Close.html\">Close</a>|[Open|Open]",
+              out.read("Open.html"))
+        << styled;
+  }
+}
+
 }  // namespace
 }  // namespace inkwright
