@@ -195,53 +195,71 @@ std::string tagBlock(const Configuration& config, const TagPair& tag, const Page
 
 // Under "styled pages" a tag's block is made in two steps, so that the linking of its value, the
 // larger part of the work, falls on the filling thread (note [page pipeline]): this thread renders
-// the value and fills in the tag's name, the filling thread links the value and puts it in.
-// Where the template holds @@VALUE@@ once, the parts around it are filled here too, and a linked
-// value without "@" (no placeholder can then begin, end or lie in it) goes between them as it is.
-struct TagPiece {
+// the value, the filling thread links it and puts it into the tag's frame. A frame depends on the
+// tag's name alone and is made once per name. Where the template holds @@VALUE@@ once, the parts
+// around it are filled in the frame, and a linked value without "@" (no placeholder can then
+// begin, end or lie in it) goes between them as it is.
+struct TagFrame {
   std::string block;
-  std::string value;
   std::string lowerName;
   std::string head;
   std::string tail;
   bool isSplit = false;
 };
 
-TagPiece tagPiece(const Configuration& config, const TagPair& tag, const PageLinks& pageLinks) {
+TagFrame tagFrame(const Configuration& config, const std::string& tagName,
+                  const PageLinks& pageLinks) {
   constexpr std::string_view kValue = "@@VALUE@@";
-  const std::string tagName = pageLinks.shown(tag.tagName);
-  TagPiece piece{config.tagTemplate(tag.tagName),
-                 formatTagValue(config, tag.tagName, tag.tagValue),
-                 lowerTagName(config, tagName),
-                 {},
-                 {},
-                 false};
-  replaceAllIn(piece.block, "@@TAG@@", tagName);
-  const std::size_t at = piece.block.find(kValue);
-  if (at != std::string::npos && piece.block.find(kValue, at + 1) == std::string::npos) {
-    piece.head =
-        replaceAll(std::string_view(piece.block).substr(0, at), "@@TAG-LOWER@@", piece.lowerName);
-    piece.tail = replaceAll(std::string_view(piece.block).substr(at + kValue.size()),
-                            "@@TAG-LOWER@@", piece.lowerName);
-    piece.isSplit = true;
+  const std::string shownName = pageLinks.shown(tagName);
+  TagFrame frame{config.tagTemplate(tagName), lowerTagName(config, shownName), {}, {}, false};
+  replaceAllIn(frame.block, "@@TAG@@", shownName);
+  const std::size_t at = frame.block.find(kValue);
+  if (at != std::string::npos && frame.block.find(kValue, at + 1) == std::string::npos) {
+    const std::string_view block = frame.block;
+    frame.head = replaceAll(block.substr(0, at), "@@TAG-LOWER@@", frame.lowerName);
+    frame.tail = replaceAll(block.substr(at + kValue.size()), "@@TAG-LOWER@@", frame.lowerName);
+    frame.isSplit = true;
   }
-  return piece;
+  return frame;
 }
+
+// The frames of the tag names met so far. The filling thread reads frames while this thread adds
+// others: the nodes of an unordered_map stay where they are as it grows.
+class TagFrames {
+ public:
+  const TagFrame& of(const Configuration& config, const std::string& tagName,
+                     const PageLinks& pageLinks) {
+    const auto found = frames_.find(tagName);
+    if (found != frames_.end()) {
+      return found->second;
+    }
+    return frames_.emplace(tagName, tagFrame(config, tagName, pageLinks)).first->second;
+  }
+
+ private:
+  std::unordered_map<std::string, TagFrame> frames_;
+};
+
+struct TagPiece {
+  const TagFrame* frame;
+  std::string value;
+};
 
 // The same replacements as tagBlock, in its order.
 void appendFinishedTags(std::string& html, const std::vector<TagPiece>& pieces,
                         const PageLinker& linker, std::span<const LinkOverride> overrides) {
   for (const TagPiece& piece : pieces) {
+    const TagFrame& frame = *piece.frame;
     const std::string value = linker.applyTo(piece.value, overrides);
-    if (piece.isSplit && value.find('@') == std::string::npos) {
-      html += piece.head;
+    if (frame.isSplit && value.find('@') == std::string::npos) {
+      html += frame.head;
       html += value;
-      html += piece.tail;
+      html += frame.tail;
       continue;
     }
-    std::string block = piece.block;
+    std::string block = frame.block;
     replaceAllIn(block, "@@VALUE@@", value);
-    replaceAllIn(block, "@@TAG-LOWER@@", piece.lowerName);
+    replaceAllIn(block, "@@TAG-LOWER@@", frame.lowerName);
     html += block;
   }
 }
@@ -377,6 +395,7 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
   const std::size_t tagTemplateSize = config.templateText("tag").size();
 
   // See note [page pipeline].
+  TagFrames frames;
   SerialWorker writing;
   SerialWorker filling;
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -393,7 +412,8 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
     if (styled) {
       for (const TagPair& tag : entry.tags) {
         if (isTagRendered(config, tag)) {
-          pieces.push_back(tagPiece(config, tag, pageLinks));
+          pieces.push_back(TagPiece{&frames.of(config, tag.tagName, pageLinks),
+                                    formatTagValue(config, tag.tagName, tag.tagValue)});
         }
       }
       if (isSectionHeader(entry)) {
@@ -407,7 +427,7 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
     }
     std::size_t weight = tags.size();
     for (const TagPiece& piece : pieces) {
-      weight += piece.block.size() + piece.value.size();
+      weight += piece.frame->block.size() + piece.value.size();
     }
     filling.run(
         [&config, &pageTemplate, &entry, &linker, &pageLinks, &site, &writing, &sink, styled, i,
