@@ -240,17 +240,23 @@ class TagFrames {
   std::unordered_map<std::string, TagFrame> frames_;
 };
 
+// The rendered values of a page's tags are handed to the filling thread in one text, since a
+// text freed on another thread than the one that made it costs the allocator more.
 struct TagPiece {
   const TagFrame* frame;
-  std::string value;
+  std::size_t end;
 };
 
-// The same replacements as tagBlock, in its order.
-void appendFinishedTags(std::string& html, const std::vector<TagPiece>& pieces,
-                        const PageLinker& linker, std::span<const LinkOverride> overrides) {
+// The same replacements as tagBlock, in its order. values holds the rendered values one after
+// the other, each ending where its piece says.
+void appendFinishedTags(std::string& html, std::string_view values,
+                        const std::vector<TagPiece>& pieces, const PageLinker& linker,
+                        std::span<const LinkOverride> overrides) {
+  std::size_t begin = 0;
   for (const TagPiece& piece : pieces) {
     const TagFrame& frame = *piece.frame;
-    const std::string value = linker.applyTo(piece.value, overrides);
+    const std::string value = linker.applyTo(values.substr(begin, piece.end - begin), overrides);
+    begin = piece.end;
     if (frame.isSplit && value.find('@') == std::string::npos) {
       html += frame.head;
       html += value;
@@ -408,12 +414,13 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
       overrides = linker.overridesFor(pageLinks.namesOnPage(i, document));
     }
     std::string tags;
+    std::string values;
     std::vector<TagPiece> pieces;
     if (styled) {
       for (const TagPair& tag : entry.tags) {
         if (isTagRendered(config, tag)) {
-          pieces.push_back(TagPiece{&frames.of(config, tag.tagName, pageLinks),
-                                    formatTagValue(config, tag.tagName, tag.tagValue)});
+          values += formatTagValue(config, tag.tagName, tag.tagValue);
+          pieces.push_back(TagPiece{&frames.of(config, tag.tagName, pageLinks), values.size()});
         }
       }
       if (isSectionHeader(entry)) {
@@ -425,14 +432,14 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
         tags += contentsList(document, i, sections, pageLinks);
       }
     }
-    std::size_t weight = tags.size();
+    std::size_t weight = tags.size() + values.size();
     for (const TagPiece& piece : pieces) {
-      weight += piece.frame->block.size() + piece.value.size();
+      weight += piece.frame->block.size();
     }
     filling.run(
         [&config, &pageTemplate, &entry, &linker, &pageLinks, &site, &writing, &sink, styled, i,
          weight, path = directory + pageNames.fileOf(i), tags = std::move(tags),
-         pieces = std::move(pieces), overrides = std::move(overrides)] {
+         values = std::move(values), pieces = std::move(pieces), overrides = std::move(overrides)] {
           std::string page = pageTemplate;
           if (styled) {
             replaceAllIn(page, "@@NAVIGATION@@", site.entryNavigation(i));
@@ -441,7 +448,7 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
           if (styled) {
             std::string html;
             html.reserve(weight + weight / 4);
-            appendFinishedTags(html, pieces, linker, overrides);
+            appendFinishedTags(html, values, pieces, linker, overrides);
             html += tags;
             replaceAllIn(page, "@@TAGS@@", html);
           } else {
