@@ -1,3 +1,5 @@
+/* The long lines are what the pages must hold, so the formatter leaves them. */
+/* clang-format off */
 /* Stepper -- drives the axes of a machine through step and direction drivers. */
 #ifndef STEPPER_H
 #define STEPPER_H
