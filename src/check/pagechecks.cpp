@@ -284,9 +284,7 @@ void checkPageLinks(const Document& document, const PageNames& pageNames,
   for (const DocEntry& entry : document.entries) {
     // Links keep a leading "#", but lead to the stand-in of a name whose page would be the search
     // page.
-    const std::string_view stem = pageNames.originalStem(entry.entryName);
-    const std::string target =
-        (stem == pageFileName(entry.entryName) ? entry.entryName : std::string(stem)) + ".html";
+    const std::string target = std::string(pageNames.linkedName(entry.entryName)) + ".html";
     if (written.contains(target)) {
       continue;
     }

@@ -106,10 +106,7 @@ void writeFileList(const Configuration& config, const Document& document,
     for (const DocEntry& entry : document.entries) {
       if (!entry.headerPath.empty()) {
         // A name whose page would be the search page is listed by the page it has instead.
-        const std::string_view stem = pageLinks.pageNames().originalStem(entry.entryName);
-        file.writeLine(
-            (stem == pageFileName(entry.entryName) ? entry.entryName : std::string(stem)) +
-            ".html");
+        file.writeLine(std::string(pageLinks.pageNames().linkedName(entry.entryName)) + ".html");
       }
     }
   } else {

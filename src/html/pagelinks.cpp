@@ -113,8 +113,7 @@ void PageLinks::appendHref(std::string& out, const std::string& name) const {
   } else {
     // Links keep a leading "#" of the name, as the original format writes them, but lead to the
     // stand-in of a name whose page would be the search page.
-    const std::string_view stem = pageNames_.originalStem(name);
-    appendLocal(out, shown(stem == pageFileName(name) ? std::string_view(name) : stem));
+    appendLocal(out, shown(pageNames_.linkedName(name)));
     out += ".html";
   }
 }

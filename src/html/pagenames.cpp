@@ -402,6 +402,11 @@ std::string_view PageNames::originalStem(std::string_view name) const {
   return stem;
 }
 
+std::string_view PageNames::linkedName(std::string_view name) const {
+  const std::string_view stem = originalStem(name);
+  return stem == pageFileName(name) ? name : stem;
+}
+
 std::string_view PageNames::refusedNameOf(std::size_t entry) const {
   const auto found = refusedNames_.find(entry);
   return found == refusedNames_.end() ? std::string_view() : std::string_view(found->second);

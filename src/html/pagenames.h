@@ -53,6 +53,10 @@ class PageNames {
   // search page takes the first of "-2", "-3", ... that no page has.
   std::string_view originalStem(std::string_view name) const;
 
+  // The name as the original format's links write it before ".html": the name itself, a leading
+  // "#" kept, or the stand-in of a name whose page would be the search page.
+  std::string_view linkedName(std::string_view name) const;
+
   // For an entry that writes no page, the name its page would have had, without ".html", which
   // no file system takes; empty for an entry with a page. The check program words its warning
   // from it.

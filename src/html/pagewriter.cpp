@@ -184,21 +184,14 @@ std::string lowerTagName(const Configuration& config, const std::string& tagName
   return lower;
 }
 
-std::string tagBlock(const Configuration& config, const TagPair& tag, const PageLinks& pageLinks) {
-  const std::string tagName = pageLinks.shown(tag.tagName);
-  std::string block = config.tagTemplate(tag.tagName);
-  replaceAllIn(block, "@@TAG@@", tagName);
-  replaceAllIn(block, "@@VALUE@@", formatTagValue(config, tag.tagName, tag.tagValue));
-  replaceAllIn(block, "@@TAG-LOWER@@", lowerTagName(config, tagName));
-  return block;
-}
-
-// Under "styled pages" a tag's block is made in two steps, so that the linking of its value, the
+// A tag's block is its template with @@TAG@@ replaced by the tag's name, then @@VALUE@@ by the
+// value, then @@TAG-LOWER@@ by the lower-case name, in the value too. All but the value depends on
+// the tag's name alone, so it is made once per name, as the tag's frame. Where the template holds
+// @@VALUE@@ once, the parts around it are filled in the frame, and a value without "@" (no
+// placeholder can then begin, end or lie in it) goes between them as it is.
+// Under "styled pages" the block is made in two steps, so that the linking of its value, the
 // larger part of the work, falls on the filling thread (note [page pipeline]): this thread renders
-// the value, the filling thread links it and puts it into the tag's frame. A frame depends on the
-// tag's name alone and is made once per name. Where the template holds @@VALUE@@ once, the parts
-// around it are filled in the frame, and a linked value without "@" (no placeholder can then
-// begin, end or lie in it) goes between them as it is.
+// the value, the filling thread links it and puts it into the tag's frame.
 struct TagFrame {
   std::string block;
   std::string lowerName;
@@ -240,6 +233,19 @@ class TagFrames {
   std::unordered_map<std::string, TagFrame> frames_;
 };
 
+void appendTagBlock(std::string& html, const TagFrame& frame, std::string_view value) {
+  if (frame.isSplit && value.find('@') == std::string_view::npos) {
+    html += frame.head;
+    html += value;
+    html += frame.tail;
+    return;
+  }
+  std::string block = frame.block;
+  replaceAllIn(block, "@@VALUE@@", value);
+  replaceAllIn(block, "@@TAG-LOWER@@", frame.lowerName);
+  html += block;
+}
+
 // The rendered values of a page's tags are handed to the filling thread in one text, since a
 // text freed on another thread than the one that made it costs the allocator more.
 struct TagPiece {
@@ -247,26 +253,16 @@ struct TagPiece {
   std::size_t end;
 };
 
-// The same replacements as tagBlock, in its order. values holds the rendered values one after
+// values holds the rendered values one after
 // the other, each ending where its piece says.
 void appendFinishedTags(std::string& html, std::string_view values,
                         const std::vector<TagPiece>& pieces, const PageLinker& linker,
                         std::span<const LinkOverride> overrides) {
   std::size_t begin = 0;
   for (const TagPiece& piece : pieces) {
-    const TagFrame& frame = *piece.frame;
-    const std::string value = linker.applyTo(values.substr(begin, piece.end - begin), overrides);
+    appendTagBlock(html, *piece.frame,
+                   linker.applyTo(values.substr(begin, piece.end - begin), overrides));
     begin = piece.end;
-    if (frame.isSplit && value.find('@') == std::string::npos) {
-      html += frame.head;
-      html += value;
-      html += frame.tail;
-      continue;
-    }
-    std::string block = frame.block;
-    replaceAllIn(block, "@@VALUE@@", value);
-    replaceAllIn(block, "@@TAG-LOWER@@", frame.lowerName);
-    html += block;
   }
 }
 
@@ -281,7 +277,7 @@ bool isTagRendered(const Configuration& config, const TagPair& tag) {
 
 // templateSize is what a tag's template adds to its value, about.
 std::string tagsHtml(const Configuration& config, const DocEntry& entry, std::size_t templateSize,
-                     const PageLinks& pageLinks) {
+                     const PageLinks& pageLinks, TagFrames& frames) {
   std::size_t expected = 0;
   for (const TagPair& tag : entry.tags) {
     expected += tag.tagValue.size() + templateSize;
@@ -290,7 +286,8 @@ std::string tagsHtml(const Configuration& config, const DocEntry& entry, std::si
   html.reserve(expected + expected / 4);
   for (const TagPair& tag : entry.tags) {
     if (isTagRendered(config, tag)) {
-      html += tagBlock(config, tag, pageLinks);
+      appendTagBlock(html, frames.of(config, tag.tagName, pageLinks),
+                     formatTagValue(config, tag.tagName, tag.tagValue));
     }
   }
   return html;
@@ -427,7 +424,7 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
         tags = styledContentsList(document, i, sections, site);
       }
     } else {
-      tags = tagsHtml(config, entry, tagTemplateSize, pageLinks);
+      tags = tagsHtml(config, entry, tagTemplateSize, pageLinks, frames);
       if (isSectionHeader(entry)) {
         tags += contentsList(document, i, sections, pageLinks);
       }

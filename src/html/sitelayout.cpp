@@ -169,7 +169,7 @@ std::string SiteLayout::entryNavigation(std::size_t entry) const {
     return file.empty() || file == onPage ? std::string() : pageLinks_.fileHref(file);
   };
   std::string items;
-  if (!self.groupName.empty() && previous_.size() > entry) {
+  if (!self.groupName.empty()) {
     items += ' ';
     items += navigationItem("group", hrefOf(groupPage(self.groupName)), escapeHtml(self.groupName));
     if (previous_[entry] != kNone) {
