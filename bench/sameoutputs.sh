@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Checks that two builds of inkwright write the same bytes: a change meant to leave every output
 # as it was (a restructuring, a speed-up) is run as AFTER against the build it started from as
-# BEFORE. For each size, generate.py writes a library, and both binaries run on it five ways,
+# BEFORE. For each size, generate.py writes a library, and both binaries run on it seven ways,
 # each run into a fresh out folder:
 #   plain      the generated configuration as it is
 #   switches   the same with every page switch of [options] on, built as options.sh builds it
 #   readable   those switches and "readable text", as options.sh builds its "readable"
 #   readplain  the same less "word links", so that the plain automatic links meet the markup of
 #              readable text
+#   styled     the switches and "styled pages" without the library's own page and tag templates,
+#              as options.sh builds its "styled", so that the built-in templates are filled
+#   styledown  "styled pages" with the library's own templates, whose page template holds a
+#              placeholder of a replacer, and "readable text" with the plain automatic links
 #   keep       a library generated with --extensions, its configuration with the switch
 #              "keep unchanged files" added to its [options]; the output then holds the record
 #              .inkwright-record, which must be the same too. Each binary then runs a second time
@@ -23,7 +27,7 @@
 # each a release build (cmake -DCMAKE_BUILD_TYPE=Release -DINKWRIGHT_TESTS=OFF). Not run by CI.
 # Usage: bench/sameoutputs.sh BEFORE AFTER   (SIZES="20000 50000" and WORK_DIR=... override the
 # defaults; KEEP=1 leaves the libraries and out folders in WORK_DIR to look at)
-# Each size leaves ten out folders until the end, and the deletion of so many files slows the
+# Each size leaves fourteen out folders until the end, and the deletion of so many files slows the
 # creation of files on some disks for minutes afterwards. Give WORK_DIR on a file system of its
 # own, for example:
 #   truncate -s 30G /work/cmp.img
@@ -177,14 +181,20 @@ for entries in $sizes; do
   withSwitches "$tree/inkwright.cfg" "${switches[@]}" "readable text" > "$tree/readable.cfg"
   withSwitches "$tree/inkwright.cfg" "${plainLinkSwitches[@]}" "readable text" \
     > "$tree/readplain.cfg"
+  { withSwitches "$tree/inkwright.cfg" "${switches[@]}" "styled pages" |
+    sed '/^\[template:\(page\|tag\)\]$/,+1d'; } > "$tree/styled.cfg"
+  withSwitches "$tree/inkwright.cfg" "${plainLinkSwitches[@]}" "readable text" "styled pages" \
+    > "$tree/styledown.cfg"
   withSwitches "$keeptree/inkwright.cfg" "keep unchanged files" > "$keeptree/keep.cfg"
 
   runBoth "$tree" inkwright.cfg "$outputs/plain"
   runBoth "$tree" switches.cfg "$outputs/switches"
   runBoth "$tree" readable.cfg "$outputs/readable"
   runBoth "$tree" readplain.cfg "$outputs/readplain"
+  runBoth "$tree" styled.cfg "$outputs/styled"
+  runBoth "$tree" styledown.cfg "$outputs/styledown"
   runBoth "$keeptree" keep.cfg "$outputs/keep"
-  for way in plain switches readable readplain keep; do
+  for way in plain switches readable readplain styled styledown keep; do
     compare "$outputs/$way" "$way" "$entries"
   done
 done

@@ -369,17 +369,23 @@ void PageNames::chooseSectionTargets(const Document& document,
 
 // Each stand-in is a name that no entry's page has, ignoring case, so that it meets no other page
 // on a system that ignores case either. Stand-ins of distinct names differ in the bytes of the
-// names they stand in for.
+// names they stand in for. Hardly any library has such a name, so the names are gathered only
+// where one has.
 void PageNames::chooseSearchStandIns(const Document& document) {
-  std::unordered_set<std::string> lowered;
   std::vector<std::string_view> searchNames;
   for (const DocEntry& entry : document.entries) {
     const std::string_view stem = pageFileName(entry.entryName);
-    lowered.insert(lowerAscii(stem));
     if (isSearchPageName(stem) &&
         std::find(searchNames.begin(), searchNames.end(), stem) == searchNames.end()) {
       searchNames.push_back(stem);
     }
+  }
+  if (searchNames.empty()) {
+    return;
+  }
+  std::unordered_set<std::string> lowered;
+  for (const DocEntry& entry : document.entries) {
+    lowered.insert(lowerAscii(pageFileName(entry.entryName)));
   }
   for (const std::string_view stem : searchNames) {
     for (int suffix = 2;; ++suffix) {

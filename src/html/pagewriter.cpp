@@ -19,6 +19,7 @@
 #include "html/sitelayout.h"
 #include "html/tagformat.h"
 #include "model/listsort.h"
+#include "text/cuttemplate.h"
 #include "text/text.h"
 #include "text/textfile.h"
 
@@ -147,9 +148,8 @@ std::string styledContentsList(const Document& document, std::size_t header,
   if (members != sections.end()) {
     const std::string& onPage = pageLinks.pageNames().fileOf(header);
     for (const std::size_t i : members->second) {
-      const DocEntry& member = document.entries[i];
       list += "<li>";
-      list += site.entryLinkOrText(i, pageLinks.listedName(member, i), onPage);
+      site.appendEntryLink(list, i, onPage);
       list += "</li>\n";
     }
   }
@@ -264,6 +264,82 @@ void appendFinishedTags(std::string& html, std::string_view values,
                    linker.applyTo(values.substr(begin, piece.end - begin), overrides));
     begin = piece.end;
   }
+}
+
+// The placeholders of an entry page that "styled pages" fills, in the order they are replaced.
+const std::vector<std::string_view> kStyledPageSlots = {"@@NAVIGATION@@", "@@NAME@@", "@@TAGS@@",
+                                                        "@@SECTION@@"};
+
+// What goes into the slots of one styled page; its tags are rendered but not yet linked.
+struct StyledPage {
+  std::string navigation;
+  std::string name;
+  std::string section;
+  std::string_view values;
+  const std::vector<TagPiece>& pieces;
+  // The contents list of a header entry, after its tags.
+  std::string_view contents;
+  std::size_t weight;
+};
+
+std::string tagsOf(const StyledPage& fill, const PageLinker& linker,
+                   std::span<const LinkOverride> overrides) {
+  std::string html;
+  html.reserve(fill.weight + fill.weight / 4);
+  appendFinishedTags(html, fill.values, fill.pieces, linker, overrides);
+  html += fill.contents;
+  return html;
+}
+
+// A styled page is filled in one pass where the template is cut; where a value holds an "@",
+// it is filled again in turns, with the tags as linked on the way (note [one pass]).
+std::string filledStyledPage(const std::string& pageTemplate, const CutTemplate& cut,
+                             const StyledPage& fill, const PageLinker& linker,
+                             std::span<const LinkOverride> overrides) {
+  if (!cut.isCut()) {
+    const std::string tags = tagsOf(fill, linker, overrides);
+    return filledInTurns(pageTemplate, kStyledPageSlots,
+                         {fill.navigation, fill.name, tags, fill.section});
+  }
+  std::string page;
+  page.reserve(pageTemplate.size() + fill.navigation.size() + fill.weight + fill.weight / 4);
+  std::size_t tagsBegin = std::string::npos;
+  std::size_t tagsEnd = std::string::npos;
+  for (const CutTemplate::Piece& piece : cut.pieces()) {
+    page += piece.literal;
+    switch (piece.placeholder) {
+      case 0:
+        page += fill.navigation;
+        break;
+      case 1:
+        page += fill.name;
+        break;
+      case 2:
+        if (tagsBegin == std::string::npos) {
+          tagsBegin = page.size();
+          appendFinishedTags(page, fill.values, fill.pieces, linker, overrides);
+          page += fill.contents;
+          tagsEnd = page.size();
+        } else {
+          const std::string again = page.substr(tagsBegin, tagsEnd - tagsBegin);
+          page += again;
+        }
+        break;
+      case 3:
+        page += fill.section;
+        break;
+      default:
+        break;
+    }
+  }
+  if (page.find('@') == std::string::npos) {
+    return page;
+  }
+  const std::string tags = tagsBegin == std::string::npos
+                               ? tagsOf(fill, linker, overrides)
+                               : page.substr(tagsBegin, tagsEnd - tagsBegin);
+  return filledInTurns(pageTemplate, kStyledPageSlots,
+                       {fill.navigation, fill.name, tags, fill.section});
 }
 
 // Under "skip empty tags", a value of nothing but blanks, tabs and line ends leaves no block.
@@ -395,6 +471,8 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
   const PageLinker linker(config.settings().options, document, pageLinks);
   const SectionIndex sections = indexSections(document);
   const std::string pageTemplate = site.framed(config.templateText("page"), FramedPage::entry);
+  const CutTemplate cut(styled ? std::string_view(pageTemplate) : std::string_view(),
+                        kStyledPageSlots);
   const std::size_t tagTemplateSize = config.templateText("tag").size();
 
   // See note [page pipeline].
@@ -434,25 +512,24 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
       weight += piece.frame->block.size();
     }
     filling.run(
-        [&config, &pageTemplate, &entry, &linker, &pageLinks, &site, &writing, &sink, styled, i,
-         weight, path = directory + pageNames.fileOf(i), tags = std::move(tags),
+        [&config, &pageTemplate, &cut, &entry, &linker, &pageLinks, &site, &writing, &sink, styled,
+         i, weight, path = directory + pageNames.fileOf(i), tags = std::move(tags),
          values = std::move(values), pieces = std::move(pieces), overrides = std::move(overrides)] {
-          std::string page = pageTemplate;
+          std::string page;
           if (styled) {
-            replaceAllIn(page, "@@NAVIGATION@@", site.entryNavigation(i));
-          }
-          replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
-          if (styled) {
-            std::string html;
-            html.reserve(weight + weight / 4);
-            appendFinishedTags(html, values, pieces, linker, overrides);
-            html += tags;
-            replaceAllIn(page, "@@TAGS@@", html);
+            page = filledStyledPage(
+                pageTemplate, cut,
+                StyledPage{site.entryNavigation(i), pageLinks.shown(entry.entryName),
+                           pageLinks.shown(entry.sectionName), values, pieces, tags, weight},
+                linker, overrides);
           } else {
+            page = pageTemplate;
+            replaceAllIn(page, "@@NAME@@", pageLinks.shown(entry.entryName));
             replaceAllIn(page, "@@TAGS@@", tags);
+            replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
+            page = linker.applyTo(page, overrides);
           }
-          replaceAllIn(page, "@@SECTION@@", pageLinks.shown(entry.sectionName));
-          page = applyReplacers(config, styled ? std::move(page) : linker.applyTo(page, overrides));
+          page = applyReplacers(config, std::move(page));
           const std::size_t size = page.size();
           writing.run([path, page = std::move(page), &sink] { sink.writeWhole(path, page); }, size);
         },

@@ -20,32 +20,38 @@ constexpr std::string_view kSearchBox =
     "role=\"search\"><input type=\"search\" name=\"q\" placeholder=\"Search\" "
     "aria-label=\"Search\"></form>";
 
-// A navigation item: a link, or, where it would lead to the page it stands on or to no page, its
-// text alone.
-std::string navigationItem(std::string_view className, std::string_view href, std::string_view text,
-                           std::string_view rel = {}) {
-  std::string item;
+// Appends a navigation item: a link, or, where it would lead to the page it stands on or to no
+// page, its text alone. The text is before, shown and after, one after the other.
+void appendNavigationItem(std::string& out, std::string_view className, std::string_view href,
+                          std::string_view shown, std::string_view before = {},
+                          std::string_view after = {}, std::string_view rel = {}) {
   if (href.empty()) {
-    item += "<span class=\"";
-    item += className;
-    item += "\">";
-    item += text;
-    item += "</span>";
-    return item;
+    out += "<span class=\"";
+    out += className;
+    out += "\">";
+  } else {
+    out += "<a class=\"";
+    out += className;
+    out += '"';
+    if (!rel.empty()) {
+      out += " rel=\"";
+      out += rel;
+      out += '"';
+    }
+    out += " href=\"";
+    out += href;
+    out += "\">";
   }
-  item += "<a class=\"";
-  item += className;
-  item += '"';
-  if (!rel.empty()) {
-    item += " rel=\"";
-    item += rel;
-    item += '"';
-  }
-  item += " href=\"";
-  item += href;
-  item += "\">";
-  item += text;
-  item += "</a>";
+  out += before;
+  out += shown;
+  out += after;
+  out += href.empty() ? "</span>" : "</a>";
+}
+
+std::string navigationItem(std::string_view className, std::string_view href,
+                           std::string_view text) {
+  std::string item;
+  appendNavigationItem(item, className, href, text);
   return item;
 }
 
@@ -54,7 +60,8 @@ std::string navigationItem(std::string_view className, std::string_view href, st
 // The run reads bytes and writes them as they are, so a page shows its text right only in the
 // charset its bytes are in. Sources of one library rarely mix: either all of it is UTF-8, or some
 // text is in the single-byte charset that Windows editors save, whose every byte is a character.
-// The entries are read on two threads, in slices, since every byte of the sources is looked at.
+// The reading found which entries come from files of ASCII alone; the others are read on two
+// threads, in slices, since they may hold most bytes of the sources.
 bool isAllUtf8(const Configuration& config, const Document& document) {
   const Settings& settings = config.settings();
   const std::vector<DocEntry>& entries = document.entries;
@@ -63,6 +70,9 @@ bool isAllUtf8(const Configuration& config, const Document& document) {
   forEachIndexOnTwoThreads(kSlices, [&](std::size_t slice) {
     const std::size_t end = entries.size() * (slice + 1) / kSlices;
     for (std::size_t i = entries.size() * slice / kSlices; i < end && isUtf8; ++i) {
+      if (entries[i].isAscii) {
+        continue;
+      }
       bool valid = isValidUtf8(entries[i].headerPath);
       for (const TagPair& tag : entries[i].tags) {
         valid = valid && isValidUtf8(tag.tagName) && isValidUtf8(tag.tagValue);
@@ -103,19 +113,37 @@ SiteLayout::SiteLayout(const Configuration& config, const Document& document,
   const std::string& title = config.settings().documentTitle;
   title_ = escapeHtml(title.empty() ? "Documentation" : title);
   const std::vector<DocEntry>& entries = document.entries;
+  const PageNames& pageNames = pageLinks.pageNames();
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (isSectionHeader(entries[i]) && !pageLinks.pageNames().fileOf(i).empty()) {
+    if (isSectionHeader(entries[i]) && !pageNames.fileOf(i).empty()) {
       groupHeader_.emplace(entries[i].entryName, i);
     }
   }
+  listedNames_.resize(entries.size());
+  hrefs_.resize(entries.size());
+  constexpr std::size_t kSlices = 64;
+  forEachIndexOnTwoThreads(kSlices, [&](std::size_t slice) {
+    const std::size_t end = entries.size() * (slice + 1) / kSlices;
+    for (std::size_t i = entries.size() * slice / kSlices; i < end; ++i) {
+      listedNames_[i] = pageLinks.listedName(entries[i], i);
+      if (!pageNames.fileOf(i).empty()) {
+        hrefs_[i] = pageLinks.fileHref(pageNames.fileOf(i));
+      }
+    }
+  });
+  groupHeaderOf_.assign(entries.size(), kNone);
   previous_.assign(entries.size(), kNone);
   next_.assign(entries.size(), kNone);
   for (const auto& [group, members] : entriesByGroup(document)) {
-    for (std::size_t k = 1; k < members.size(); ++k) {
-      const std::size_t before = members[k - 1] - entries.data();
-      const std::size_t after = members[k] - entries.data();
-      next_[before] = after;
-      previous_[after] = before;
+    const auto header = groupHeader_.find(group);
+    for (std::size_t k = 0; k < members.size(); ++k) {
+      const std::size_t at = members[k] - entries.data();
+      groupHeaderOf_[at] = header == groupHeader_.end() ? kNone : header->second;
+      if (k > 0) {
+        const std::size_t before = members[k - 1] - entries.data();
+        next_[before] = at;
+        previous_[at] = before;
+      }
     }
   }
 }
@@ -153,41 +181,55 @@ std::string_view SiteLayout::groupPage(const std::string& group) const {
                                      : pageLinks_.pageNames().fileOf(found->second);
 }
 
-std::string SiteLayout::entryLinkOrText(std::size_t entry, std::string_view shownText,
-                                        std::string_view onPage) const {
-  const std::string& file = pageLinks_.pageNames().fileOf(entry);
-  if (file.empty() || file == onPage) {
-    return std::string(shownText);
-  }
-  return pageLinks_.linkTo(file, shownText);
+std::string_view SiteLayout::hrefFrom(std::size_t entry, std::string_view onPage) const {
+  return pageLinks_.pageNames().fileOf(entry) == onPage ? std::string_view() : hrefs_[entry];
 }
 
+void SiteLayout::appendEntryLink(std::string& out, std::size_t entry,
+                                 std::string_view onPage) const {
+  const std::string_view href = hrefFrom(entry, onPage);
+  if (href.empty()) {
+    out += listedNames_[entry];
+    return;
+  }
+  out += "<a href=\"";
+  out += href;
+  out += "\">";
+  out += listedNames_[entry];
+  out += "</a>";
+}
+
+// Every entry page has one, so it is written without a text of its own for any part.
 std::string SiteLayout::entryNavigation(std::size_t entry) const {
   const DocEntry& self = document_.entries[entry];
   const std::string& onPage = pageLinks_.pageNames().fileOf(entry);
-  const auto hrefOf = [&](std::string_view file) {
-    return file.empty() || file == onPage ? std::string() : pageLinks_.fileHref(file);
-  };
-  std::string items;
+  std::string nav;
+  nav.reserve(256 + listedNames_[entry].size() * 4);
+  nav += "<nav class=\"pages\">";
+  appendNavigationItem(nav, "index", kMasterIndexName, "Index");
+  nav += ' ';
+  appendNavigationItem(nav, "contents", kTocName, "Contents");
   if (!self.groupName.empty()) {
-    items += ' ';
-    items += navigationItem("group", hrefOf(groupPage(self.groupName)), escapeHtml(self.groupName));
+    const std::size_t header = groupHeaderOf_[entry];
+    nav += ' ';
+    appendNavigationItem(nav, "group",
+                         header == kNone ? std::string_view() : hrefFrom(header, onPage),
+                         escapeHtml(self.groupName));
     if (previous_[entry] != kNone) {
       const std::size_t before = previous_[entry];
-      items += ' ';
-      items += navigationItem("prev", hrefOf(pageLinks_.pageNames().fileOf(before)),
-                              "&larr; " + pageLinks_.listedName(document_.entries[before], before),
-                              "prev");
+      nav += ' ';
+      appendNavigationItem(nav, "prev", hrefFrom(before, onPage), listedNames_[before], "&larr; ",
+                           {}, "prev");
     }
     if (next_[entry] != kNone) {
       const std::size_t after = next_[entry];
-      items += ' ';
-      items += navigationItem("next", hrefOf(pageLinks_.pageNames().fileOf(after)),
-                              pageLinks_.listedName(document_.entries[after], after) + " &rarr;",
-                              "next");
+      nav += ' ';
+      appendNavigationItem(nav, "next", hrefFrom(after, onPage), listedNames_[after], {}, " &rarr;",
+                           "next");
     }
   }
-  return navigation(FramedPage::entry, items);
+  nav += "</nav>";
+  return nav;
 }
 
 }  // namespace inkwright

@@ -42,13 +42,15 @@ class SiteLayout {
   // written; empty otherwise.
   std::string_view groupPage(const std::string& group) const;
 
-  // A link to the entry's page, written as the pages link it, showing shownText; shownText alone
-  // where the entry has no page or where its page is onPage.
-  std::string entryLinkOrText(std::size_t entry, std::string_view shownText,
-                              std::string_view onPage) const;
+  // Appends a link to the entry's page, written as the pages link it, showing the name the lists
+  // show (PageLinks::listedName); that name alone where the entry has no page or where its page is
+  // onPage.
+  void appendEntryLink(std::string& out, std::size_t entry, std::string_view onPage) const;
 
  private:
   std::string navigation(FramedPage kind, std::string_view items) const;
+  // The link to the entry's page, empty where it has none or where its page is onPage.
+  std::string_view hrefFrom(std::size_t entry, std::string_view onPage) const;
 
   bool isOn_;
   const Document& document_;
@@ -56,7 +58,13 @@ class SiteLayout {
   Charset charset_ = Charset::utf8;
   std::string title_;
   std::unordered_map<std::string_view, std::size_t> groupHeader_;
-  // The entries before and after each entry in its group; kNone where there is none.
+  // Of each entry, made once, since the navigation, the contents lists and the master index show
+  // them again and again: the name the lists show, the link to its page (empty where it has
+  // none), the section header entry of its group's page, and the entries before and after it in
+  // its group; kNone where there is none.
+  std::vector<std::string> listedNames_;
+  std::vector<std::string> hrefs_;
+  std::vector<std::size_t> groupHeaderOf_;
   std::vector<std::size_t> previous_;
   std::vector<std::size_t> next_;
 };

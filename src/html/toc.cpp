@@ -77,8 +77,7 @@ std::string styledTocHtml(const Document& document, const SiteLayout& site) {
              "</h2>\n<ul>\n";
     for (const std::size_t i : groups[group]) {
       lists += "<li>";
-      lists +=
-          site.entryLinkOrText(i, site.pageLinks().listedName(document.entries[i], i), kTocName);
+      site.appendEntryLink(lists, i, kTocName);
       lists += "</li>\n";
     }
     lists += "</ul>\n</section>\n";

@@ -29,6 +29,9 @@ struct DocEntry {
   std::vector<TagPair> tags;
   // The line of sourceFile that opened the block, counted from 1.
   std::size_t sourceLine = 0;
+  // Whether every byte of its texts is below 0x80, as the reading found: true where every byte of
+  // its file was, false where the file held another or nobody looked.
+  bool isAscii = false;
 };
 
 // Whether the entry is a section header, whose page lists the entries of its section: the header

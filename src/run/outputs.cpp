@@ -11,6 +11,7 @@
 #include "html/pagewriter.h"
 #include "html/searchpage.h"
 #include "html/sitefiles.h"
+#include "html/siteindexes.h"
 #include "html/toc.h"
 #include "text/text.h"
 
@@ -32,8 +33,10 @@ std::vector<std::string> masterIndexFiles(const Configuration&, const Document&)
 }
 
 void writeMasterIndex(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
+  const SiteIndexes* const made = selection.siteIndexes();
   masterIndexWriter(selection.config(), selection.document(), selection.siteLayout(),
-                    selection.outputPath() + std::string(kMasterIndexName), sink);
+                    selection.outputPath() + std::string(kMasterIndexName), sink,
+                    made != nullptr && made->listsGroups() ? &made->indexList() : nullptr);
 }
 
 std::vector<std::string> tocFiles(const Configuration&, const Document&) {
@@ -82,8 +85,8 @@ std::vector<std::string> searchIndexFiles(const Configuration& config, const Doc
 }
 
 void writeSearchIndex(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
-  searchIndexWriter(selection.config(), selection.document(), selection.siteLayout(),
-                    selection.outputPath() + std::string(kSearchIndexName), sink);
+  writePageOrWarn(selection.outputPath() + std::string(kSearchIndexName),
+                  selection.siteIndexes()->searchScript(), sink);
 }
 
 std::vector<std::string> projectFiles(const Configuration&, const Document&) {
@@ -170,6 +173,14 @@ const SiteLayout& OutputSelection::siteLayout() const {
   return *siteLayout_;
 }
 
+// Started by the first to ask, which, in a run, is writeOutputs, before the pages.
+const SiteIndexes* OutputSelection::siteIndexes() const {
+  if (!siteIndexes_ && selects(OutputKind::siteFile)) {
+    siteIndexes_.emplace(config_, document_, siteLayout(), masterIndexListsGroups(config_));
+  }
+  return siteIndexes_ ? &*siteIndexes_ : nullptr;
+}
+
 bool OutputSelection::selects(OutputKind kind) const {
   return std::any_of(rows_.begin(), rows_.end(),
                      [kind](const OutputRow* row) { return row->kind == kind; });
@@ -216,6 +227,8 @@ WrittenFiles OutputSelection::writtenFiles() const {
 }
 
 void writeOutputs(const OutputSelection& selection, OutputSink& sink) {
+  // See note [site indexes].
+  selection.siteIndexes();
   for (const OutputRow* const row : selection.rows()) {
     row->write(selection, *row, sink);
   }

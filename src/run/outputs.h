@@ -11,6 +11,7 @@
 
 #include "config/settings.h"
 #include "html/pagelinks.h"
+#include "html/siteindexes.h"
 #include "html/sitelayout.h"
 #include "model/document.h"
 #include "text/outputsink.h"
@@ -83,6 +84,9 @@ class OutputSelection {
   const PageLinks& pageLinks() const;
   // The frame of the pages under "styled pages", with the charset of the run, made once.
   const SiteLayout& siteLayout() const;
+  // The lists of every entry that the styled pages' outputs share, made while the pages are
+  // written; null where no site file is selected.
+  const SiteIndexes* siteIndexes() const;
   // The output directory, ending in "/" or "\".
   const std::string& outputPath() const { return config_.settings().outputPath; }
 
@@ -103,6 +107,7 @@ class OutputSelection {
   std::vector<const OutputRow*> rows_;
   mutable std::optional<PageLinks> pageLinks_;
   mutable std::optional<SiteLayout> siteLayout_;
+  mutable std::optional<SiteIndexes> siteIndexes_;
 };
 
 // Writes every selected output, in table order, through the sink.

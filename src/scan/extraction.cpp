@@ -103,6 +103,12 @@ void readFileLines(const Configuration& config, const std::string& path, SourceB
       watch.observer->sawLine(watch.fileIndex, lineNumber, role, content);
     }
   } while (!atEnd(*file));
+  // The run's charset is decided from this, without reading the texts of the entries again.
+  if (readOnlyAscii(*file)) {
+    for (DocEntry& entry : read.entries) {
+      entry.isAscii = true;
+    }
+  }
   closeFile(*file);
   if (digest) {
     *watch.digest = digest->digest();

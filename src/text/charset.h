@@ -14,6 +14,9 @@ enum class Charset { utf8, windows1252 };
 // form, no surrogate (U+D800-U+DFFF) and nothing above U+10FFFF. The empty text is.
 bool isValidUtf8(std::string_view text);
 
+// Whether every byte of text is below 0x80.
+bool isAscii(std::string_view text);
+
 // The name a page declares: "UTF-8" or "windows-1252".
 std::string_view charsetName(Charset charset);
 

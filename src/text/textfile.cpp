@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/charset.h"
+
 namespace inkwright {
 
 namespace {
@@ -51,7 +53,8 @@ InputFile::InputFile(InputFile&& other) noexcept
       buffer_(std::move(other.buffer_)),
       position_(other.position_),
       length_(other.length_),
-      digest_(other.digest_) {
+      digest_(other.digest_),
+      readOnlyAscii_(other.readOnlyAscii_) {
   other.handle_ = kNoHandle;
   other.position_ = other.length_ = 0;
 }
@@ -68,9 +71,11 @@ bool InputFile::fill() {
   }
   position_ = 0;
   length_ = readFromFile(handle_, buffer_.get(), kFileBufferSize);
+  const std::string_view bytes(buffer_.get(), length_);
   if (digest_ != nullptr) {
-    digest_->add(std::string_view(buffer_.get(), length_));
+    digest_->add(bytes);
   }
+  readOnlyAscii_ = readOnlyAscii_ && isAscii(bytes);
   return length_ > 0;
 }
 
@@ -122,6 +127,8 @@ void readLine(InputFile& file, std::string& line) {
 }
 
 bool atEnd(InputFile& file) { return !file.fill(); }
+
+bool readOnlyAscii(const InputFile& file) { return file.readOnlyAscii_; }
 
 void closeFile(InputFile& file) {
   if (file.handle_ != kNoHandle) {

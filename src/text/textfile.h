@@ -29,6 +29,7 @@ class InputFile {
   friend void readLine(InputFile& file, std::string& line);
   friend bool atEnd(InputFile& file);
   friend void closeFile(InputFile& file);
+  friend bool readOnlyAscii(const InputFile& file);
   bool fill();
 
   NativeHandle handle_;
@@ -36,6 +37,7 @@ class InputFile {
   std::size_t position_ = 0;
   std::size_t length_ = 0;
   DigestBuilder* digest_ = nullptr;
+  bool readOnlyAscii_ = true;
 };
 
 // An open output file. Written out and closed when it goes out of scope.
@@ -64,6 +66,10 @@ std::optional<InputFile> openInput(const std::string& path, DigestBuilder* diges
 // line): it ends at LF, CR LF, a lone CR or a byte 0, none of which belong to it, or at the end of
 // the file. The empty text at the end of the file.
 void readLine(InputFile& file, std::string& line);
+
+// Whether every byte read from the file so far is below 0x80. Each buffer is looked at as it is
+// read, while its bytes are at hand, which costs a run far less than looking at its texts later.
+bool readOnlyAscii(const InputFile& file);
 
 // True when no byte is left to read; reads nothing away.
 bool atEnd(InputFile& file);

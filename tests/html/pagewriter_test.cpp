@@ -129,5 +129,31 @@ TEST(PageWriter, StyledPagesFillTagTemplatesAsEverywhereAndLinkOnlyValues) {
   }
 }
 
+// A styled page is filled in one pass, but gives the bytes of filling its placeholders in turns:
+// a value holding @@SECTION@@ has it replaced, whether the template is cut or, with an "@" of its
+// own, is not.
+TEST(PageWriter, StyledPagesGiveTheBytesOfFillingInTurns) {
+  Document document;
+  document.entries = {
+      pageEntry("Lib/Open", "f", {{"NAME", "\nOpen here"}}),
+      pageEntry("Lib/Mail", "f", {{"NAME", "\nmail x@y @@SECTION@@"}}),
+  };
+  deriveEntryNames(document);
+  for (const std::string_view end : {"", "<!--@-->"}) {
+    Settings settings{
+        .templateList = {{.name = "page",
+                          .text = "<h1>@@NAME@@</h1>@@TAGS@@<p>@@SECTION@@</p>" + std::string(end)},
+                         {.name = "tag", .text = "<div>@@VALUE@@</div>"}},
+        .options = Options{.styledPages = true}};
+    TempDir out;
+    FileSink files;
+    pageWriter(Configuration(std::move(settings)), document, out.folder(), {}, files);
+    EXPECT_EQ("<h1>Open</h1><div>Open here</div><p>Lib</p>" + std::string(end),
+              out.read("Open.html"));
+    EXPECT_EQ("<h1>Mail</h1><div>mail x@y Lib</div><p>Lib</p>" + std::string(end),
+              out.read("Mail.html"));
+  }
+}
+
 }  // namespace
 }  // namespace inkwright

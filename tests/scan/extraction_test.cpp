@@ -297,6 +297,20 @@ std::string generatedSource(std::mt19937& random, const MarkerSet& markers, int 
   return text;
 }
 
+// A run decides its charset from this: the entries of a file of ASCII alone are known to be ASCII,
+// those of a file with one other byte anywhere, in a block or not, are not.
+TEST_F(BlockExtraction, MarksTheEntriesOfFilesOfAsciiAlone) {
+  const std::string block = "/****f* Group/Name\n* NAME\n*   text\n****\n";
+  extract(block + block);
+  extract("; caf\xc3\xa9\n" + block);
+  extract(block + "\xff");
+  ASSERT_EQ(4u, document.entries.size());
+  EXPECT_TRUE(document.entries[0].isAscii);
+  EXPECT_TRUE(document.entries[1].isAscii);
+  EXPECT_FALSE(document.entries[2].isAscii);
+  EXPECT_FALSE(document.entries[3].isAscii);
+}
+
 // See note [two readers]. The threads take the files in whatever order they come to them, and a
 // file of a few megabytes holds one thread up while the other reads many small ones; the first
 // file is such a one, so that both threads meet their first tag lines at once.

@@ -53,6 +53,20 @@ TEST(IsValidUtf8, AcceptsWellFormedSequencesOnly) {
   }
 }
 
+// Read 32 bytes at a time, then byte by byte: a high byte in every position of a block and of the
+// rest.
+TEST(IsAscii, FindsAHighByteAnywhere) {
+  EXPECT_TRUE(isAscii(""));
+  EXPECT_TRUE(isAscii(std::string(100, '\x7f')));
+  for (const std::size_t size : {1, 31, 32, 33, 64, 95}) {
+    for (std::size_t at = 0; at < size; ++at) {
+      std::string text(size, 'a');
+      text[at] = '\x80';
+      EXPECT_FALSE(isAscii(text)) << size << " bytes, the high one at " << at;
+    }
+  }
+}
+
 std::string literal(std::string_view text, Charset charset) {
   std::string out = "x=";
   appendJavaScriptString(out, text, charset);

@@ -93,5 +93,29 @@ TEST_F(TextFileTest, CreateOutputTruncatesAndNeverMakesDirectories) {
   EXPECT_FALSE(fs::exists(dir_.path() / "nowhere"));
 }
 
+// Whole buffers are looked at as they are read: a byte from 0x80 up counts once its buffer is read,
+// whether a line has reached it or not.
+TEST_F(TextFileTest, KnowsWhetherEveryByteReadWasAscii) {
+  const auto readAll = [&](const std::string& bytes) {
+    std::optional<InputFile> file = openInput(dir_.write("input", bytes));
+    std::string line;
+    do {
+      readLine(*file, line);
+    } while (!atEnd(*file));
+    return readOnlyAscii(*file);
+  };
+  EXPECT_TRUE(readAll(""));
+  EXPECT_TRUE(readAll(std::string(kFileBufferSize + 100, 'a') + "\n\x7f"));
+  EXPECT_FALSE(readAll("\xc3\xa9\n"));
+  EXPECT_FALSE(readAll(std::string(kFileBufferSize + 40, 'a') + "\x80"));
+  EXPECT_FALSE(readAll(std::string(kFileBufferSize - 1, 'a') + "\xff" + std::string(50, 'b')));
+
+  std::optional<InputFile> file = openInput(dir_.write("input", "one\ntwo \xe9\n"));
+  std::string line;
+  readLine(*file, line);
+  EXPECT_EQ("one", line);
+  EXPECT_FALSE(readOnlyAscii(*file));
+}
+
 }  // namespace
 }  // namespace inkwright
