@@ -83,7 +83,9 @@ void readFileLines(const Configuration& config, const std::string& path, SourceB
   if (watch.digest != nullptr) {
     digest.emplace();
   }
-  std::optional<InputFile> file = openInput(path, digest ? &*digest : nullptr);
+  // Styled pages decide their charset from the bytes of the sources (see isAllUtf8).
+  std::optional<InputFile> file =
+      openInput(path, digest ? &*digest : nullptr, config.settings().options.styledPages);
   if (!file) {
     if (watch.observer != nullptr) {
       watch.observer->unreadableFile(watch.fileIndex);
@@ -103,7 +105,7 @@ void readFileLines(const Configuration& config, const std::string& path, SourceB
       watch.observer->sawLine(watch.fileIndex, lineNumber, role, content);
     }
   } while (!atEnd(*file));
-  // The run's charset is decided from this, without reading the texts of the entries again.
+  // So the charset is decided without reading the texts of these entries again.
   if (readOnlyAscii(*file)) {
     for (DocEntry& entry : read.entries) {
       entry.isAscii = true;

@@ -43,10 +43,11 @@ std::size_t lineEndOffset(const char* bytes, std::size_t size) {
 
 }  // namespace
 
-InputFile::InputFile(NativeHandle handle, DigestBuilder* digest)
+InputFile::InputFile(NativeHandle handle, DigestBuilder* digest, bool watchesAscii)
     : handle_(handle),
       buffer_(std::make_unique_for_overwrite<char[]>(kFileBufferSize)),
-      digest_(digest) {}
+      digest_(digest),
+      readOnlyAscii_(watchesAscii) {}
 
 InputFile::InputFile(InputFile&& other) noexcept
     : handle_(other.handle_),
@@ -75,7 +76,9 @@ bool InputFile::fill() {
   if (digest_ != nullptr) {
     digest_->add(bytes);
   }
-  readOnlyAscii_ = readOnlyAscii_ && isAscii(bytes);
+  if (readOnlyAscii_) {
+    readOnlyAscii_ = isAscii(bytes);
+  }
   return length_ > 0;
 }
 
@@ -97,12 +100,13 @@ void OutputFile::flush() {
   }
 }
 
-std::optional<InputFile> openInput(const std::string& path, DigestBuilder* digest) {
+std::optional<InputFile> openInput(const std::string& path, DigestBuilder* digest,
+                                   bool watchesAscii) {
   const NativeHandle handle = openFileForReading(path);
   if (handle == kNoHandle) {
     return std::nullopt;
   }
-  return std::optional<InputFile>(std::in_place, handle, digest);
+  return std::optional<InputFile>(std::in_place, handle, digest, watchesAscii);
 }
 
 void readLine(InputFile& file, std::string& line) {

@@ -19,8 +19,10 @@ inline constexpr std::size_t kFileBufferSize = 64 * 1024;
 // An open input file. Closed when it goes out of scope.
 class InputFile {
  public:
-  // With a digest builder, every byte read is added to it.
-  explicit InputFile(NativeHandle handle, DigestBuilder* digest = nullptr);
+  // With a digest builder, every byte read is added to it; with watchesAscii, every byte read is
+  // looked at (readOnlyAscii).
+  explicit InputFile(NativeHandle handle, DigestBuilder* digest = nullptr,
+                     bool watchesAscii = false);
   InputFile(InputFile&& other) noexcept;
   InputFile& operator=(InputFile&&) = delete;
   ~InputFile();
@@ -37,7 +39,7 @@ class InputFile {
   std::size_t position_ = 0;
   std::size_t length_ = 0;
   DigestBuilder* digest_ = nullptr;
-  bool readOnlyAscii_ = true;
+  bool readOnlyAscii_;
 };
 
 // An open output file. Written out and closed when it goes out of scope.
@@ -59,16 +61,19 @@ class OutputFile {
 };
 
 // Opens an existing file for reading; nullopt when it cannot be opened. With a digest builder,
-// every byte read is added to it.
-std::optional<InputFile> openInput(const std::string& path, DigestBuilder* digest = nullptr);
+// every byte read is added to it; with watchesAscii, every byte read is looked at
+// (readOnlyAscii).
+std::optional<InputFile> openInput(const std::string& path, DigestBuilder* digest = nullptr,
+                                   bool watchesAscii = false);
 
 // The next line, into line (whose room is used again, so a reading loop allocates nothing per
 // line): it ends at LF, CR LF, a lone CR or a byte 0, none of which belong to it, or at the end of
 // the file. The empty text at the end of the file.
 void readLine(InputFile& file, std::string& line);
 
-// Whether every byte read from the file so far is below 0x80. Each buffer is looked at as it is
-// read, while its bytes are at hand, which costs a run far less than looking at its texts later.
+// Whether the file was opened to watch its bytes and every byte read from it so far is below 0x80.
+// Each buffer is looked at as it is read, while its bytes are at hand, which costs a run far less
+// than looking at its texts later; only a run that needs to know pays for it.
 bool readOnlyAscii(const InputFile& file);
 
 // True when no byte is left to read; reads nothing away.

@@ -297,9 +297,10 @@ std::string generatedSource(std::mt19937& random, const MarkerSet& markers, int 
   return text;
 }
 
-// A run decides its charset from this: the entries of a file of ASCII alone are known to be ASCII,
-// those of a file with one other byte anywhere, in a block or not, are not.
+// Styled pages decide their charset from this: the entries of a file of ASCII alone are known to be
+// ASCII, those of a file with one other byte anywhere, in a block or not, are not.
 TEST_F(BlockExtraction, MarksTheEntriesOfFilesOfAsciiAlone) {
+  settings.options.styledPages = true;
   const std::string block = "/****f* Group/Name\n* NAME\n*   text\n****\n";
   extract(block + block);
   extract("; caf\xc3\xa9\n" + block);

@@ -94,10 +94,10 @@ TEST_F(TextFileTest, CreateOutputTruncatesAndNeverMakesDirectories) {
 }
 
 // Whole buffers are looked at as they are read: a byte from 0x80 up counts once its buffer is read,
-// whether a line has reached it or not.
+// whether a line has reached it or not. A file opened without watching tells nothing.
 TEST_F(TextFileTest, KnowsWhetherEveryByteReadWasAscii) {
-  const auto readAll = [&](const std::string& bytes) {
-    std::optional<InputFile> file = openInput(dir_.write("input", bytes));
+  const auto readAll = [&](const std::string& bytes, bool watches = true) {
+    std::optional<InputFile> file = openInput(dir_.write("input", bytes), nullptr, watches);
     std::string line;
     do {
       readLine(*file, line);
@@ -105,12 +105,13 @@ TEST_F(TextFileTest, KnowsWhetherEveryByteReadWasAscii) {
     return readOnlyAscii(*file);
   };
   EXPECT_TRUE(readAll(""));
+  EXPECT_FALSE(readAll("plain", false));
   EXPECT_TRUE(readAll(std::string(kFileBufferSize + 100, 'a') + "\n\x7f"));
   EXPECT_FALSE(readAll("\xc3\xa9\n"));
   EXPECT_FALSE(readAll(std::string(kFileBufferSize + 40, 'a') + "\x80"));
   EXPECT_FALSE(readAll(std::string(kFileBufferSize - 1, 'a') + "\xff" + std::string(50, 'b')));
 
-  std::optional<InputFile> file = openInput(dir_.write("input", "one\ntwo \xe9\n"));
+  std::optional<InputFile> file = openInput(dir_.write("input", "one\ntwo \xe9\n"), nullptr, true);
   std::string line;
   readLine(*file, line);
   EXPECT_EQ("one", line);
