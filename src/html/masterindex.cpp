@@ -25,6 +25,41 @@ void appendEntryItem(const Configuration& config, const Document& document, std:
   html += "</i></li>";
 }
 
+// Under "styled pages" the lists nest as HTML nests them, and a group heading links to the page of
+// its section header entry, as the navigation does, where one is written.
+std::string styledIndexList(const Document& document, const SiteLayout& site,
+                            const std::vector<std::string>& descriptions) {
+  const PageLinks& pageLinks = site.pageLinks();
+  const GroupMembers groups = entriesByGroup(document);
+  std::string html = "<ul class=\"index\">\n";
+  for (const std::string& group : document.groups) {
+    if (group.empty()) {
+      continue;
+    }
+    const std::string_view groupPage = site.groupPage(group);
+    html += "<li>";
+    html += groupPage.empty() ? escapeHtml(group) : pageLinks.linkTo(groupPage, escapeHtml(group));
+    html += "\n<ul>\n";
+    const auto members = groups.find(group);
+    if (members != groups.end()) {
+      for (const DocEntry* const entry : members->second) {
+        const std::size_t index = entry - document.entries.data();
+        html += "<li>";
+        site.appendEntryLink(html, index, kMasterIndexName);
+        if (!descriptions[index].empty()) {
+          html += " <span class=\"description\">";
+          html += escapeHtml(descriptions[index]);
+          html += "</span>";
+        }
+        html += "</li>\n";
+      }
+    }
+    html += "</ul>\n</li>\n";
+  }
+  html += "</ul>\n";
+  return html;
+}
+
 // A group heading links to the page of the entry named after the group, when there is one.
 std::string indexHtml(const Configuration& config, const Document& document,
                       const PageLinks& pageLinks) {
@@ -75,41 +110,6 @@ std::vector<std::string> indexDescriptions(const Configuration& config, const Do
   return descriptions;
 }
 
-// Under "styled pages" the lists nest as HTML nests them, and a group heading links to the page of
-// its section header entry, as the navigation does, where one is written.
-std::string styledIndexList(const Document& document, const SiteLayout& site,
-                            const std::vector<std::string>& descriptions) {
-  const PageLinks& pageLinks = site.pageLinks();
-  const GroupMembers groups = entriesByGroup(document);
-  std::string html = "<ul class=\"index\">\n";
-  for (const std::string& group : document.groups) {
-    if (group.empty()) {
-      continue;
-    }
-    const std::string_view groupPage = site.groupPage(group);
-    html += "<li>";
-    html += groupPage.empty() ? escapeHtml(group) : pageLinks.linkTo(groupPage, escapeHtml(group));
-    html += "\n<ul>\n";
-    const auto members = groups.find(group);
-    if (members != groups.end()) {
-      for (const DocEntry* const entry : members->second) {
-        const std::size_t index = entry - document.entries.data();
-        html += "<li>";
-        site.appendEntryLink(html, index, kMasterIndexName);
-        if (!descriptions[index].empty()) {
-          html += " <span class=\"description\">";
-          html += escapeHtml(descriptions[index]);
-          html += "</span>";
-        }
-        html += "</li>\n";
-      }
-    }
-    html += "</ul>\n</li>\n";
-  }
-  html += "</ul>\n";
-  return html;
-}
-
 bool masterIndexListsGroups(const Configuration& config) {
   return indexFrame(config).find("@@INDEX@@") != std::string::npos;
 }
@@ -121,20 +121,24 @@ void masterIndexWriter(const Configuration& config, const Document& document,
 }
 
 void masterIndexWriter(const Configuration& config, const Document& document,
-                       const SiteLayout& site, const std::string& path, OutputSink& sink,
-                       const std::string* styledList) {
+                       const SiteLayout& site, const std::string& path, OutputSink& sink) {
+  writePageOrWarn(path, masterIndexPage(config, document, site), sink);
+}
+
+std::string masterIndexPage(const Configuration& config, const Document& document,
+                            const SiteLayout& site, const std::vector<std::string>* descriptions) {
   const PageLinks& pageLinks = site.pageLinks();
   std::string page = site.framed(indexFrame(config), FramedPage::masterIndex);
   replaceAllWithMade(page, "@@INDEX@@", [&] {
     if (!site.isOn()) {
       return indexHtml(config, document, pageLinks);
     }
-    return styledList != nullptr
-               ? *styledList
+    return descriptions != nullptr
+               ? styledIndexList(document, site, *descriptions)
                : styledIndexList(document, site, indexDescriptions(config, document));
   });
   replaceAllIn(page, "@@PROJECTNAME@@", pageLinks.shown(config.settings().documentTitle));
-  writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);
+  return applyReplacers(config, std::move(page));
 }
 
 }  // namespace inkwright

@@ -22,23 +22,20 @@ bool masterIndexListsGroups(const Configuration& config);
 void masterIndexWriter(const Configuration& config, const Document& document,
                        const std::string& path, OutputSink& sink);
 
-// The same, with the names, links and frame the run made for all of its outputs. Under "styled
-// pages" the list of groups and entries is styledList where one is given (see SiteIndexes), else
-// made here.
+// The same, with the names, links and frame the run made for all of its outputs.
 void masterIndexWriter(const Configuration& config, const Document& document,
-                       const SiteLayout& site, const std::string& path, OutputSink& sink,
-                       const std::string* styledList = nullptr);
+                       const SiteLayout& site, const std::string& path, OutputSink& sink);
+
+// The page that masterIndexWriter writes; under "styled pages" with the descriptions given, where
+// they are (indexDescriptions), rather than found again.
+std::string masterIndexPage(const Configuration& config, const Document& document,
+                            const SiteLayout& site,
+                            const std::vector<std::string>* descriptions = nullptr);
 
 // The description the index pages show of the entry: trimmed of blanks, unescaped.
 std::string indexDescriptionOf(const Configuration& config, const DocEntry& entry);
 
 // indexDescriptionOf of every entry, in the document's order.
 std::vector<std::string> indexDescriptions(const Configuration& config, const Document& document);
-
-// The list of the master index under "styled pages": each group, linked to its page where one is
-// written, with its entries, each linked and followed by its description (descriptions[i] of
-// entry i).
-std::string styledIndexList(const Document& document, const SiteLayout& site,
-                            const std::vector<std::string>& descriptions);
 
 }  // namespace inkwright

@@ -4,20 +4,22 @@
 
 #include "html/masterindex.h"
 #include "html/searchindex.h"
+#include "html/toc.h"
 #include "text/threadstart.h"
 
 namespace inkwright {
 
 // note [site indexes]
 // The entry pages keep this machine's two processors only partly busy (see note [page pipeline]),
-// and the master index and the search index of styled pages need nothing the pages make: only the
-// document, the configuration and the page names, which nobody changes once the outputs are being
-// written. So they are made on a thread of their own, started before the first page, and written
-// in their turn, after the pages, as before; what they hold and the order in which the files are
-// written stay the same. Where no thread can be started, they are made at once.
+// and the pages that list every entry need nothing the entry pages make: only the document, the
+// configuration and the page names, which nobody changes once the outputs are being written. So
+// under "styled pages", whose lists are the longest, they are made on a thread of their own,
+// started before the first entry page, and written in their turn, after the entry pages, as
+// before; what they hold and the order in which the files are written stay the same. Where no
+// thread can be started, they are made at once.
 SiteIndexes::SiteIndexes(const Configuration& config, const Document& document,
-                         const SiteLayout& site, bool listsGroups)
-    : config_(config), document_(document), site_(site), listsGroups_(listsGroups) {
+                         const SiteLayout& site)
+    : config_(config), document_(document), site_(site) {
   maker_ = startThreadOrNone([this] { make(); });
   if (!maker_.joinable()) {
     make();
@@ -26,9 +28,14 @@ SiteIndexes::SiteIndexes(const Configuration& config, const Document& document,
 
 SiteIndexes::~SiteIndexes() { wait(); }
 
-const std::string& SiteIndexes::indexList() const {
+const std::string& SiteIndexes::masterIndex() const {
   wait();
-  return indexList_;
+  return masterIndex_;
+}
+
+const std::string& SiteIndexes::contents() const {
+  wait();
+  return contents_;
 }
 
 const std::string& SiteIndexes::searchScript() const {
@@ -38,9 +45,8 @@ const std::string& SiteIndexes::searchScript() const {
 
 void SiteIndexes::make() {
   const std::vector<std::string> descriptions = indexDescriptions(config_, document_);
-  if (listsGroups_) {
-    indexList_ = styledIndexList(document_, site_, descriptions);
-  }
+  masterIndex_ = masterIndexPage(config_, document_, site_, &descriptions);
+  contents_ = tocPage(config_, document_, site_);
   searchScript_ = searchIndexScript(document_, site_.pageLinks(), descriptions, site_.charset());
 }
 

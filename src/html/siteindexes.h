@@ -1,6 +1,7 @@
-// The two texts of "styled pages" that list every entry: the master index's list of groups and the
-// search index. Both show each entry's description, so they are made together, and they are made
-// on a thread of their own while the entry pages are written (note [site indexes]).
+// The pages of "styled pages" that list every entry: the master index, the table of contents and
+// the search index. The master index and the search index both show each entry's description, so
+// the three are made together, and they are made on a thread of their own while the entry pages
+// are written (note [site indexes]).
 #pragma once
 
 #include <string>
@@ -14,17 +15,15 @@ namespace inkwright {
 
 class SiteIndexes {
  public:
-  // Starts making the texts: the master index's list where its template shows one (listsGroups),
-  // and the search index. Everything given is only read until the texts are made.
-  SiteIndexes(const Configuration& config, const Document& document, const SiteLayout& site,
-              bool listsGroups);
+  // Starts making the pages. Everything given is only read until they are made.
+  SiteIndexes(const Configuration& config, const Document& document, const SiteLayout& site);
   ~SiteIndexes();
   SiteIndexes(const SiteIndexes&) = delete;
   SiteIndexes& operator=(const SiteIndexes&) = delete;
 
-  bool listsGroups() const { return listsGroups_; }
-  // Each waits until the texts are made. The list is empty where the template shows none.
-  const std::string& indexList() const;
+  // Each waits until the pages are made: masterindex.html, toc.html and the search index script.
+  const std::string& masterIndex() const;
+  const std::string& contents() const;
   const std::string& searchScript() const;
 
  private:
@@ -34,8 +33,8 @@ class SiteIndexes {
   const Configuration& config_;
   const Document& document_;
   const SiteLayout& site_;
-  bool listsGroups_;
-  std::string indexList_;
+  std::string masterIndex_;
+  std::string contents_;
   std::string searchScript_;
   // Joined by the first to wait.
   mutable std::thread maker_;

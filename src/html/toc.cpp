@@ -120,11 +120,15 @@ void tocWriter(const Configuration& config, const Document& document, const std:
 
 void tocWriter(const Configuration& config, const Document& document, const SiteLayout& site,
                const std::string& path, OutputSink& sink) {
+  writePageOrWarn(path, tocPage(config, document, site), sink);
+}
+
+std::string tocPage(const Configuration& config, const Document& document, const SiteLayout& site) {
   std::string page = site.framed(tocFrame(config), FramedPage::contents);
   replaceAllWithMade(page, "@@TAGS@@", [&document, &site] {
     return site.isOn() ? styledTocHtml(document, site) : tocHtml(document, site.pageLinks());
   });
-  writePageOrWarn(path, applyReplacers(config, std::move(page)), sink);
+  return applyReplacers(config, std::move(page));
 }
 
 }  // namespace inkwright

@@ -29,4 +29,7 @@ void tocWriter(const Configuration& config, const Document& document, const std:
 void tocWriter(const Configuration& config, const Document& document, const SiteLayout& site,
                const std::string& path, OutputSink& sink);
 
+// The page that tocWriter writes.
+std::string tocPage(const Configuration& config, const Document& document, const SiteLayout& site);
+
 }  // namespace inkwright

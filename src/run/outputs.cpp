@@ -33,10 +33,12 @@ std::vector<std::string> masterIndexFiles(const Configuration&, const Document&)
 }
 
 void writeMasterIndex(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
-  const SiteIndexes* const made = selection.siteIndexes();
-  masterIndexWriter(selection.config(), selection.document(), selection.siteLayout(),
-                    selection.outputPath() + std::string(kMasterIndexName), sink,
-                    made != nullptr && made->listsGroups() ? &made->indexList() : nullptr);
+  const std::string path = selection.outputPath() + std::string(kMasterIndexName);
+  if (const SiteIndexes* const made = selection.siteIndexes()) {
+    writePageOrWarn(path, made->masterIndex(), sink);
+  } else {
+    masterIndexWriter(selection.config(), selection.document(), selection.siteLayout(), path, sink);
+  }
 }
 
 std::vector<std::string> tocFiles(const Configuration&, const Document&) {
@@ -44,8 +46,12 @@ std::vector<std::string> tocFiles(const Configuration&, const Document&) {
 }
 
 void writeToc(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
-  tocWriter(selection.config(), selection.document(), selection.siteLayout(),
-            selection.outputPath() + std::string(kTocName), sink);
+  const std::string path = selection.outputPath() + std::string(kTocName);
+  if (const SiteIndexes* const made = selection.siteIndexes()) {
+    writePageOrWarn(path, made->contents(), sink);
+  } else {
+    tocWriter(selection.config(), selection.document(), selection.siteLayout(), path, sink);
+  }
 }
 
 // The files of "styled pages", each a row of its own so that the help project lists them and the
@@ -176,7 +182,7 @@ const SiteLayout& OutputSelection::siteLayout() const {
 // Started by the first to ask, which, in a run, is writeOutputs, before the pages.
 const SiteIndexes* OutputSelection::siteIndexes() const {
   if (!siteIndexes_ && selects(OutputKind::siteFile)) {
-    siteIndexes_.emplace(config_, document_, siteLayout(), masterIndexListsGroups(config_));
+    siteIndexes_.emplace(config_, document_, siteLayout());
   }
   return siteIndexes_ ? &*siteIndexes_ : nullptr;
 }

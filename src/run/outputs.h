@@ -84,8 +84,8 @@ class OutputSelection {
   const PageLinks& pageLinks() const;
   // The frame of the pages under "styled pages", with the charset of the run, made once.
   const SiteLayout& siteLayout() const;
-  // The lists of every entry that the styled pages' outputs share, made while the pages are
-  // written; null where no site file is selected.
+  // Under "styled pages", the pages that list every entry, made while the entry pages are written;
+  // null where no site file is selected.
   const SiteIndexes* siteIndexes() const;
   // The output directory, ending in "/" or "\".
   const std::string& outputPath() const { return config_.settings().outputPath; }
