@@ -121,6 +121,16 @@ class PageLinker {
                        : autoLinker_->applyTo(page, overrides);
   }
 
+  // The same, appended to out.
+  void appendTo(std::string& out, std::string_view page,
+                std::span<const LinkOverride> overrides) const {
+    if (wordLinker_) {
+      wordLinker_->appendTo(out, page, overrides);
+    } else {
+      out += autoLinker_->applyTo(page, overrides);
+    }
+  }
+
  private:
   const PageLinks& pageLinks_;
   std::optional<AutoLinker> autoLinker_;
@@ -255,14 +265,31 @@ struct TagPiece {
 
 // values holds the rendered values one after
 // the other, each ending where its piece says.
+// A value is linked straight into html, between the parts of its frame; where the linked value
+// holds an "@", it is taken out again and put in as appendTagBlock puts any value.
 void appendFinishedTags(std::string& html, std::string_view values,
                         const std::vector<TagPiece>& pieces, const PageLinker& linker,
                         std::span<const LinkOverride> overrides) {
   std::size_t begin = 0;
   for (const TagPiece& piece : pieces) {
-    appendTagBlock(html, *piece.frame,
-                   linker.applyTo(values.substr(begin, piece.end - begin), overrides));
+    const std::string_view value = values.substr(begin, piece.end - begin);
     begin = piece.end;
+    const TagFrame& frame = *piece.frame;
+    if (!frame.isSplit) {
+      appendTagBlock(html, frame, linker.applyTo(value, overrides));
+      continue;
+    }
+    const std::size_t blockStart = html.size();
+    html += frame.head;
+    const std::size_t valueStart = html.size();
+    linker.appendTo(html, value, overrides);
+    if (html.find('@', valueStart) == std::string::npos) {
+      html += frame.tail;
+      continue;
+    }
+    const std::string linked = html.substr(valueStart);
+    html.resize(blockStart);
+    appendTagBlock(html, frame, linked);
   }
 }
 

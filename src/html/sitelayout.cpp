@@ -112,6 +112,9 @@ SiteLayout::SiteLayout(const Configuration& config, const Document& document,
   charset_ = isAllUtf8(config, document) ? Charset::utf8 : Charset::windows1252;
   const std::string& title = config.settings().documentTitle;
   title_ = escapeHtml(title.empty() ? "Documentation" : title);
+  entryNavigationHead_ = "<nav class=\"pages\">" +
+                         navigationItem("index", kMasterIndexName, "Index") + ' ' +
+                         navigationItem("contents", kTocName, "Contents");
   const std::vector<DocEntry>& entries = document.entries;
   const PageNames& pageNames = pageLinks.pageNames();
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -205,10 +208,7 @@ std::string SiteLayout::entryNavigation(std::size_t entry) const {
   const std::string& onPage = pageLinks_.pageNames().fileOf(entry);
   std::string nav;
   nav.reserve(256 + listedNames_[entry].size() * 4);
-  nav += "<nav class=\"pages\">";
-  appendNavigationItem(nav, "index", kMasterIndexName, "Index");
-  nav += ' ';
-  appendNavigationItem(nav, "contents", kTocName, "Contents");
+  nav += entryNavigationHead_;
   if (!self.groupName.empty()) {
     const std::size_t header = groupHeaderOf_[entry];
     nav += ' ';

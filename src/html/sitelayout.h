@@ -57,6 +57,8 @@ class SiteLayout {
   const PageLinks& pageLinks_;
   Charset charset_ = Charset::utf8;
   std::string title_;
+  // What every entry page's navigation begins with: the links to the index and the contents.
+  std::string entryNavigationHead_;
   std::unordered_map<std::string_view, std::size_t> groupHeader_;
   // Of each entry, made once, since the navigation, the contents lists and the master index show
   // them again and again: the name the lists show, the link to its page (empty where it has

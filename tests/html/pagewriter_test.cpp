@@ -115,17 +115,22 @@ TEST(PageWriter, StyledPagesFillTagTemplatesAsEverywhereAndLinkOnlyValues) {
       pageEntry("Lib/Close", "f", {{"NAME", "\nClose"}}),
   };
   deriveEntryNames(document);
-  for (const bool styled : {false, true}) {
-    Settings settings{.configList = {{.key = "template:#NOTES", .value = "[@@VALUE@@|@@VALUE@@]"}},
-                      .templateList = {{.name = "page", .text = "@@TAGS@@"},
-                                       {.name = "tag", .text = "<Close @@TAG-LOWER@@>@@VALUE@@|"}},
-                      .options = Options{.styledPages = styled}};
-    TempDir out;
-    FileSink files;
-    pageWriter(Configuration(std::move(settings)), document, out.folder(), {}, files);
-    EXPECT_EQ("<Close name>Open name <a href=\"Close.html\">Close</a>|[Open|Open]",
-              out.read("Open.html"))
-        << styled;
+  for (const bool wordLinks : {false, true}) {
+    for (const bool styled : {false, true}) {
+      Settings settings{
+          .configList = {{.key = "template:#NOTES", .value = "[@@VALUE@@|@@VALUE@@]"}},
+          .templateList = {{.name = "page", .text = "@@TAGS@@"},
+                           {.name = "tag", .text = "<Close @@TAG-LOWER@@>@@VALUE@@|"}},
+          .options = Options{.wordLinks = wordLinks, .styledPages = styled}};
+      TempDir out;
+      FileSink files;
+      pageWriter(Configuration(std::move(settings)), document, out.folder(), {}, files);
+      const std::string open = wordLinks ? "<a href=\"Open.html\">Open</a>" : "Open";
+      EXPECT_EQ("<Close name>" + open + " name <a href=\"Close.html\">Close</a>|[" + open + "|" +
+                    open + "]",
+                out.read("Open.html"))
+          << styled << wordLinks;
+    }
   }
 }
 

@@ -236,6 +236,15 @@ void WordLinker::linkText(std::string_view page, std::size_t at, std::size_t end
 
 std::string WordLinker::applyTo(std::string_view page,
                                 std::span<const LinkOverride> overrides) const {
+  std::string result;
+  // Links make a page of prose about a third longer.
+  result.reserve(page.size() + page.size() / 2);
+  appendTo(result, page, overrides);
+  return result;
+}
+
+void WordLinker::appendTo(std::string& result, std::string_view page,
+                          std::span<const LinkOverride> overrides) const {
   std::vector<Resolved> resolved;
   for (const LinkOverride& other : overrides) {
     const auto found = std::lower_bound(
@@ -245,9 +254,6 @@ std::string WordLinker::applyTo(std::string_view page,
       resolved.push_back(Resolved{static_cast<std::uint32_t>(found - links_.begin()), &other});
     }
   }
-  std::string result;
-  // Links make a page of prose about a third longer.
-  result.reserve(page.size() + page.size() / 2);
   std::size_t copied = 0;
   std::size_t at = 0;
   while (at < page.size()) {
@@ -261,7 +267,6 @@ std::string WordLinker::applyTo(std::string_view page,
     at = markup < page.size() ? markupEnd(page, markup) : markup;
   }
   result.append(page.substr(copied));
-  return result;
 }
 
 }  // namespace inkwright

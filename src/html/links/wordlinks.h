@@ -37,6 +37,10 @@ class WordLinker {
   // it stands.
   std::string applyTo(std::string_view page, std::span<const LinkOverride> overrides = {}) const;
 
+  // The same, appended to out.
+  void appendTo(std::string& out, std::string_view page,
+                std::span<const LinkOverride> overrides = {}) const;
+
  private:
   struct Match {
     std::uint32_t link;
