@@ -202,7 +202,7 @@ void SiteLayout::appendEntryLink(std::string& out, std::size_t entry,
   out += "</a>";
 }
 
-// Every entry page has one, so it is written without a text of its own for any part.
+// Every entry page has one, so its parts are appended where they go, with no text made for each.
 std::string SiteLayout::entryNavigation(std::size_t entry) const {
   const DocEntry& self = document_.entries[entry];
   const std::string& onPage = pageLinks_.pageNames().fileOf(entry);
