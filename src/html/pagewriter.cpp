@@ -263,10 +263,9 @@ struct TagPiece {
   std::size_t end;
 };
 
-// values holds the rendered values one after
-// the other, each ending where its piece says.
-// A value is linked straight into html, between the parts of its frame; where the linked value
-// holds an "@", it is taken out again and put in as appendTagBlock puts any value.
+// values holds the rendered values one after the other, each ending where its piece says. A value
+// is linked straight into html, between the parts of its frame; where the linked value holds an
+// "@", it is taken out again and put in as appendTagBlock puts any value.
 void appendFinishedTags(std::string& html, std::string_view values,
                         const std::vector<TagPiece>& pieces, const PageLinker& linker,
                         std::span<const LinkOverride> overrides) {

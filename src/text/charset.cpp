@@ -88,8 +88,9 @@ void appendCharacter(std::string& out, char32_t code) {
 
 }  // namespace
 
-// Every byte a run reads passes here (see readOnlyAscii). A loop with no branch but its own, which
-// the compiler turns into vector instructions, costs least, even where it could stop early.
+// Every byte that a run of styled pages reads passes here (see readOnlyAscii). A loop with no
+// branch but its own, which the compiler turns into vector instructions, costs least, even where it
+// could stop early.
 bool isAscii(std::string_view text) {
   unsigned char bits = 0;
   for (const char c : text) {

@@ -23,13 +23,13 @@ bool isPlaceholder(std::string_view text) {
 // template and the values spell another together: after "@@SECTION@@@@NAME@@@@TAGS@@" has had
 // @@NAME@@ replaced by "TAGS", the text holds "@@SECTION@@TAGS@@TAGS@@", and @@TAGS@@ is then
 // found where no template placeholder was. Filling every placeholder in one pass gives the same
-// text as the turns exactly when no such placeholder can form, which three things make sure:
+// text as the turns exactly when no such placeholder can form, which two rules make sure:
 // - the template holds no "@" but in its placeholders, and no value holds one, so every "@" of
 //   the text is that of a placeholder of the template;
 // - every text between two placeholders holds a byte that no placeholder holds, so that what
 //   lies between the "@@" ending one placeholder and the "@@" starting a later one, with any
 //   values between them, never spells a placeholder's name.
-// A template that fails either test on its own text is filled in turns; the caller checks the
+// A template that breaks either rule in its own text is filled in turns; the caller checks the
 // values, since only it knows them.
 CutTemplate::CutTemplate(std::string_view text, const std::vector<std::string_view>& placeholders) {
   if (!std::all_of(placeholders.begin(), placeholders.end(), isPlaceholder)) {

@@ -34,8 +34,8 @@ class CutTemplate {
   std::vector<Piece> pieces_;
 };
 
-// template with every placeholder replaced everywhere by its value, in turn (replaceAllIn), as a
-// page whose values hold an "@" is filled.
+// text with every placeholder replaced everywhere by its value (values[k] of placeholders[k]), one
+// placeholder after the other (replaceAllIn): how a page is filled where it cannot be in one pass.
 std::string filledInTurns(std::string text, const std::vector<std::string_view>& placeholders,
                           const std::vector<std::string_view>& values);
 
