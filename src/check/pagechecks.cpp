@@ -85,7 +85,7 @@ void checkSearchPageNames(const Document& document, const PageNames& pageNames,
     const std::string& file = pageNames.fileOf(i);
     const std::string wanted = options.safePageNames ? safePageName(entry.entryName)
                                                      : std::string(pageFileName(entry.entryName));
-    if (!file.empty() && lowerCase(wanted) == "search") {
+    if (!file.empty() && isSearchPageName(wanted)) {
       warnings.push_back(entryWarning(entry, "name.same-page",
                                       "the page " + wanted + ".html of the entry " +
                                           quoted(entry.entryName) +

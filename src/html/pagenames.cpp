@@ -123,10 +123,6 @@ constexpr std::size_t kTakenByAnIndex = static_cast<std::size_t>(-1);
 // units keeping their own names before the others, each kind in the order of its entries' names,
 // then places; a name of an index file is kept by none. The others get, in that order, the first
 // of "-2", "-3", ... that no page has. Only the units whose names meet are ever sorted.
-bool isSearchPageName(std::string_view name) {
-  return name.size() == 6 && lowerAscii(name) == "search";
-}
-
 // searchTaken: under "styled pages" the search page's name counts as taken, ignoring case, also
 // where other names are compared byte for byte.
 void tellApart(std::vector<Unit>& units, const Document& document, bool ignoringCase,
@@ -198,6 +194,10 @@ std::size_t keeperOf(const Document& document, const std::vector<std::size_t>& g
 }
 
 }  // namespace
+
+bool isSearchPageName(std::string_view name) {
+  return name.size() == 6 && lowerAscii(name) == "search";
+}
 
 std::string_view pageFileName(std::string_view entryName) {
   return entryName.starts_with("#") ? entryName.substr(1) : entryName;

@@ -29,6 +29,10 @@ std::string_view pageFileName(std::string_view entryName);
 // name alone, never by the file system, so that every system links the same pages.
 bool isPageWritten(std::string_view entryName);
 
+// Whether a page named name, without ".html", would be the search page of "styled pages": "search",
+// A-Z case ignored.
+bool isSearchPageName(std::string_view name);
+
 // The longest file name, ".html" included, that the common file systems take.
 inline constexpr std::size_t kLongestFileName = 255;
 

@@ -292,9 +292,11 @@ void appendFinishedTags(std::string& html, std::string_view values,
   }
 }
 
-// The placeholders of an entry page that "styled pages" fills, in the order they are replaced.
+// The placeholders of an entry page that "styled pages" fills, in the order they are replaced, and
+// their places in that list.
 const std::vector<std::string_view> kStyledPageSlots = {"@@NAVIGATION@@", "@@NAME@@", "@@TAGS@@",
                                                         "@@SECTION@@"};
+enum StyledPageSlot : std::size_t { navigationSlot, nameSlot, tagsSlot, sectionSlot };
 
 // What goes into the slots of one styled page; its tags are rendered but not yet linked.
 struct StyledPage {
@@ -334,13 +336,13 @@ std::string filledStyledPage(const std::string& pageTemplate, const CutTemplate&
   for (const CutTemplate::Piece& piece : cut.pieces()) {
     page += piece.literal;
     switch (piece.placeholder) {
-      case 0:
+      case navigationSlot:
         page += fill.navigation;
         break;
-      case 1:
+      case nameSlot:
         page += fill.name;
         break;
-      case 2:
+      case tagsSlot:
         if (tagsBegin == std::string::npos) {
           tagsBegin = page.size();
           appendFinishedTags(page, fill.values, fill.pieces, linker, overrides);
@@ -351,7 +353,7 @@ std::string filledStyledPage(const std::string& pageTemplate, const CutTemplate&
           page += again;
         }
         break;
-      case 3:
+      case sectionSlot:
         page += fill.section;
         break;
       default:
@@ -482,8 +484,8 @@ void pageWriter(const Configuration& config, const Document& document,
 }
 
 // Under "styled pages" names are linked in the tags' values alone, never in the markup around
-// them, the navigation or the title; so the values are linked here, as each is rendered, and the
-// filling thread only fills the template.
+// them, the navigation or the title; so the values are rendered here, and the filling thread links
+// each as it puts it into the page, rather than linking the whole page.
 void pageWriter(const Configuration& config, const Document& document, const SiteLayout& site,
                 const std::string& outputDirectory,
                 const std::unordered_set<std::string>& laterFiles, OutputSink& sink) {
@@ -497,8 +499,7 @@ void pageWriter(const Configuration& config, const Document& document, const Sit
   const PageLinker linker(config.settings().options, document, pageLinks);
   const SectionIndex sections = indexSections(document);
   const std::string pageTemplate = site.framed(config.templateText("page"), FramedPage::entry);
-  const CutTemplate cut(styled ? std::string_view(pageTemplate) : std::string_view(),
-                        kStyledPageSlots);
+  const CutTemplate cut(pageTemplate, kStyledPageSlots);
   const std::size_t tagTemplateSize = config.templateText("tag").size();
 
   // See note [page pipeline].

@@ -112,9 +112,7 @@ SiteLayout::SiteLayout(const Configuration& config, const Document& document,
   charset_ = isAllUtf8(config, document) ? Charset::utf8 : Charset::windows1252;
   const std::string& title = config.settings().documentTitle;
   title_ = escapeHtml(title.empty() ? "Documentation" : title);
-  entryNavigationHead_ = "<nav class=\"pages\">" +
-                         navigationItem("index", kMasterIndexName, "Index") + ' ' +
-                         navigationItem("contents", kTocName, "Contents");
+  entryNavigationHead_ = navigationHead(FramedPage::entry);
   const std::vector<DocEntry>& entries = document.entries;
   const PageNames& pageNames = pageLinks.pageNames();
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -163,18 +161,16 @@ std::string SiteLayout::framed(std::string page, FramedPage kind) const {
                kind == FramedPage::masterIndex ? navigationItem("home", {}, title_)
                                                : navigationItem("home", kMasterIndexName, title_));
   if (kind != FramedPage::entry) {
-    replaceAllIn(page, "@@NAVIGATION@@", navigation(kind, {}));
+    replaceAllIn(page, "@@NAVIGATION@@", navigationHead(kind) + "</nav>");
   }
   return page;
 }
 
-std::string SiteLayout::navigation(FramedPage kind, std::string_view items) const {
+std::string SiteLayout::navigationHead(FramedPage kind) const {
   std::string nav = "<nav class=\"pages\">";
   nav += navigationItem("index", kind == FramedPage::masterIndex ? "" : kMasterIndexName, "Index");
   nav += ' ';
   nav += navigationItem("contents", kind == FramedPage::contents ? "" : kTocName, "Contents");
-  nav += items;
-  nav += "</nav>";
   return nav;
 }
 

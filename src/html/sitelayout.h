@@ -48,7 +48,9 @@ class SiteLayout {
   void appendEntryLink(std::string& out, std::size_t entry, std::string_view onPage) const;
 
  private:
-  std::string navigation(FramedPage kind, std::string_view items) const;
+  // The navigation of a page of the kind up to its own items: the links to the index and the
+  // contents, either as text where it stands on that page.
+  std::string navigationHead(FramedPage kind) const;
   // The link to the entry's page, empty where it has none or where its page is onPage.
   std::string_view hrefFrom(std::size_t entry, std::string_view onPage) const;
 

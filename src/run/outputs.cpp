@@ -56,20 +56,16 @@ void writeToc(const OutputSelection& selection, const OutputRow&, OutputSink& si
 
 // The files of "styled pages", each a row of its own so that the help project lists them and the
 // check program knows them by what they are. Only that switch selects their rows.
-std::vector<std::string> styledFile(const Configuration&, std::string_view name) {
-  return {std::string(name)};
-}
-
-std::vector<std::string> styleSheetFiles(const Configuration& config, const Document&) {
-  return styledFile(config, kStyleSheetName);
+std::vector<std::string> styleSheetFiles(const Configuration&, const Document&) {
+  return {std::string(kStyleSheetName)};
 }
 
 void writeStyleSheet(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
   writePageOrWarn(selection.outputPath() + std::string(kStyleSheetName), builtInStyleSheet(), sink);
 }
 
-std::vector<std::string> searchPageFiles(const Configuration& config, const Document&) {
-  return styledFile(config, kSearchPageName);
+std::vector<std::string> searchPageFiles(const Configuration&, const Document&) {
+  return {std::string(kSearchPageName)};
 }
 
 void writeSearchPage(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
@@ -77,8 +73,8 @@ void writeSearchPage(const OutputSelection& selection, const OutputRow&, OutputS
                    sink);
 }
 
-std::vector<std::string> searchScriptFiles(const Configuration& config, const Document&) {
-  return styledFile(config, kSearchScriptName);
+std::vector<std::string> searchScriptFiles(const Configuration&, const Document&) {
+  return {std::string(kSearchScriptName)};
 }
 
 void writeSearchScript(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
@@ -86,8 +82,8 @@ void writeSearchScript(const OutputSelection& selection, const OutputRow&, Outpu
                   sink);
 }
 
-std::vector<std::string> searchIndexFiles(const Configuration& config, const Document&) {
-  return styledFile(config, kSearchIndexName);
+std::vector<std::string> searchIndexFiles(const Configuration&, const Document&) {
+  return {std::string(kSearchIndexName)};
 }
 
 void writeSearchIndex(const OutputSelection& selection, const OutputRow&, OutputSink& sink) {
